@@ -1,0 +1,200 @@
+// Byte streams: the shared copy and exact-size helpers, POSIX file streams and memory streams.
+#include "platform/Streams.h"
+
+#include "platform/Exceptions.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+int64_t TStream::Size() {
+  const int64_t position = Seek(0, TSeekOrigin::soCurrent);
+  const int64_t size = Seek(0, TSeekOrigin::soEnd);
+  Seek(position, TSeekOrigin::soBeginning);
+  return size;
+}
+
+void TStream::SetSize(int64_t) { throw EStreamError("Stream does not support resizing"); }
+
+void TStream::ReadBuffer(void *buffer, int64_t count) {
+  if (count != 0 && Read(buffer, count) != count)
+    throw EReadError();
+}
+
+void TStream::WriteBuffer(const void *buffer, int64_t count) {
+  if (count != 0 && Write(buffer, count) != count)
+    throw EWriteError();
+}
+
+int64_t TStream::CopyFrom(TStream &source, int64_t count) {
+  if (count == 0) {
+    source.SetPosition(0);
+    count = source.Size();
+  }
+  constexpr int64_t bufferSize = 1 << 20;
+  std::vector<uint8_t> buffer(static_cast<std::size_t>(std::min(count, bufferSize)));
+  int64_t left = count;
+  while (left > 0) {
+    const int64_t chunk = std::min(left, bufferSize);
+    source.ReadBuffer(buffer.data(), chunk);
+    WriteBuffer(buffer.data(), chunk);
+    left -= chunk;
+  }
+  return count;
+}
+
+namespace {
+int Whence(TSeekOrigin origin) {
+  switch (origin) {
+  case TSeekOrigin::soBeginning: return SEEK_SET;
+  case TSeekOrigin::soCurrent: return SEEK_CUR;
+  case TSeekOrigin::soEnd: return SEEK_END;
+  }
+  return SEEK_SET;
+}
+} // namespace
+
+TFileStream::TFileStream(const std::string &name, TFileMode mode) : fileName(name) {
+  int flags = O_CLOEXEC;
+  switch (mode) {
+  case TFileMode::fmOpenRead: flags |= O_RDONLY; break;
+  case TFileMode::fmOpenReadWrite: flags |= O_RDWR; break;
+  case TFileMode::fmCreate: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
+  }
+  handle = ::open(name.c_str(), flags, 0666);
+  if (handle >= 0) {
+    struct stat info {};
+    if (::fstat(handle, &info) == 0 && S_ISDIR(info.st_mode)) {
+      ::close(handle);
+      handle = -1;
+      errno = EISDIR;
+    }
+  }
+  if (handle < 0) {
+    const std::string reason = std::strerror(errno);
+    if (mode == TFileMode::fmCreate)
+      throw EFCreateError(Substitute("Cannot create file \"%s\". %s", {name, reason}));
+    throw EFOpenError(Substitute("Cannot open file \"%s\". %s", {name, reason}));
+  }
+}
+
+TFileStream::~TFileStream() {
+  if (handle >= 0)
+    ::close(handle);
+}
+
+int64_t TFileStream::Read(void *buffer, int64_t count) {
+  auto *target = static_cast<char *>(buffer);
+  int64_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::read(handle, target + done, static_cast<std::size_t>(count - done));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      throw EReadError();
+    if (n == 0)
+      break;
+    done += n;
+  }
+  return done;
+}
+
+int64_t TFileStream::Write(const void *buffer, int64_t count) {
+  const auto *source = static_cast<const char *>(buffer);
+  int64_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::write(handle, source + done, static_cast<std::size_t>(count - done));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      break;
+    done += n;
+  }
+  return done;
+}
+
+int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
+  const off_t result = ::lseek(handle, static_cast<off_t>(offset), Whence(origin));
+  if (result < 0)
+    throw EStreamError(Substitute("Cannot seek in file \"%s\". %s", {fileName, std::strerror(errno)}));
+  return result;
+}
+
+int64_t TFileStream::Size() {
+  struct stat info {};
+  if (::fstat(handle, &info) != 0)
+    throw EReadError();
+  return info.st_size;
+}
+
+void TFileStream::SetSize(int64_t newSize) {
+  if (::ftruncate(handle, static_cast<off_t>(newSize)) != 0)
+    throw EWriteError();
+}
+
+void TFileStream::Flush() {
+  if (::fsync(handle) != 0 && errno != EINVAL)
+    throw EWriteError();
+}
+
+int64_t TMemoryStream::Read(void *buffer, int64_t count) {
+  const int64_t available = Size() - position;
+  if (count <= 0 || available <= 0)
+    return 0;
+  const int64_t n = std::min(count, available);
+  std::memcpy(buffer, bytes.data() + position, static_cast<std::size_t>(n));
+  position += n;
+  return n;
+}
+
+int64_t TMemoryStream::Write(const void *buffer, int64_t count) {
+  if (count <= 0 || position < 0)
+    return 0;
+  const int64_t end = position + count;
+  if (end > Size()) {
+    if (static_cast<std::size_t>(end) > bytes.capacity())
+      bytes.reserve(std::max(static_cast<std::size_t>(end), bytes.capacity() * 2));
+    bytes.resize(static_cast<std::size_t>(end));
+  }
+  std::memcpy(bytes.data() + position, buffer, static_cast<std::size_t>(count));
+  position = end;
+  return count;
+}
+
+int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
+  int64_t base = 0;
+  if (origin == TSeekOrigin::soCurrent)
+    base = position;
+  else if (origin == TSeekOrigin::soEnd)
+    base = Size();
+  if (base + offset < 0)
+    throw EStreamError("Invalid stream position");
+  position = base + offset;
+  return position;
+}
+
+void TMemoryStream::SetSize(int64_t newSize) {
+  bytes.resize(static_cast<std::size_t>(std::max<int64_t>(newSize, 0)));
+  position = std::min(position, Size());
+}
+
+void TMemoryStream::Clear() {
+  bytes.clear();
+  bytes.shrink_to_fit();
+  position = 0;
+}
+
+void TMemoryStream::LoadFromFile(const std::string &fileName) {
+  TFileStream file(fileName, TFileMode::fmOpenRead);
+  Clear();
+  SetSize(file.Size());
+  file.ReadBuffer(bytes.data(), Size());
+}
+
+void TMemoryStream::SaveToFile(const std::string &fileName) {
+  TFileStream file(fileName, TFileMode::fmCreate);
+  file.WriteBuffer(bytes.data(), Size());
+}
