@@ -1,0 +1,20 @@
+// How long work reports its progress: an interface the progress window implements; without one, reports go nowhere.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class TProgressSink {
+public:
+  virtual ~TProgressSink() = default;
+  virtual void SetMessage(const std::string &text) = 0;
+  virtual void SetMax(int64_t max) = 0;
+  virtual void SetPosition(int64_t position) = 0;
+  // Shows the sink (the window appears and repaints).
+  virtual void Start() = 0;
+};
+
+// The process-wide sink, or a sink that ignores everything when none is installed.
+TProgressSink &Progress();
+// Installs sink (not owned); nullptr removes it.
+void SetProgress(TProgressSink *sink);
