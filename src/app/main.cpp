@@ -1,12 +1,22 @@
 // The TovrikEditor program: starts the toolkit, shows the main window and runs the event loop.
+#include "editor/fTovrikEditor.h"
+#include "platform/qt/MessagePrompt.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Tovrik Editor"));
-  window.resize(640, 480);
-  window.show();
-  return app.exec();
+  QApplication::setApplicationName(QStringLiteral("TovrikEditor"));
+  QApplication::setDesktopFileName(QStringLiteral("tovrikeditor"));
+
+  TMessagePrompt prompt;
+  SetPrompt(&prompt);
+  int result = 0;
+  {
+    TForm1 window(app.arguments().mid(1));
+    window.show();
+    result = QApplication::exec();
+  }
+  SetPrompt(nullptr);
+  return result;
 }

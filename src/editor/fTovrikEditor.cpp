@@ -1,0 +1,174 @@
+// The main window TForm1: its frame (menu, buttons, status bar, dialogs) and how it lays them out.
+#include "editor/fTovrikEditor.h"
+
+#include "editor/EditorIcons.h"
+#include "platform/Prompt.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include <exception>
+#include <functional>
+
+namespace {
+// The client area at design size holds the grid (200 high) above the button row; the buttons' top is
+// 47 pixels above the bottom of the client area, of which the status bar takes 19.
+constexpr int designClientWidth = 704;
+constexpr int designAreaHeight = 228;
+constexpr int buttonRowFromBottom = 28;
+constexpr int buttonWidth = 75;
+constexpr int buttonHeight = 25;
+
+// The client area only reports its size changes to the window.
+class TClientArea : public QWidget {
+public:
+  TClientArea(QWidget *parent, std::function<void()> resized) : QWidget(parent), resized(std::move(resized)) {}
+
+protected:
+  void resizeEvent(QResizeEvent *) override { resized(); }
+
+private:
+  std::function<void()> resized;
+};
+} // namespace
+
+TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("TovrikEditor"));
+  setWindowIcon(ProgramIcon());
+  QFont font = this->font();
+  font.setPointSize(8);
+  setFont(font);
+
+  clientArea = new TClientArea(this, [this] { PlaceControls(); });
+  clientArea->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(clientArea);
+  BuildMenu();
+  BuildButtons();
+  BuildStatusBar();
+  BuildDialogs();
+
+  const int frameHeight = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+  resize(designClientWidth, designAreaHeight + frameHeight);
+  // The window may narrow by 8 pixels from its design width, never become lower.
+  setMinimumSize(designClientWidth - 8, designAreaHeight + frameHeight);
+
+  FormCreate(arguments);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::Guarded(const std::function<void()> &command) {
+  try {
+    command();
+  } catch (const std::exception &error) {
+    Prompt().ShowError(error.what());
+  }
+}
+
+void TForm1::BuildMenu() {
+  QMenuBar *menu = menuBar();
+  menu->setObjectName(QStringLiteral("MainMenu1"));
+  auto addAction = [this](QMenu *parent, const char *name, const QString &caption, int icon, void (TForm1::*command)()) {
+    QAction *action = parent->addAction(ImageList1(icon), caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, command] { Guarded([this, command] { (this->*command)(); }); });
+    return action;
+  };
+
+  QMenu *file = menu->addMenu(QStringLiteral("Soubor"));
+  file->setObjectName(QStringLiteral("Soubor1"));
+  QMenu *newMenu = file->addMenu(ImageList1(iconNew), QStringLiteral("Nový"));
+  newMenu->setObjectName(QStringLiteral("Nov1"));
+  addAction(newMenu, "Obrzky1", QStringLiteral("Obrázky"), iconImages, &TForm1::Obrzky1Click);
+  addAction(newMenu, "Zvuky1", QStringLiteral("Zvuky"), iconSounds, &TForm1::Zvuky1Click);
+  addAction(file, "Otevt1", QStringLiteral("Otevřít"), iconOpen, &TForm1::Otevt1Click);
+  addAction(file, "Uloit1", QStringLiteral("Uložit"), iconSave, &TForm1::Uloit1Click);
+  file->addSeparator();
+  addAction(file, "Pdat1", QStringLiteral("Přídat"), iconAdd, &TForm1::PridatClick);
+  addAction(file, "Odebrat1", QStringLiteral("Odebrat"), iconRemove, &TForm1::OdebratClick);
+  file->addSeparator();
+  addAction(file, "Konec1", QStringLiteral("Konec"), iconExit, &TForm1::Konec1Click);
+
+  QAction *settings = menu->addAction(QStringLiteral("Nastavení"));
+  settings->setObjectName(QStringLiteral("Nastaven1"));
+  connect(settings, &QAction::triggered, this, [this] { Guarded([this] { Nastaven1Click(); }); });
+
+  QMenu *help = menu->addMenu(QStringLiteral("Nápověda"));
+  help->setObjectName(QStringLiteral("Npovda1"));
+  addAction(help, "Npovda2", QStringLiteral("Nápověda"), iconHelp, &TForm1::Npovda2Click);
+  addAction(help, "About1", QStringLiteral("About"), iconAbout, &TForm1::About1Click);
+}
+
+void TForm1::BuildButtons() {
+  auto addButton = [this](const char *name, const QString &caption, void (TForm1::*command)()) {
+    auto *button = new QPushButton(caption, clientArea);
+    button->setObjectName(QString::fromLatin1(name));
+    button->resize(buttonWidth, buttonHeight);
+    connect(button, &QPushButton::clicked, this, [this, command] { Guarded([this, command] { (this->*command)(); }); });
+    return button;
+  };
+  Pridat = addButton("Pridat", QStringLiteral("Přidat"), &TForm1::PridatClick);
+  Odebrat = addButton("Odebrat", QStringLiteral("Odebrat"), &TForm1::OdebratClick);
+  Nahoru = addButton("Nahoru", QStringLiteral("Nahoru"), &TForm1::NahoruClick);
+  Dolu = addButton("Dolu", QStringLiteral("Dolů"), &TForm1::DoluClick);
+  Aktualizovat = addButton("Aktualizovat", QStringLiteral("Aktualizovat"), &TForm1::AktualizovatClick);
+}
+
+void TForm1::BuildStatusBar() {
+  QStatusBar *bar = statusBar();
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  bar->setSizeGripEnabled(true);
+  statusKind = new QLabel(bar);
+  statusKind->setObjectName(QStringLiteral("StatusPanel0"));
+  statusKind->setFixedWidth(120);
+  statusFile = new QLabel(bar);
+  statusFile->setObjectName(QStringLiteral("StatusPanel1"));
+  // The file panel is 80 pixels as designed but takes the rest of the bar, so that paths stay readable.
+  statusFile->setMinimumWidth(80);
+  bar->addWidget(statusKind);
+  bar->addWidget(statusFile, 1);
+}
+
+void TForm1::BuildDialogs() {
+  SaveDialog1 = new QFileDialog(this);
+  SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
+  SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+  SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+  SaveDialog1->setFileMode(QFileDialog::AnyFile);
+  SaveDialog1->setDefaultSuffix(QStringLiteral("tvk"));
+  SaveDialog1->setNameFilters({QStringLiteral("Tovrik (*.tvk)")});
+
+  OpenDialog2 = new QFileDialog(this);
+  OpenDialog2->setObjectName(QStringLiteral("OpenDialog2"));
+  OpenDialog2->setOption(QFileDialog::DontUseNativeDialog);
+  OpenDialog2->setAcceptMode(QFileDialog::AcceptOpen);
+  OpenDialog2->setFileMode(QFileDialog::ExistingFile);
+  OpenDialog2->setNameFilters({QStringLiteral("Tovrik (*.tvk)"), QStringLiteral("Všechny soubory (*)")});
+}
+
+void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
+  statusKind->setText(kindText);
+  statusFile->setText(fileText);
+  statusFile->setToolTip(fileText.trimmed());
+}
+
+void TForm1::PlaceControls() {
+  const int buttonTop = clientArea->height() - buttonRowFromBottom;
+  const int xs[] = {2, 77, 152, 227, 328};
+  QPushButton *buttons[] = {Pridat, Odebrat, Nahoru, Dolu, Aktualizovat};
+  for (int i = 0; i < 5; ++i)
+    buttons[i]->move(xs[i], buttonTop);
+  FormResize();
+}
+
+void TForm1::FormResize() {}
+
+void TForm1::closeEvent(QCloseEvent *event) {
+  FormClose();
+  event->accept();
+}

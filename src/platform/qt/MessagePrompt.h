@@ -1,0 +1,19 @@
+// The desktop answer to the core's questions: message boxes with an error icon and OK, or a warning icon and Yes/No.
+#pragma once
+
+#include "platform/Prompt.h"
+
+class QWidget;
+
+class TMessagePrompt : public TPrompt {
+public:
+  // parent is the window the boxes are centred on (not owned); nullptr uses the active window.
+  explicit TMessagePrompt(QWidget *parent = nullptr) : parent(parent) {}
+
+  void ShowError(const std::string &text) override;
+  bool AskYesNo(const std::string &text) override;
+
+private:
+  QWidget *Owner() const;
+  QWidget *parent;
+};
