@@ -1,0 +1,175 @@
+// The settings dialog TConfigForm: edits the image and sound extension lists and the compression level.
+#include "config/fConfig.h"
+
+#include "config/ExtList.h"
+#include "platform/Prompt.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+QPushButton *Button(QWidget *parent, const char *name, const QString &caption, QRect geometry) {
+  auto *button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(geometry);
+  // Enter belongs to the edit box (it adds the extension), never to a default button.
+  button->setAutoDefault(false);
+  return button;
+}
+
+// Upper case of the ASCII letters only, as file extensions are upper-cased before they are compared.
+QString AsciiUpper(const QString &text) {
+  QString upper = text;
+  for (QChar &c : upper)
+    if (c >= u'a' && c <= u'z')
+      c = QChar(c.unicode() - 'a' + 'A');
+  return upper;
+}
+} // namespace
+
+TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("ConfigForm"));
+  setWindowTitle(QStringLiteral("Nastavení"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(280, 260);
+
+  auto *label = new QLabel(QStringLiteral("Vyber typ souborů"), this);
+  label->setObjectName(QStringLiteral("Label1"));
+  label->setGeometry(8, 0, 145, 16);
+
+  ComboBox1 = new QComboBox(this);
+  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+  ComboBox1->addItems({QStringLiteral("Obrázkové"), QStringLiteral("Zvukové")});
+  ComboBox1->setGeometry(8, 16, 145, 21);
+
+  ListBox1 = new QListWidget(this);
+  ListBox1->setObjectName(QStringLiteral("ListBox1"));
+  ListBox1->setSortingEnabled(true);
+  ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListBox1->setGeometry(8, 40, 145, 145);
+
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setMaxLength(5);
+  Edit1->setGeometry(8, 187, 145, 21);
+
+  Button1 = Button(this, "Button1", QStringLiteral("Přidat"), QRect(8, 216, 75, 25));
+  Button2 = Button(this, "Button2", QStringLiteral("Odebrat"), QRect(82, 216, 75, 25));
+  Button3 = Button(this, "Button3", QStringLiteral("Konec"), QRect(184, 216, 75, 25));
+
+  auto *group = new QGroupBox(QStringLiteral("Úroveň komprese"), this);
+  group->setObjectName(QStringLiteral("RadioGroup1"));
+  group->setGeometry(160, 16, 113, 105);
+  auto *column = new QVBoxLayout(group);
+  column->setContentsMargins(8, 4, 4, 4);
+  column->setSpacing(0);
+  RadioGroup1 = new QButtonGroup(this);
+  const QString levels[] = {QStringLiteral("Zádná"), QStringLiteral("Rychlá"), QStringLiteral("Normální"),
+                            QStringLiteral("Nejlepší")};
+  for (int i = 0; i < 4; ++i) {
+    auto *choice = new QRadioButton(levels[i], group);
+    choice->setObjectName(QStringLiteral("Level%1").arg(i));
+    column->addWidget(choice);
+    RadioGroup1->addButton(choice, i);
+  }
+
+  connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
+  connect(Edit1, &QLineEdit::returnPressed, this, [this] { Button1Click(); });
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+}
+
+int TConfigForm::ReadCompressionLevel() { return ::ReadCompressionLevel(); }
+
+void TConfigForm::WriteCompressionLevel(int level) { ::WriteCompressionLevel(level); }
+
+void TConfigForm::ShowSettings(TExtList &imageExts, TExtList &soundExts) {
+  FImageExts = &imageExts;
+  FSoundExts = &soundExts;
+  FCurrentExts = FImageExts;
+  {
+    const QSignalBlocker quiet(ComboBox1);
+    ComboBox1->setCurrentIndex(0);
+  }
+  // A hand-edited level outside 0..3 shows as the nearest level, so the dialog always writes a valid one.
+  RadioGroup1->button(ClampCompressionLevel(ReadCompressionLevel()))->setChecked(true);
+  FillListBox();
+  exec();
+}
+
+void TConfigForm::FillListBox() {
+  ListBox1->setUpdatesEnabled(false);
+  ListBox1->clear();
+  for (const TExtString &ext : FCurrentExts->Items())
+    ListBox1->addItem(QString::fromStdString(ext.Utf8()));
+  ListBox1->setUpdatesEnabled(true);
+}
+
+void TConfigForm::SelectExtension(const QString &text) {
+  const QList<QListWidgetItem *> found = ListBox1->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (!found.isEmpty())
+    ListBox1->setCurrentItem(found.front());
+}
+
+void TConfigForm::ComboBox1Change() {
+  if (ComboBox1->currentIndex() == 0)
+    FCurrentExts = FImageExts;
+  else if (ComboBox1->currentIndex() == 1)
+    FCurrentExts = FSoundExts;
+  FillListBox();
+  if (ListBox1->count() > 0)
+    ListBox1->setCurrentRow(0);
+}
+
+void TConfigForm::Button1Click() {
+  if (Edit1->text().isEmpty()) {
+    Prompt().ShowError("Nelze vložit prázdný řetězec!");
+    return;
+  }
+  const TExtString ext = TExtString::FromUtf8(AsciiUpper(Edit1->text()).toStdString());
+  FCurrentExts->Add(ext);
+  FillListBox();
+  SelectExtension(QString::fromStdString(ext.Utf8()));
+  Edit1->clear();
+}
+
+void TConfigForm::Button2Click() {
+  const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
+  if (selected.isEmpty()) {
+    Prompt().ShowError("Seznam je prázdný!");
+    return;
+  }
+  FCurrentExts->Remove(TExtString::FromUtf8(selected.front()->text().toStdString()));
+  FillListBox();
+}
+
+void TConfigForm::Button3Click() { close(); }
+
+void TConfigForm::done(int result) {
+  FormClose();
+  QDialog::done(result);
+}
+
+void TConfigForm::FormClose() {
+  if (!FImageExts)
+    return;
+  try {
+    FImageExts->SaveToIni();
+    FSoundExts->SaveToIni();
+    WriteCompressionLevel(std::max(RadioGroup1->checkedId(), 0));
+  } catch (const std::exception &error) {
+    Prompt().ShowError(error.what());
+  }
+}

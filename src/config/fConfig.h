@@ -1,0 +1,49 @@
+// The settings dialog TConfigForm: edits the image and sound extension lists and the compression level.
+#pragma once
+
+#include <QDialog>
+
+class QButtonGroup;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TExtList;
+
+// Edits the lists in place and writes both lists and the compression level to config.ini whenever it closes;
+// there is no Cancel.
+class TConfigForm : public QDialog {
+public:
+  explicit TConfigForm(QWidget *parent = nullptr);
+
+  // Binds the two lists (not owned) and shows the dialog modally; returns when it has closed.
+  void ShowSettings(TExtList &imageExts, TExtList &soundExts);
+
+  static int ReadCompressionLevel();
+  static void WriteCompressionLevel(int level);
+
+  void ComboBox1Change();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+
+  // Every close comes here: "Konec", the close box and Escape.
+  void done(int result) override;
+
+private:
+  void FormClose();
+  void FillListBox();
+  void SelectExtension(const QString &text);
+
+  TExtList *FImageExts = nullptr;
+  TExtList *FSoundExts = nullptr;
+  TExtList *FCurrentExts = nullptr;
+
+  QComboBox *ComboBox1;
+  QListWidget *ListBox1;
+  QLineEdit *Edit1;
+  QPushButton *Button1;
+  QPushButton *Button2;
+  QPushButton *Button3;
+  QButtonGroup *RadioGroup1;
+};

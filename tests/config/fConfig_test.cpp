@@ -1,0 +1,196 @@
+// The settings dialog driven as a user would: typing extensions, Enter, the buttons, the level and both ways of closing.
+#include "config/ExtList.h"
+#include "config/fConfig.h"
+#include "platform/AppFolder.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempAppFolder.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+QStringList Shown(QListWidget *list) {
+  QStringList texts;
+  for (int i = 0; i < list->count(); ++i)
+    texts << list->item(i)->text();
+  return texts;
+}
+
+QString Selected(QListWidget *list) {
+  const QList<QListWidgetItem *> items = list->selectedItems();
+  return items.isEmpty() ? QString() : items.front()->text();
+}
+
+// Runs the dialog on the two lists; actions drives it once it is up, then the test closes it.
+void RunDialog(TExtList &images, TExtList &sounds, const std::function<void(TConfigForm &)> &actions) {
+  TConfigForm form;
+  bool ran = false;
+  QTimer::singleShot(0, &form, [&] {
+    QVERIFY(QApplication::activeModalWidget() == &form);
+    actions(form);
+    ran = true;
+    if (form.isVisible())
+      form.close();
+  });
+  form.ShowSettings(images, sounds);
+  QVERIFY(ran);
+}
+
+template <typename T> T *Find(TConfigForm &form, const char *name) {
+  T *widget = form.findChild<T *>(QString::fromLatin1(name));
+  if (!widget)
+    qFatal("no widget %s", name);
+  return widget;
+}
+
+void Type(TConfigForm &form, const QString &text) {
+  QLineEdit *edit = Find<QLineEdit>(form, "Edit1");
+  edit->setFocus();
+  QTest::keyClicks(edit, text);
+  QTest::keyClick(edit, Qt::Key_Return);
+}
+} // namespace
+
+class TConfigFormTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void RemoveWithNothingSelectedSaysTheListIsEmpty() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    images.Add(".BMP");
+    images.Add(".JPG");
+    sounds.Add(".WAV");
+    RunDialog(images, sounds, [&](TConfigForm &form) {
+      QCOMPARE(Shown(Find<QListWidget>(form, "ListBox1")), QStringList({".BMP", ".JPG"}));
+      QTest::mouseClick(Find<QPushButton>(form, "Button2"), Qt::LeftButton);
+      QCOMPARE(prompt.Errors, std::vector<std::string>{"Seznam je prázdný!"});
+      QCOMPARE(images.Count(), 2);
+
+      Find<QComboBox>(form, "ComboBox1")->setCurrentIndex(1);
+      QListWidget *list = Find<QListWidget>(form, "ListBox1");
+      QCOMPARE(Shown(list), QStringList({".WAV"}));
+      QCOMPARE(Selected(list), QStringLiteral(".WAV"));
+      QTest::mouseClick(Find<QPushButton>(form, "Button2"), Qt::LeftButton);
+      QCOMPARE(sounds.Count(), 0);
+      QVERIFY(Selected(list).isEmpty());
+    });
+    QCOMPARE(prompt.Errors.size(), size_t(1));
+  }
+
+  void EnterAddsTheTypedTextInUpperCase() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    images.Add(".PNG");
+    RunDialog(images, sounds, [&](TConfigForm &form) {
+      Type(form, QStringLiteral("bmp"));
+      QListWidget *list = Find<QListWidget>(form, "ListBox1");
+      QCOMPARE(Shown(list), QStringList({".PNG", "BMP"}));
+      QCOMPARE(Selected(list), QStringLiteral("BMP"));
+      QVERIFY(Find<QLineEdit>(form, "Edit1")->text().isEmpty());
+      QVERIFY(form.isVisible());
+    });
+    QCOMPARE(images.Count(), 2);
+    QCOMPARE(images.Items()[1].Text(), std::string("BMP"));
+    QVERIFY(prompt.Errors.empty());
+  }
+
+  void ADuplicateIsReportedAndSelected() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    images.Add(".BMP");
+    images.Add(".GIF");
+    RunDialog(images, sounds, [&](TConfigForm &form) {
+      Type(form, QStringLiteral(".bmp"));
+      QCOMPARE(prompt.Errors, std::vector<std::string>{"Seznam již tuto příponu obsahuje!"});
+      QCOMPARE(Selected(Find<QListWidget>(form, "ListBox1")), QStringLiteral(".BMP"));
+      QVERIFY(Find<QLineEdit>(form, "Edit1")->text().isEmpty());
+    });
+    QCOMPARE(images.Count(), 2);
+  }
+
+  void AnEmptyTextIsRefused() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    RunDialog(images, sounds, [&](TConfigForm &form) {
+      QTest::mouseClick(Find<QPushButton>(form, "Button1"), Qt::LeftButton);
+      Type(form, QString());
+    });
+    QCOMPARE(prompt.Errors, std::vector<std::string>(2, "Nelze vložit prázdný řetězec!"));
+    QCOMPARE(images.Count(), 0);
+  }
+
+  void TheEditBoxTakesFiveCharacters() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    RunDialog(images, sounds, [&](TConfigForm &form) { Type(form, QStringLiteral(".jpegx")); });
+    QCOMPARE(images.Count(), 1);
+    QCOMPARE(images.Items()[0].Text(), std::string(".JPEG"));
+  }
+
+  void KonecWritesBothListsAndTheLevelInOrder() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    RunDialog(images, sounds, [&](TConfigForm &form) {
+      QVERIFY(Find<QRadioButton>(form, "Level2")->isChecked());
+      Type(form, QStringLiteral(".bmp"));
+      Find<QComboBox>(form, "ComboBox1")->setCurrentIndex(1);
+      Type(form, QStringLiteral(".wav"));
+      QTest::mouseClick(Find<QRadioButton>(form, "Level3"), Qt::LeftButton);
+      QTest::mouseClick(Find<QPushButton>(form, "Button3"), Qt::LeftButton);
+      QVERIFY(!form.isVisible());
+    });
+    QCOMPARE(QString::fromStdString(TTempAppFolder::ReadFile(ConfigIniPath())).remove(QLatin1Char('\r')),
+             QStringLiteral("[ImageFileExts]\nCount=1\nExt0=.BMP\n\n"
+                            "[SoundFileExts]\nCount=1\nExt0=.WAV\n\n"
+                            "[Zip]\nCompressionLevel=3\n"));
+    QCOMPARE(ReadCompressionLevel(), 3);
+  }
+
+  void TheCloseBoxSavesAsKonecDoes() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    folder.WriteFile("config.ini", "[ImageFileExts]\nCount=1\nExt0=.PNG\n[Zip]\nCompressionLevel=0\n");
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    images.LoadFromIni();
+    sounds.LoadFromIni();
+    RunDialog(images, sounds, [&](TConfigForm &form) {
+      QVERIFY(Find<QRadioButton>(form, "Level0")->isChecked());
+      QTest::mouseClick(Find<QRadioButton>(form, "Level1"), Qt::LeftButton);
+      form.close();
+    });
+    TExtList reread("ImageFileExts");
+    reread.LoadFromIni();
+    QCOMPARE(reread.Count(), 1);
+    QCOMPARE(reread.Items()[0].Text(), std::string(".PNG"));
+    QCOMPARE(ReadCompressionLevel(), 1);
+    QVERIFY(TTempAppFolder::ReadFile(ConfigIniPath()).find("[SoundFileExts]") != std::string::npos);
+  }
+
+  void ALevelOutOfRangeShowsTheNearestAndIsWrittenValid() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    folder.WriteFile("config.ini", "[Zip]\nCompressionLevel=9\n");
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    RunDialog(images, sounds,
+              [&](TConfigForm &form) { QVERIFY(Find<QRadioButton>(form, "Level3")->isChecked()); });
+    QCOMPARE(ReadCompressionLevel(), 3);
+  }
+};
+
+QTEST_MAIN(TConfigFormTest)
+#include "fConfig_test.moc"
