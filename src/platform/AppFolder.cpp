@@ -1,0 +1,84 @@
+// Where the program keeps its files: the executable's folder, config.ini, the backing file's folder, the help page.
+#include "platform/AppFolder.h"
+
+#include "platform/Exceptions.h"
+#include "platform/Files.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+std::string Environment(const char *name) {
+  const char *value = std::getenv(name);
+  return value ? value : "";
+}
+
+std::string WithoutTrailingSeparator(std::string path) {
+  while (path.size() > 1 && path.back() == '/')
+    path.pop_back();
+  return path;
+}
+
+std::string ExecutablePath() {
+  char buffer[PATH_MAX];
+  const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (length <= 0)
+    return "";
+  return std::string(buffer, static_cast<std::size_t>(length));
+}
+
+std::string HomeFolder() {
+  std::string home = Environment("HOME");
+  if (home.empty())
+    if (const passwd *user = ::getpwuid(::getuid()))
+      home = user->pw_dir;
+  return home;
+}
+
+// Creates a folder only this user can enter, or accepts an existing one that is ours and not a link.
+void MakePrivateFolder(const std::string &path) {
+  if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+    throw EFCreateError(Substitute("Cannot create folder \"%s\". %s", {path, std::strerror(errno)}));
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+    throw EFCreateError(Substitute("Cannot create folder \"%s\". %s", {path, "The folder belongs to another user."}));
+  if ((info.st_mode & 077) != 0)
+    ::chmod(path.c_str(), 0700);
+}
+} // namespace
+
+std::string AppFolder() {
+  const std::string home = Environment("TOVRIK_HOME");
+  if (!home.empty())
+    return WithoutTrailingSeparator(home);
+  const std::string exe = ExecutablePath();
+  return exe.empty() ? "." : ExtractFileDir(exe);
+}
+
+std::string AppFile(const std::string &relativePath) { return AppFolder() + "/" + relativePath; }
+
+std::string ConfigIniPath() {
+  const std::string beside = AppFile("config.ini");
+  if (FileExists(beside) || FolderWritable(AppFolder()))
+    return beside;
+  std::string configHome = Environment("XDG_CONFIG_HOME");
+  if (configHome.empty())
+    configHome = HomeFolder() + "/.config";
+  return WithoutTrailingSeparator(configHome) + "/TovrikEditor/config.ini";
+}
+
+std::string BackingFolder() {
+  const std::string app = AppFolder();
+  if (FolderWritable(app))
+    return app;
+  const std::string runtime = Environment("XDG_RUNTIME_DIR");
+  const std::string folder = runtime.empty() ? "/tmp/tovrik-" + std::to_string(::getuid())
+                                             : WithoutTrailingSeparator(runtime) + "/tovrik";
+  MakePrivateFolder(folder);
+  return folder;
+}

@@ -1,0 +1,15 @@
+// Where the program keeps its files: the executable's folder, config.ini, the backing file's folder, the help page.
+#pragma once
+
+#include <string>
+
+// The folder of the running executable without trailing separator; TOVRIK_HOME, when set, replaces it.
+std::string AppFolder();
+// A file inside the app folder, e.g. AppFile("help/index.html").
+std::string AppFile(const std::string &relativePath);
+// config.ini in the app folder when it exists there or the folder is writable,
+// else $XDG_CONFIG_HOME/TovrikEditor/config.ini (~/.config when unset).
+std::string ConfigIniPath();
+// The folder for the backing file: the app folder when writable, else $XDG_RUNTIME_DIR/tovrik
+// (or /tmp/tovrik-<uid>), created private to the user. Throws EFCreateError when no such folder can be had.
+std::string BackingFolder();

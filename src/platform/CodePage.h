@@ -1,0 +1,12 @@
+// Conversion between UTF-8 (file names, the user interface) and the single-byte Windows-1250 text of entry names.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A character Windows-1250 cannot hold, or a byte that is not valid UTF-8, becomes "?".
+std::string Utf8ToCp1250(std::string_view utf8);
+// Every byte has a character, so names keep their bytes through a round trip to UTF-8 and back.
+std::string Cp1250ToUtf8(std::string_view cp1250);
+// The characters of UTF-8 text; a byte that starts no valid sequence becomes U+FFFD.
+std::u32string DecodeUtf8(std::string_view utf8);

@@ -1,0 +1,79 @@
+// File services and the app folder: regular files only, deletion without errors, where config.ini and Temp.tmp go.
+#include "platform/AppFolder.h"
+#include "platform/Exceptions.h"
+#include "platform/Files.h"
+#include "support/TempAppFolder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+TEST(Files, ExistsOnlyForRegularFiles) {
+  TTempAppFolder folder;
+  const std::string file = folder.WriteFile("a.bin", "abc");
+  EXPECT_TRUE(FileExists(file));
+  EXPECT_FALSE(FileExists(folder.Path().string()));
+  EXPECT_FALSE(FileExists(folder.File("missing")));
+  EXPECT_EQ(FileSize(file), 3);
+  EXPECT_THROW(FileSize(folder.File("missing")), EFOpenError);
+}
+
+TEST(Files, DeleteReportsInsteadOfThrowing) {
+  TTempAppFolder folder;
+  const std::string file = folder.WriteFile("a.bin", "abc");
+  EXPECT_TRUE(DeleteFile(file));
+  EXPECT_FALSE(FileExists(file));
+  EXPECT_FALSE(DeleteFile(file));
+  EXPECT_FALSE(DeleteFile(folder.Path().string()));
+}
+
+TEST(Files, SplitsPaths) {
+  EXPECT_EQ(ExtractFileDir("/a/b/c.txt"), "/a/b");
+  EXPECT_EQ(ExtractFileDir("/c.txt"), "/");
+  EXPECT_EQ(ExtractFileDir("c.txt"), ".");
+  EXPECT_EQ(ExtractFileName("/a/b/c.txt"), "c.txt");
+  EXPECT_EQ(ExtractFileName("c.txt"), "c.txt");
+}
+
+TEST(AppFolder, TovrikHomeReplacesTheExecutablesFolder) {
+  TTempAppFolder folder;
+  setenv("TOVRIK_HOME", (folder.Path().string() + "/").c_str(), 1);
+  EXPECT_EQ(AppFolder(), folder.Path().string());
+  EXPECT_EQ(AppFile("help/index.html"), folder.Path().string() + "/help/index.html");
+  EXPECT_EQ(ConfigIniPath(), folder.Path().string() + "/config.ini");
+  EXPECT_EQ(BackingFolder(), folder.Path().string());
+}
+
+TEST(AppFolder, WithoutTovrikHomeItIsTheExecutablesFolder) {
+  TTempAppFolder folder;
+  unsetenv("TOVRIK_HOME");
+  EXPECT_EQ(AppFolder(), std::filesystem::canonical("/proc/self/exe").parent_path().string());
+}
+
+TEST(AppFolder, AReadOnlyAppFolderSendsSettingsAndBackingFileToTheUsersFolders) {
+  if (::geteuid() == 0)
+    GTEST_SKIP() << "root may write into read-only folders";
+  TTempAppFolder folder;
+  const auto app = folder.Path() / "app";
+  std::filesystem::create_directories(app);
+  std::filesystem::permissions(app, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  const std::string home = folder.Path().string();
+  setenv("TOVRIK_HOME", app.c_str(), 1);
+  setenv("XDG_CONFIG_HOME", (home + "/cfg").c_str(), 1);
+  setenv("XDG_RUNTIME_DIR", (home + "/run").c_str(), 1);
+  std::filesystem::create_directories(home + "/run");
+  EXPECT_EQ(ConfigIniPath(), home + "/cfg/TovrikEditor/config.ini");
+  EXPECT_EQ(BackingFolder(), home + "/run/tovrik");
+  struct stat info {};
+  ASSERT_EQ(::stat((home + "/run/tovrik").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+  std::filesystem::permissions(app, std::filesystem::perms::owner_all);
+  folder.WriteFile("app/config.ini", "[Zip]\n");
+  std::filesystem::permissions(app, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  EXPECT_EQ(ConfigIniPath(), app.string() + "/config.ini") << "an existing config.ini beside the program wins";
+  unsetenv("XDG_CONFIG_HOME");
+  unsetenv("XDG_RUNTIME_DIR");
+}

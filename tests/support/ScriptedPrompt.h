@@ -1,0 +1,34 @@
+// A prompt for tests: records every text it is shown and answers questions from a queue (No once it runs dry).
+#pragma once
+
+#include "platform/Prompt.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+class TScriptedPrompt : public TPrompt {
+public:
+  // Installs itself as the process-wide prompt for its lifetime.
+  explicit TScriptedPrompt(std::deque<bool> answers = {}) : answers(std::move(answers)) { SetPrompt(this); }
+  ~TScriptedPrompt() override { SetPrompt(nullptr); }
+  TScriptedPrompt(const TScriptedPrompt &) = delete;
+  TScriptedPrompt &operator=(const TScriptedPrompt &) = delete;
+
+  void ShowError(const std::string &text) override { Errors.push_back(text); }
+  bool AskYesNo(const std::string &text) override {
+    Questions.push_back(text);
+    if (answers.empty())
+      return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void QueueAnswer(bool yes) { answers.push_back(yes); }
+
+  std::vector<std::string> Errors;
+  std::vector<std::string> Questions;
+
+private:
+  std::deque<bool> answers;
+};
