@@ -1,0 +1,113 @@
+// The pipeline prompt, the progress line, the in-memory grid and the container helpers of the tvk subcommands.
+#include "cli/CliSupport.h"
+
+#include "media/Container.h"
+#include "platform/CodePage.h"
+#include "platform/Exceptions.h"
+
+#include <iostream>
+#include <unistd.h>
+
+TCliPrompt &CliPrompt() {
+  static TCliPrompt prompt;
+  return prompt;
+}
+
+void TCliPrompt::ShowError(const std::string &text) { throw Exception(text); }
+
+bool TCliPrompt::AskYesNo(const std::string &) { return AcceptUnlisted; }
+
+TConsoleProgress::~TConsoleProgress() {
+  if (shown)
+    std::cerr << "\r\033[K" << std::flush;
+}
+
+void TConsoleProgress::SetMessage(const std::string &text) {
+  message = text;
+  Show();
+}
+
+void TConsoleProgress::SetMax(int64_t value) {
+  max = value;
+  position = 0;
+}
+
+void TConsoleProgress::SetPosition(int64_t value) {
+  position = value;
+  Show();
+}
+
+void TConsoleProgress::Start() { Show(); }
+
+void TConsoleProgress::Show() {
+  using namespace std::chrono;
+  static const bool terminal = ::isatty(STDERR_FILENO) == 1;
+  const auto now = steady_clock::now();
+  if (!terminal || now - started < seconds(1) || (shown && now - lastShown < milliseconds(100)))
+    return;
+  std::cerr << "\r\033[K" << message;
+  if (max > 0)
+    std::cerr << ' ' << position << '/' << max;
+  std::cerr << std::flush;
+  shown = true;
+  lastShown = now;
+}
+
+std::string TListGrid::GetCell(int col, int row) const {
+  if (row < 0 || row >= GetRowCount() || col < 0 || col >= cols)
+    return "";
+  const auto &cellsOfRow = cells[static_cast<std::size_t>(row)];
+  return static_cast<std::size_t>(col) < cellsOfRow.size() ? cellsOfRow[static_cast<std::size_t>(col)] : "";
+}
+
+void TListGrid::SetCell(int col, int row, const std::string &text) {
+  if (row < 0 || row >= GetRowCount() || col < 0 || col >= cols)
+    return;
+  auto &cellsOfRow = cells[static_cast<std::size_t>(row)];
+  cellsOfRow.resize(static_cast<std::size_t>(cols));
+  cellsOfRow[static_cast<std::size_t>(col)] = text;
+}
+
+void TListGrid::SetRowCount(int rowCount) { cells.resize(static_cast<std::size_t>(std::max(rowCount, 1))); }
+
+const std::vector<std::string> &ColumnKeys(uint8_t kind) {
+  static const std::vector<std::string> images{"name",          "ext",           "size",        "transparent", "color",
+                                               "pattern-height", "pattern-width", "skip-height", "skip-width"};
+  static const std::vector<std::string> sounds{"name", "ext", "size", "looped", "frequency", "volume", "pan"};
+  return kind == mkImages ? images : sounds;
+}
+
+TListGrid FillGridOf(TMediaStream &document, uint8_t kind) {
+  TListGrid grid(static_cast<int>(ColumnKeys(kind).size()));
+  document.List.FillGrid(grid, kind);
+  return grid;
+}
+
+std::string KindName(uint8_t kind) { return kind == mkImages ? "images" : "sounds"; }
+
+TOpenedContainer OpenContainer(const std::string &path) {
+  TOpenedContainer opened;
+  opened.Document = std::make_unique<TMediaStream>();
+  opened.Kind = *LoadContainer(*opened.Document, path);
+  opened.Level = ReadMediaEntryFacts(path).Level;
+  return opened;
+}
+
+void SaveEdited(TOpenedContainer &opened, const std::string &path, int levelOption) {
+  SaveContainer(*opened.Document, opened.Kind, path, levelOption >= 0 ? levelOption : opened.Level);
+}
+
+int FindEntryByName(TMediaStream &document, const std::string &name) {
+  const std::string wanted = Utf8ToCp1250(name);
+  int found = -1;
+  for (int i = 0; i < document.List.Count(); ++i) {
+    if (document.List.Items()[static_cast<std::size_t>(i)]->Name != wanted)
+      continue;
+    if (found >= 0)
+      throw Exception(Substitute("Více položek se jmenuje %s.", {name}));
+    found = i;
+  }
+  if (found < 0)
+    throw Exception(Substitute("Položka %s v kontejneru není.", {name}));
+  return found;
+}

@@ -1,0 +1,104 @@
+// tvk extract: writes entries' data as files, never outside the target folder and never over a file unasked.
+#include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+
+#include "platform/CodePage.h"
+#include "platform/Exceptions.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+struct TExtraction {
+  TFileListItem *Entry;
+  std::string FileName; // UTF-8, no folder part
+};
+
+// Name + extension as a file name, or a clear refusal when it could reach outside the folder.
+std::string SafeFileName(const TFileListItem &entry) {
+  const std::string name = Cp1250ToUtf8(entry.Name + entry.Ext.Text());
+  if (name.empty() || name == "." || name == ".." || name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
+    throw Exception(Substitute("Položku \"%s\" nelze bezpečně rozbalit: její jméno není platný název souboru.", {name}));
+  return name;
+}
+
+std::vector<TExtraction> Select(TMediaStream &document, const std::vector<std::string> &names) {
+  std::vector<TExtraction> selected;
+  for (const auto &item : document.List.Items()) {
+    TFileListItem *entry = item.get();
+    if (names.empty() || std::find(names.begin(), names.end(), Cp1250ToUtf8(entry->Name)) != names.end())
+      selected.push_back({entry, SafeFileName(*entry)});
+  }
+  for (const std::string &name : names) {
+    if (std::none_of(selected.begin(), selected.end(),
+                     [&](const TExtraction &e) { return Cp1250ToUtf8(e.Entry->Name) == name; }))
+      throw Exception(Substitute("Položka %s v kontejneru není.", {name}));
+  }
+  return selected;
+}
+
+// Every check before the first byte is written: a refused extraction writes nothing.
+void CheckTargets(const std::vector<TExtraction> &selected, const std::filesystem::path &folder, bool overwrite) {
+  std::set<std::string> seen;
+  for (const TExtraction &extraction : selected) {
+    if (!seen.insert(extraction.FileName).second)
+      throw Exception(Substitute("Více položek by se zapsalo do souboru %s.", {extraction.FileName}));
+    std::error_code ignored;
+    if (!overwrite && std::filesystem::exists(std::filesystem::symlink_status(folder / extraction.FileName, ignored)))
+      throw Exception(Substitute("Soubor %s již existuje (přepsání povolí --overwrite).",
+                                 {(folder / extraction.FileName).string()}));
+  }
+}
+
+// Writes into a temporary file in the folder and renames it into place, so a link at the target is replaced,
+// never followed, and a failure leaves nothing half written.
+void WriteEntry(TFileStream &backing, const TExtraction &extraction, const std::filesystem::path &folder,
+                bool overwrite) {
+  std::string temporary = (folder / ".tvk-extract-XXXXXX").string();
+  const int handle = ::mkstemp(temporary.data());
+  if (handle < 0)
+    throw EFCreateError(Substitute("Cannot create file \"%s\". %s", {temporary, std::strerror(errno)}));
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(handle, 0666 & ~mask);
+  ::close(handle);
+  try {
+    {
+      TFileStream out(temporary, TFileMode::fmOpenReadWrite);
+      if (extraction.Entry->Size > 0) {
+        backing.SetPosition(extraction.Entry->Offset);
+        out.CopyFrom(backing, extraction.Entry->Size);
+      }
+    }
+    const std::string target = (folder / extraction.FileName).string();
+    const int renamed = overwrite ? std::rename(temporary.c_str(), target.c_str())
+                                  : ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
+    if (renamed != 0)
+      throw EFCreateError(Substitute("Cannot create file \"%s\". %s", {target, std::strerror(errno)}));
+  } catch (...) {
+    ::unlink(temporary.c_str());
+    throw;
+  }
+}
+} // namespace
+
+int RunExtract(const TArguments &arguments) {
+  const TCommandLine line(arguments, {"--overwrite"}, {"-d"});
+  line.RequirePositional(1);
+  TOpenedContainer opened = OpenContainer(line.Positional()[0]);
+  const std::vector<std::string> names(line.Positional().begin() + 1, line.Positional().end());
+  const std::vector<TExtraction> selected = Select(*opened.Document, names);
+  const std::filesystem::path folder = line.Value("-d", ".");
+  CheckTargets(selected, folder, line.Has("--overwrite"));
+  std::filesystem::create_directories(folder);
+  TFileStream *backing = opened.Document->BackingFile();
+  for (const TExtraction &extraction : selected)
+    WriteEntry(*backing, extraction, folder, line.Has("--overwrite"));
+  return 0;
+}
