@@ -1,0 +1,48 @@
+// The ordered list of a document's entries: adding, reading a media stream, removal, look-up and the grid texts.
+#pragma once
+
+#include "media/FileListItems.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TStream;
+class TTextGrid;
+
+// Names passed to and kept by the list are Windows-1250 bytes, like TFileListItem::Name; a name taken
+// from a grid cell (UTF-8) goes through Utf8ToCp1250 first.
+class TFileList {
+public:
+  const std::vector<std::unique_ptr<TFileListItem>> &Items() const { return items; }
+  int32_t Count() const { return static_cast<int32_t>(items.size()); }
+
+  void AddImage(const std::string &path, bool transparent, int64_t size, int64_t offset, TColor transparentColor,
+                int32_t patternHeight, int32_t patternWidth, int32_t skipHeight, int32_t skipWidth);
+  // Volume is always 255 and pan -1.
+  void AddSound(const std::string &path, bool looped, int64_t size, int64_t offset, int32_t frequency);
+  // Appends one entry of the kind read at the stream's position; another kind appends and reads nothing.
+  void ReadEntry(TMediaKind kind, TStream &stream);
+  // Reads a whole media stream from its start and yields its kind. Throws EMediaStreamError for an
+  // unknown kind or a damaged record, and then appends nothing at all.
+  void ReadAll(TStream &stream, TMediaKind &kind);
+
+  // Removes every entry whose Name equals name exactly.
+  void RemoveByName(const std::string &name);
+  // Swaps the entries at two valid zero-based positions.
+  void Exchange(int i, int j);
+  // The last entry with this Name and Size, or null.
+  TFileListItem *FindEntry(const std::string &name, int64_t size) const;
+  // The found entry takes its data from path from now on (offset 0, the file's size); a missing entry
+  // or file changes nothing; a file that cannot be opened raises the platform's error.
+  void ReplaceSource(const std::string &name, int64_t size, const std::string &path);
+
+  // Clears rows 1 and below, then writes one row per entry of the kind, growing (never shrinking) the rows.
+  void FillGrid(TTextGrid &grid, TMediaKind kind) const;
+  // Commits the grid's active editor, then stores every row's attribute cells into the entry found by
+  // its name and size cells. A cell that is not a valid value raises EConvertError; values stored before stay.
+  void TakeOverGrid(TTextGrid &grid, TMediaKind kind);
+
+private:
+  std::vector<std::unique_ptr<TFileListItem>> items;
+};

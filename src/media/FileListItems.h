@@ -1,0 +1,88 @@
+// The entries of a media document: one image or sound file with its attributes, and its binary entry record.
+#pragma once
+
+#include "config/ExtString.h"
+#include "platform/Exceptions.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TStream;
+
+// Media kind: the first byte of a media stream.
+using TMediaKind = uint8_t;
+constexpr TMediaKind mkImages = 0;
+constexpr TMediaKind mkSounds = 1;
+
+// A colour value: 0x00BBGGRR, or 0x80000000 plus a system colour index, or clNone / clDefault.
+using TColor = uint32_t;
+// A boolean as one stored byte: 0 is false, anything else true; a byte read from a stream is kept as read.
+using TByteBool = uint8_t;
+
+// A media stream that cannot be read: an unknown kind, a record cut short, data missing.
+class EMediaStreamError : public Exception {
+public:
+  using Exception::Exception;
+};
+
+class TFileListItem {
+public:
+  static constexpr std::size_t MaxNameLength = 255;
+
+  virtual ~TFileListItem() = default;
+  // Writes the entry record at the stream's position; nothing when stream is null.
+  virtual void WriteRecord(TStream *stream) = 0;
+
+  std::string Name;       // Windows-1250 bytes, at most 255: the file name without folder and extension
+  TExtString Ext;         // the extension with its dot, ASCII letters upper-cased, at most 5 characters
+  std::string SourcePath; // the file supplying the data; empty when the data lies in the backing file
+  int64_t Size = 0;
+  int64_t Offset = 0;     // where the data starts in the backing file, while SourcePath is empty
+
+protected:
+  void InitFromFile(const std::string &path, int64_t size, int64_t offset);
+  // Reads Size, Name and Ext, checking each against what the stream still holds.
+  void ReadHeader(TStream &stream);
+  // Records where the data starts and moves past it, after checking that all of it is there.
+  void SkipData(TStream &stream, int64_t recordStart);
+  void WriteHeader(TStream &stream) const;
+};
+
+class TImageFileItem : public TFileListItem {
+public:
+  static std::unique_ptr<TImageFileItem> CreateFromFile(const std::string &path, bool transparent, int64_t size,
+                                                        int64_t offset, TColor transparentColor,
+                                                        int32_t patternHeight, int32_t patternWidth,
+                                                        int32_t skipHeight, int32_t skipWidth);
+  // Reads one image record at the stream's position and leaves the position after the entry's data.
+  // Throws EMediaStreamError when the record or its data is not all there.
+  static std::unique_ptr<TImageFileItem> CreateFromStream(TStream &stream);
+  // Clears the top byte of TransparentColor (system colours and the special values lose it) and keeps that.
+  void WriteRecord(TStream *stream) override;
+
+  int32_t PatternHeight = 0;
+  int32_t PatternWidth = 0;
+  int32_t SkipHeight = 0;
+  int32_t SkipWidth = 0;
+  TByteBool Transparent = 0;
+  TByteBool IsJpeg = 0;
+  TColor TransparentColor = 0;
+};
+
+class TSoundFileItem : public TFileListItem {
+public:
+  static std::unique_ptr<TSoundFileItem> CreateFromFile(const std::string &path, bool looped, int64_t size,
+                                                        int64_t offset, int32_t frequency, uint8_t volume,
+                                                        int32_t pan);
+  static std::unique_ptr<TSoundFileItem> CreateFromStream(TStream &stream);
+  void WriteRecord(TStream *stream) override;
+
+  TByteBool Looped = 0;
+  int32_t Frequency = 0;
+  int32_t Pan = 0;
+  uint8_t Volume = 0;
+};
+
+// The extension of a file name or path with its dot, ASCII letters upper-cased, not cut; empty without a dot.
+std::string UpperExtension(const std::string &path);
