@@ -3,16 +3,13 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 
+#include "media/TemporaryFile.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 #include <filesystem>
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 struct TExtraction {
@@ -56,35 +53,16 @@ void CheckTargets(const std::vector<TExtraction> &selected, const std::filesyste
   }
 }
 
-// Writes into a temporary file in the folder and renames it into place, so a link at the target is replaced,
-// never followed, and a failure leaves nothing half written.
+// Writes through a temporary file renamed into place: a link at the target is replaced, never followed, and a
+// failure leaves nothing half written.
 void WriteEntry(TFileStream &backing, const TExtraction &extraction, const std::filesystem::path &folder,
                 bool overwrite) {
-  std::string temporary = (folder / ".tvk-extract-XXXXXX").string();
-  const int handle = ::mkstemp(temporary.data());
-  if (handle < 0)
-    throw EFCreateError(Substitute("Cannot create file \"%s\". %s", {temporary, std::strerror(errno)}));
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(handle, 0666 & ~mask);
-  ::close(handle);
-  try {
-    {
-      TFileStream out(temporary, TFileMode::fmOpenReadWrite);
-      if (extraction.Entry->Size > 0) {
-        backing.SetPosition(extraction.Entry->Offset);
-        out.CopyFrom(backing, extraction.Entry->Size);
-      }
-    }
-    const std::string target = (folder / extraction.FileName).string();
-    const int renamed = overwrite ? std::rename(temporary.c_str(), target.c_str())
-                                  : ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
-    if (renamed != 0)
-      throw EFCreateError(Substitute("Cannot create file \"%s\". %s", {target, std::strerror(errno)}));
-  } catch (...) {
-    ::unlink(temporary.c_str());
-    throw;
+  TTemporaryFile file(folder.string(), ".tvk-extract-");
+  if (extraction.Entry->Size > 0) {
+    backing.SetPosition(extraction.Entry->Offset);
+    file.Stream().CopyFrom(backing, extraction.Entry->Size);
   }
+  file.CommitAs((folder / extraction.FileName).string(), overwrite);
 }
 } // namespace
 

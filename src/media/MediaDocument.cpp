@@ -133,10 +133,15 @@ void TMediaStream::ReadMediaStream(TStream &source, TMediaKind &kind) {
   source.SetPosition(0);
   backing.reset();
   ClaimBackingFile();
-  TFileStream &file = backing->Stream();
-  std::vector<uint8_t> buffer(copyBufferSize);
-  CopyExactly(source, file, source.Size(), buffer);
-  List.ReadAll(file, kind);
+  try {
+    TFileStream &file = backing->Stream();
+    std::vector<uint8_t> buffer(copyBufferSize);
+    CopyExactly(source, file, source.Size(), buffer);
+    List.ReadAll(file, kind);
+  } catch (...) {
+    backing.reset(); // nothing of a damaged stream stays behind; the document remains without entries
+    throw;
+  }
 }
 
 void TMediaStream::ClaimBackingFile() {
