@@ -1,0 +1,386 @@
+// The open-file dialog with a preview strip to the right of the standard controls: pictures, text (RTF formatted),
+// wave files (their type, while the sound plays) and other files' types, with captions in the user's language.
+#include "preview/OpenPreview.h"
+
+#include "platform/qt/FileTypes.h"
+#include "platform/qt/Pictures.h"
+#include "platform/qt/Sound.h"
+#include "preview/AnsiText.h"
+#include "preview/LocalizedList.h"
+#include "preview/PreviewImage.h"
+#include "preview/RtfText.h"
+
+#include <QBitmap>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+static void InitPreviewResources() { Q_INIT_RESOURCE(OpenPreview); }
+
+namespace {
+
+constexpr int ButtonSize = 22;
+constexpr int CaptionHeight = 32;
+// The strip is 134 dialog units wide: the width of the child template beside the standard controls.
+constexpr int StripWidthInDialogUnits = 134;
+// A text file larger than this is previewed from its beginning only.
+constexpr qint64 MaxPreviewTextBytes = 4 * 1024 * 1024;
+const QString TextExtensions = "txt rtf ini inf bat log pas dpr dpk";
+
+// The caption strip: caption centred, the show-preview toggle at its left edge and the word-wrap toggle flush with
+// its right edge, both vertically centred.
+class TCaptionPanel : public QLabel {
+public:
+  using QLabel::QLabel;
+
+protected:
+  void resizeEvent(QResizeEvent *event) override {
+    QLabel::resizeEvent(event);
+    const int top = (height() - ButtonSize) / 2;
+    if (auto *wordWrap = findChild<QToolButton *>("FWordWrapButton"))
+      wordWrap->move(width() - ButtonSize, top);
+    if (auto *showPreview = findChild<QToolButton *>("FShowPreviewButton"))
+      showPreview->move(0, top);
+  }
+};
+
+// A glyph from the resources; the colour of its bottom-left pixel is drawn transparent.
+QIcon Glyph(const QString &name) {
+  const QImage image(":/preview/" + name);
+  QPixmap pixmap = QPixmap::fromImage(image);
+  if (!image.isNull())
+    pixmap.setMask(pixmap.createMaskFromColor(image.pixelColor(0, image.height() - 1), Qt::MaskInColor));
+  return QIcon(pixmap);
+}
+
+QToolButton *CreateToggle(QWidget *parent, const QString &name) {
+  auto *button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setFixedSize(ButtonSize, ButtonSize);
+  button->setCheckable(true);
+  button->setIconSize(QSize(18, 18));
+  return button;
+}
+
+QString ExtensionOf(const QString &path) {
+  const QString name = QFileInfo(path).fileName();
+  const qsizetype dot = name.lastIndexOf('.');
+  return dot < 0 ? QString() : name.mid(dot + 1).toLower();
+}
+
+// The mask "*.bmp;*.ico;..." read as "bmp", "ico", ...: each mask without its leading "*.".
+QStringList ExtensionsOfMask(QString mask) {
+  QStringList extensions;
+  while (!mask.isEmpty()) {
+    qsizetype p = mask.indexOf(';') + 1;
+    if (p == 0)
+      p = 999;
+    extensions << mask.mid(2, p - 3);
+    mask.remove(0, p);
+  }
+  return extensions;
+}
+
+} // namespace
+
+TOpenPreviewDialog::TOpenPreviewDialog(QWidget *owner, const QString &languageId)
+    : TOpenDialog(owner), FLanguageId(languageId), FPrimaryLanguageId(PrimaryLanguageId(languageId)) {
+  InitPreviewResources();
+  FPreviewExtensions = ExtensionsOfMask(TPictureRegistry::FileMask());
+  FPreviewExtensions << "txt" << "ini" << "inf" << "bat" << "log" << "pas" << "dpr" << "dpk" << "rtf" << "wav";
+  FShowPreviewButtonHints = DefaultShowPreviewButtonHints();
+  FNoPreviewTexts = DefaultNoPreviewTexts();
+  FPreviewCaptions = DefaultPreviewCaptions();
+  FScaleHints = DefaultScaleHints();
+  FWordWrapHints = DefaultWordWrapHints();
+  CreateControls();
+  SetShowPreview(true);
+  SetWordWrapAndScale(true);
+}
+
+void TOpenPreviewDialog::CreateControls() {
+  QFileDialog &dialog = Dialog();
+  auto *strip = new QWidget(&dialog);
+  strip->setObjectName("PreviewStrip");
+  strip->setFixedWidth(StripWidthInDialogUnits * dialog.fontMetrics().averageCharWidth() / 4);
+  auto *stripLayout = new QVBoxLayout(strip);
+  stripLayout->setContentsMargins(2, 0, 0, 0);
+  stripLayout->setSpacing(1);
+
+  PreviewBox = new QScrollArea(strip);
+  PreviewBox->setObjectName("PreviewBox");
+  PreviewBox->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  PreviewBox->setBackgroundRole(QPalette::Button);
+  PreviewBox->setWidgetResizable(true);
+  auto *pane = new QWidget;
+  pane->setObjectName("PreviewPane");
+  auto *paneLayout = new QGridLayout(pane);
+  paneLayout->setContentsMargins(0, 0, 0, 0);
+  FPreviewText = new QTextEdit(pane);
+  FPreviewText->setObjectName("FPreviewText");
+  FPreviewText->setReadOnly(true);
+  FPreviewText->setFrameShape(QFrame::NoFrame);
+  FPreviewText->setTabChangesFocus(true);
+  FPreviewText->setUndoRedoEnabled(false);
+  FPreviewImage = new TPreviewImage(pane);
+  FPreviewImage->OnDrawFailed = [this] { PictureDrawFailed(); };
+  paneLayout->addWidget(FPreviewText, 0, 0);
+  paneLayout->addWidget(FPreviewImage, 0, 0);
+  PreviewBox->setWidget(pane);
+
+  CaptionPanel = new TCaptionPanel(LocalizedText(FPreviewCaptions), strip);
+  CaptionPanel->setObjectName("CaptionPanel");
+  CaptionPanel->setAlignment(Qt::AlignCenter);
+  CaptionPanel->setFrameShape(QFrame::NoFrame);
+  CaptionPanel->setFixedHeight(CaptionHeight);
+  FWordWrapButton = CreateToggle(CaptionPanel, "FWordWrapButton");
+  FShowPreviewButton = CreateToggle(CaptionPanel, "FShowPreviewButton");
+  connect(FWordWrapButton, &QToolButton::clicked, this, [this] { ApplyWordWrapAndScale(); });
+  connect(FShowPreviewButton, &QToolButton::clicked, this, [this] { ShowPreviewButtonClick(); });
+
+  stripLayout->addWidget(CaptionPanel);
+  stripLayout->addWidget(PreviewBox, 1);
+
+  // The standard controls keep their grid; the strip takes a column of its own to their right.
+  if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+    grid->addWidget(strip, 0, grid->columnCount(), grid->rowCount(), 1);
+  else if (dialog.layout())
+    dialog.layout()->addWidget(strip);
+}
+
+void TOpenPreviewDialog::SetShowPreviewButtonHints(const QStringList &list) {
+  FShowPreviewButtonHints = list;
+  FShowPreviewButton->setToolTip(LocalizedText(list));
+}
+
+void TOpenPreviewDialog::SetPreviewCaptions(const QStringList &list) {
+  FPreviewCaptions = list;
+  CaptionPanel->setText(LocalizedText(list));
+}
+
+void TOpenPreviewDialog::SetShowPreview(bool value) {
+  if (value == FShowPreview)
+    return;
+  FShowPreview = value;
+  FShowPreviewButton->setChecked(value);
+}
+
+void TOpenPreviewDialog::SetWordWrapAndScale(bool value) {
+  if (value == FWordWrapAndScale)
+    return;
+  FWordWrapAndScale = value;
+  FWordWrapButton->setChecked(value);
+}
+
+QString TOpenPreviewDialog::LocalizedText(const QStringList &list) const {
+  return ::LocalizedText(list, FLanguageId, FPrimaryLanguageId);
+}
+
+bool TOpenPreviewDialog::Execute() {
+  Options &= ~TOpenOptions(TOpenOption::ofOldStyleDialog);
+  if (const QString title = LocalizedText(FTitles); !title.isEmpty())
+    Title = title;
+  return TOpenDialog::Execute();
+}
+
+void TOpenPreviewDialog::DialogShown() {
+  TOpenDialog::DialogShown();
+  FWordWrapButton->setChecked(FWordWrapAndScale);
+  FShowPreviewButton->setIcon(Glyph("SHOWPREVIEWBUTTON"));
+  FShowPreviewButton->setIconSize(QSize(16, 16));
+  FShowPreviewButton->setToolTip(LocalizedText(FShowPreviewButtonHints));
+  FShowPreviewButton->setChecked(FShowPreview);
+  UpdatePreview();
+}
+
+void TOpenPreviewDialog::SelectionChanged() {
+  TOpenDialog::SelectionChanged();
+  UpdatePreview();
+}
+
+void TOpenPreviewDialog::DialogClosing() {
+  QToolTip::hideText();
+  PlayWaveAsync(QString());
+  TOpenDialog::DialogClosing();
+}
+
+void TOpenPreviewDialog::UpdatePreview() {
+  PlayWaveAsync(QString());
+  FPreviewImage->Reset();
+  FPreviewImage->show();
+  ResetPreviewText();
+
+  const QString path = CurrentFilePath();
+  FCurrentExtension = ExtensionOf(path);
+  bool previewed = false;
+  if (QFileInfo(path).isFile() && FShowPreviewButton->isChecked())
+    previewed = PreviewFile(path);
+  if (!previewed)
+    CenterMessage(LocalizedText(FNoPreviewTexts));
+
+  if (TextLineCount() > 0) {
+    FPreviewText->show();
+    FPreviewText->raise();
+    FPreviewImage->hide();
+    FWordWrapButton->setToolTip(LocalizedText(FWordWrapHints));
+    FWordWrapButton->setIcon(Glyph("WORDWRAPBUTTON"));
+  } else {
+    FPreviewImage->show();
+    FPreviewImage->raise();
+    FPreviewText->hide();
+    FWordWrapButton->setToolTip(LocalizedText(FScaleHints));
+    FWordWrapButton->setIcon(Glyph("SCALEBUTTON"));
+  }
+  ApplyWordWrapAndScale();
+  PreviewBox->update();
+  CaptionPanel->setText(LocalizedText(FPreviewCaptions));
+}
+
+void TOpenPreviewDialog::ResetPreviewText() {
+  FPreviewText->clear();
+  FPreviewText->setFont(PreviewBox->font());
+  FPreviewText->setAlignment(Qt::AlignLeft);
+  FPreviewText->setCurrentCharFormat(QTextCharFormat());
+  FPreviewText->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  FPreviewText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  FPreviewText->show();
+}
+
+// Failures of a custom handler or of a loader only mean "no preview": they are dropped without a message.
+bool TOpenPreviewDialog::PreviewFile(const QString &path) {
+  const QString &ext = FCurrentExtension;
+  if (CustomPreviewExtensions.contains(ext, Qt::CaseInsensitive) && OnPreview) {
+    try {
+      OnPreview(*this, ext);
+      return true;
+    } catch (const std::exception &) {
+      return false;
+    }
+  }
+  if (!FPreviewExtensions.contains(ext, Qt::CaseInsensitive)) {
+    const std::optional<QString> description = FileTypeDescription(path);
+    if (!description || description->trimmed().isEmpty())
+      return false;
+    CenterMessage(description->trimmed());
+    return true;
+  }
+  if (TPictureRegistry::FileMask().contains(ext, Qt::CaseInsensitive)) {
+    try {
+      FPreviewImage->LoadPicture(path);
+      return true;
+    } catch (const std::exception &) {
+      return false;
+    }
+  }
+  if (TextExtensions.contains(ext, Qt::CaseInsensitive))
+    return LoadText(path);
+  if (ext == "wav") {
+    const std::optional<QString> description = FileTypeDescription(path);
+    if (!description)
+      return false;
+    CenterMessage(*description);
+    PlayWaveAsync(path);
+    return true;
+  }
+  return false;
+}
+
+bool TOpenPreviewDialog::LoadText(const QString &path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return false;
+  const QByteArray bytes = file.read(MaxPreviewTextBytes);
+  if (LooksLikeRtf(bytes)) {
+    QTextCursor cursor(FPreviewText->document());
+    cursor.setCharFormat(FPreviewText->currentCharFormat());
+    InsertRtf(cursor, bytes);
+  } else {
+    FPreviewText->setPlainText(DecodeTextFile(bytes));
+  }
+  return true;
+}
+
+// Lines of the text view, a last empty line not counted.
+int TOpenPreviewDialog::TextLineCount() const {
+  const QTextDocument &document = *FPreviewText->document();
+  int lines = document.blockCount();
+  if (document.lastBlock().text().isEmpty())
+    --lines;
+  return lines;
+}
+
+void TOpenPreviewDialog::CenterMessage(const QString &text) {
+  FPreviewText->setLineWrapMode(QTextEdit::WidgetWidth);
+  const QFont font = FPreviewText->currentCharFormat().font();
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / FPreviewText->logicalDpiY();
+  const int lineHeight = std::max(1, static_cast<int>(std::lround(points * FPreviewText->logicalDpiY() / 72.0)));
+  const int n = ((FPreviewText->height() - 4) / lineHeight) / 2;
+
+  QTextBlockFormat centred;
+  centred.setAlignment(Qt::AlignHCenter);
+  QTextCursor cursor(FPreviewText->document());
+  cursor.movePosition(QTextCursor::End);
+  bool firstLine = FPreviewText->document()->isEmpty();
+  const auto appendLine = [&](const QString &line) {
+    if (firstLine)
+      cursor.setBlockFormat(centred);
+    else
+      cursor.insertBlock(centred);
+    firstLine = false;
+    cursor.insertText(line);
+  };
+  for (int i = 0; i < n - 1; ++i)
+    appendLine(QString());
+  appendLine(text);
+}
+
+void TOpenPreviewDialog::ApplyWordWrapAndScale() {
+  FWordWrapAndScale = FWordWrapButton->isChecked();
+  if (FPreviewImage->isHidden()) {
+    FPreviewText->setLineWrapMode(FWordWrapAndScale ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    FPreviewText->update();
+    return;
+  }
+  FPreviewImage->SetAutoSize(false);
+  const QSize picture = FPreviewImage->PictureSize();
+  const QSize control = PreviewBox->viewport()->size();
+  const bool larger =
+      picture.width() != 0 && (picture.width() > control.width() || picture.height() > control.height());
+  if (FWordWrapAndScale) {
+    if (larger)
+      FPreviewImage->SetProportional(true);
+    else
+      FPreviewImage->SetStretch(false);
+  } else {
+    FPreviewImage->SetStretch(false);
+    if (larger)
+      FPreviewImage->SetAutoSize(true);
+  }
+  FPreviewImage->update();
+}
+
+void TOpenPreviewDialog::ShowPreviewButtonClick() {
+  FShowPreview = FShowPreviewButton->isChecked();
+  UpdatePreview();
+}
+
+// A picture that only decodes when first drawn failed to: the pane falls back to the no-preview text.
+void TOpenPreviewDialog::PictureDrawFailed() {
+  FPreviewImage->Reset();
+  ResetPreviewText();
+  CenterMessage(LocalizedText(FNoPreviewTexts));
+  FPreviewText->raise();
+  FPreviewImage->hide();
+  FWordWrapButton->setToolTip(LocalizedText(FWordWrapHints));
+  FWordWrapButton->setIcon(Glyph("WORDWRAPBUTTON"));
+  ApplyWordWrapAndScale();
+}
