@@ -6,6 +6,7 @@
 #include "media/MediaMessages.h"
 #include "media/TemporaryFile.h"
 #include "media/ZIPStream.h"
+#include "media/ZipDeflate.h"
 #include "platform/Files.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
