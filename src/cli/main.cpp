@@ -94,8 +94,10 @@ int main(int argc, char *argv[]) {
   if (name.empty() || name == "--help" || name == "-h" || name == "help") {
     std::ostream &out = name.empty() ? std::cerr : std::cout;
     out << overview;
-    for (const TCommand &command : Commands())
-      out << "  " << command.Name << '\n';
+    for (const TCommand &command : Commands()) {
+      const std::string usage = command.Usage;
+      out << "  " << usage.substr(7, usage.find('\n') - 7) << '\n';
+    }
     return name.empty() ? 2 : 0;
   }
   TConsoleProgress progress;

@@ -40,7 +40,7 @@ protected:
 };
 
 const std::string worked42 = std::string("\x00" "\x03\x00\x00\x00\x00\x00\x00\x00" "\x01" "a"
-                                         "\x04.BMP\x00" "\x01" "\x00\x00\x00\x00" "\x00", 22) +
+                                         "\x04.BMP\x00" "\x01" "\x00\x00\x00\x00" "\x00", 23) +
                              std::string(16, '\0') + "ABC";
 } // namespace
 
@@ -135,8 +135,8 @@ TEST_F(MediaDocument, BackingAndSourceEntriesAreWrittenInListOrder) {
   document.Exchange(0, 1);
   const std::string bytes = Assembled(document, mkImages);
   ASSERT_EQ(bytes.size(), 42u + 37 + 1 + 2);
-  EXPECT_EQ(bytes.substr(38, 2), "XY");        // the new entry's data comes first now
-  EXPECT_EQ(bytes.substr(40), worked42.substr(1)); // then the entry kept in the backing file
+  EXPECT_EQ(bytes.substr(39, 2), "XY"); // the new entry's data comes first now
+  EXPECT_EQ(bytes.substr(41), worked42.substr(1)); // then the entry kept in the backing file
 }
 
 TEST_F(MediaDocument, ZeroSizeEntriesAreRecordsAlone) {
