@@ -53,7 +53,6 @@ private:
   std::vector<uint8_t> bytes;
   std::size_t next = 0;
 };
-
 } // namespace
 
 std::string UpperExtension(const std::string &path) {
