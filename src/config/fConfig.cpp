@@ -3,6 +3,7 @@
 
 #include "config/ExtList.h"
 #include "platform/Prompt.h"
+#include "platform/qt/DesktopFont.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -43,6 +44,7 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(280, 260);
+  setFont(SmallSansFont());
 
   auto *label = new QLabel(QStringLiteral("Vyber typ souborů"), this);
   label->setObjectName(QStringLiteral("Label1"));

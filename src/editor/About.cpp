@@ -2,6 +2,7 @@
 #include "editor/About.h"
 
 #include "editor/EditorIcons.h"
+#include "platform/qt/DesktopFont.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -32,6 +33,7 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(202, 148);
+  setFont(SmallSansFont());
 
   LoweredFrame(this, "Panel1", QRect(24, 3, 154, 30));
   QLabel *name = TextLabel(this, QStringLiteral("TovrikEditor"), QRect(28, 6, 146, 24));

@@ -1,6 +1,8 @@
 // The small window that shows a message and a bar while the main window saves a container.
 #include "editor/ProgresForm.h"
 
+#include "platform/qt/DesktopFont.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLabel>
@@ -15,6 +17,7 @@ TProgressForm::TProgressForm(QWidget *parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Prosím čekejte"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(false);
+  setFont(SmallSansFont());
   resize(179, 54);
 
   Label1 = new QLabel(this);
