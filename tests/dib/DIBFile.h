@@ -1,6 +1,7 @@
 // Builds DIB files byte by byte for the reader's tests: each field can be set to a good or a broken value.
 #pragma once
 
+#include "dib/DIB.h"
 #include "platform/Streams.h"
 
 #include <cstdint>
@@ -64,6 +65,20 @@ struct TDIBFile {
       out.push_back(static_cast<char>((value >> shift) & 0xFF));
   }
 };
+
+inline TDIB LoadDIB(const TDIBFile &file) {
+  TDIB dib;
+  TMemoryStream stream = file.Stream();
+  dib.LoadFromStream(stream);
+  return dib;
+}
+
+// The picture's pixels as 0xFFRRGGBB, rows top to bottom.
+inline std::vector<uint32_t> PixelsOf(const TDIB &dib) {
+  std::vector<uint32_t> pixels(static_cast<std::size_t>(dib.Width()) * dib.Height());
+  dib.ReadPixels32(pixels.data(), dib.Width());
+  return pixels;
+}
 
 // A grey-ramp colour table of count 4-byte entries (entry i = i, i, i).
 inline std::vector<uint8_t> GreyEntries(int count) {

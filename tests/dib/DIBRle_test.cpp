@@ -1,6 +1,5 @@
 // Run-length DIBs: kept compressed, decoded on demand with every code, clipped to the image, written back as read.
 #include "DIBFile.h"
-#include "dib/DIB.h"
 #include "dib/DIBRle.h"
 
 #include <gtest/gtest.h>
@@ -18,26 +17,17 @@ TDIBFile RunLengthFile(int bits, int width, int height, std::vector<uint8_t> dat
 
 // Palette indices, rows top to bottom.
 std::vector<uint8_t> Indices(const TDIB &dib) {
-  std::vector<uint32_t> pixels(static_cast<std::size_t>(dib.Width()) * dib.Height());
-  dib.ReadPixels32(pixels.data(), dib.Width());
   std::vector<uint8_t> indices;
-  for (uint32_t pixel : pixels)
+  for (uint32_t pixel : PixelsOf(dib))
     indices.push_back(pixel & 0xFF); // grey table: blue equals the index
   return indices;
-}
-
-TDIB Load(const TDIBFile &file) {
-  TDIB dib;
-  TMemoryStream stream = file.Stream();
-  dib.LoadFromStream(stream);
-  return dib;
 }
 } // namespace
 
 TEST(DIBRunLength, EightBitCodesWithDeltaAndAbsoluteRuns) {
   // Bottom row: run of 2 x 5, absolute 3 bytes (padded; the third falls off the row), end of line;
   // delta (1, 1) to the top row; run 1 x 9; end of bitmap.
-  const TDIB dib = Load(RunLengthFile(8, 4, 3, {2, 5, 0, 3, 7, 8, 6, 0, 0, 0, 0, 2, 1, 1, 1, 9, 0, 1}));
+  const TDIB dib = LoadDIB(RunLengthFile(8, 4, 3, {2, 5, 0, 3, 7, 8, 6, 0, 0, 0, 0, 2, 1, 1, 1, 9, 0, 1}));
   EXPECT_TRUE(dib.RunLength());
   EXPECT_EQ(dib.Image().DataSize, 18);
   EXPECT_EQ(Indices(dib), (std::vector<uint8_t>{0, 9, 0, 0, 0, 0, 0, 0, 5, 5, 7, 8}));
@@ -46,7 +36,7 @@ TEST(DIBRunLength, EightBitCodesWithDeltaAndAbsoluteRuns) {
 
 TEST(DIBRunLength, FourBitCodesAlternateNibbles) {
   // Run of 5 from 0x12, absolute 3 nibbles 0xAB 0xC0 (two fall off the row), end of line; run of 3 x 0x77; end.
-  const TDIB dib = Load(RunLengthFile(4, 6, 2, {5, 0x12, 0, 3, 0xAB, 0xC0, 0, 0, 3, 0x77, 0, 1}));
+  const TDIB dib = LoadDIB(RunLengthFile(4, 6, 2, {5, 0x12, 0, 3, 0xAB, 0xC0, 0, 0, 3, 0x77, 0, 1}));
   EXPECT_EQ(Indices(dib), (std::vector<uint8_t>{7, 7, 7, 0, 0, 0, 1, 2, 1, 2, 1, 10}));
 }
 
@@ -62,7 +52,7 @@ TEST(DIBRunLength, DataThatOverrunsTheImageIsClipped) {
   };
   for (const int bits : {4, 8}) {
     for (const auto &data : hostile) {
-      TDIB dib = Load(RunLengthFile(bits, 3, 2, data));
+      TDIB dib = LoadDIB(RunLengthFile(bits, 3, 2, data));
       const std::vector<uint8_t> indices = Indices(dib);
       EXPECT_EQ(indices.size(), 6u);
       dib.ScanLine(0); // decodes into a private image
@@ -76,7 +66,7 @@ TEST(DIBRunLength, DataThatOverrunsTheImageIsClipped) {
 
 TEST(DIBRunLength, SavedAsReadAndChangedOnlyThroughAPrivateCopy) {
   const std::vector<uint8_t> data = {2, 5, 0, 0, 2, 6, 0, 1};
-  TDIB dib = Load(RunLengthFile(8, 2, 2, data));
+  TDIB dib = LoadDIB(RunLengthFile(8, 2, 2, data));
   TMemoryStream saved;
   dib.SaveToStream(saved);
   ASSERT_EQ(saved.Size(), 14 + 40 + 1024 + 8);

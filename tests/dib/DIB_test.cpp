@@ -1,7 +1,6 @@
 // TDIB: reading every header and depth, the reader's errors, writing, clipboard form, resizing,
 // assigning, copy on write and the palette cache.
 #include "DIBFile.h"
-#include "dib/DIB.h"
 #include "platform/Exceptions.h"
 
 #include <gtest/gtest.h>
@@ -9,22 +8,9 @@
 #include <chrono>
 
 namespace {
-std::vector<uint32_t> Pixels(const TDIB &dib) {
-  std::vector<uint32_t> pixels(static_cast<std::size_t>(dib.Width()) * dib.Height());
-  dib.ReadPixels32(pixels.data(), dib.Width());
-  return pixels;
-}
-
-TDIB Load(const TDIBFile &file) {
-  TDIB dib;
-  TMemoryStream stream = file.Stream();
-  dib.LoadFromStream(stream);
-  return dib;
-}
-
 std::string LoadError(const TDIBFile &file) {
   try {
-    Load(file);
+    LoadDIB(file);
   } catch (const Exception &error) {
     return error.what();
   }
@@ -41,24 +27,24 @@ constexpr uint32_t Red = 0xFFFF0000, Green = 0xFF00FF00, Blue = 0xFF0000FF, Whit
 } // namespace
 
 TEST(DIBRead, TwentyFourBitsBottomUpDrawTheRightWayUp) {
-  const TDIB dib = Load(Rgb24());
+  const TDIB dib = LoadDIB(Rgb24());
   EXPECT_EQ(dib.Width(), 2);
   EXPECT_EQ(dib.Height(), 2);
-  EXPECT_EQ(Pixels(dib), (std::vector<uint32_t>{Red, White, Blue, Green}));
+  EXPECT_EQ(PixelsOf(dib), (std::vector<uint32_t>{Red, White, Blue, Green}));
 }
 
 TEST(DIBRead, TopDownRowsAreStoredBottomUpAndDrawTheSame) {
   TDIBFile file = Rgb24();
   file.height = -2;
   file.pixels = {0, 0, 255, 255, 255, 255, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0};
-  const TDIB dib = Load(file);
+  const TDIB dib = LoadDIB(file);
   EXPECT_EQ(dib.Height(), 2);
-  EXPECT_EQ(Pixels(dib), (std::vector<uint32_t>{Red, White, Blue, Green}));
+  EXPECT_EQ(PixelsOf(dib), (std::vector<uint32_t>{Red, White, Blue, Green}));
   EXPECT_EQ(dib.Image().Pixels[0], 255); // bottom row first in memory
 }
 
 TEST(DIBRead, EmptyStreamLeavesThePictureAndHeaderOnlyEmptiesIt) {
-  TDIB dib = Load(Rgb24());
+  TDIB dib = LoadDIB(Rgb24());
   TMemoryStream nothing;
   dib.LoadFromStream(nothing);
   EXPECT_EQ(dib.Width(), 2);
@@ -112,8 +98,8 @@ TEST(DIBRead, BitCountAndPixelFormatErrors) {
   bitFields.compression = 3;
   bitFields.pixels = {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0, 0}; // 5-6-5 red, green; blue, black
   bitFields.masks = {0xF800, 0x07E0, 0x001F};
-  const TDIB dib = Load(bitFields);
-  EXPECT_EQ(Pixels(dib), (std::vector<uint32_t>{Blue, Black, Red, Green}));
+  const TDIB dib = LoadDIB(bitFields);
+  EXPECT_EQ(PixelsOf(dib), (std::vector<uint32_t>{Blue, Black, Red, Green}));
   bitFields.masks = {0x0F00, 0x00F0, 0x000F};
   EXPECT_EQ(LoadError(bitFields), "PixelFormat in invalid");
   bitFields.masks = {0xF800, 0x07E0, 0}; // no blue bits
@@ -125,21 +111,21 @@ TEST(DIBRead, BitFieldsKeepTheirPositions) {
   file.width = 1, file.height = 1, file.bitCount = 32, file.compression = 3;
   file.masks = {0xFF000000, 0x00000FF0, 0x00FF0000}; // red on top, green in the middle, blue above it
   file.pixels = {0x10, 0x02, 0x80, 0xFF};              // red 0xFF, green 0x21, blue 0x80
-  const TDIB dib = Load(file);
-  EXPECT_EQ(Pixels(dib)[0], 0xFFFF2180u);
+  const TDIB dib = LoadDIB(file);
+  EXPECT_EQ(PixelsOf(dib)[0], 0xFFFF2180u);
   TMemoryStream saved;
   dib.SaveToStream(saved);
   saved.SetPosition(0);
   TDIB reloaded;
   reloaded.LoadFromStream(saved);
-  EXPECT_EQ(Pixels(reloaded), Pixels(dib));
+  EXPECT_EQ(PixelsOf(reloaded), PixelsOf(dib));
 }
 
 TEST(DIBRead, SixteenBitChannelsStretchToFullRange) {
   TDIBFile file;
   file.width = 2, file.height = 1, file.bitCount = 16;
   file.pixels = {0xFF, 0x7F, 0x21, 0x04}; // 5-5-5 white; red 1, green 1, blue 1
-  EXPECT_EQ(Pixels(Load(file)), (std::vector<uint32_t>{White, 0xFF080808}));
+  EXPECT_EQ(PixelsOf(LoadDIB(file)), (std::vector<uint32_t>{White, 0xFF080808}));
 }
 
 TEST(DIBRead, ColourTables) {
@@ -148,19 +134,19 @@ TEST(DIBRead, ColourTables) {
   file.colorTable = GreyEntries(16);
   file.colorTable[4 * 15 + 2] = 0xFF;
   file.pixels = {15, 200, 0, 0};
-  TDIB dib = Load(file);
-  EXPECT_EQ(Pixels(dib), (std::vector<uint32_t>{0xFFFF0F0F, Black}));
+  TDIB dib = LoadDIB(file);
+  EXPECT_EQ(PixelsOf(dib), (std::vector<uint32_t>{0xFFFF0F0F, Black}));
   EXPECT_EQ(dib.Image().Colors[16], TRGBQuad{});
   EXPECT_EQ(dib.Image().EntryCount, 256);
 
   TDIBFile withTable = Rgb24(); // entries of a 24-bit file are skipped before its pixels
   withTable.colorsUsed = 3;
   withTable.colorTable = GreyEntries(3);
-  EXPECT_EQ(Pixels(Load(withTable)), (std::vector<uint32_t>{Red, White, Blue, Green}));
+  EXPECT_EQ(PixelsOf(LoadDIB(withTable)), (std::vector<uint32_t>{Red, White, Blue, Green}));
 
   TDIBFile gap = Rgb24(); // the pixel offset is not used: pixels follow the table
   gap.gap = 4;
-  const std::vector<uint32_t> shifted = Pixels(Load(gap));
+  const std::vector<uint32_t> shifted = PixelsOf(LoadDIB(gap));
   EXPECT_EQ(shifted[2], 0xFF777777u); // the gap's bytes
   EXPECT_EQ(shifted[0], Blue);
 
@@ -169,7 +155,7 @@ TEST(DIBRead, ColourTables) {
   oversized.colorTable = GreyEntries(256);
   oversized.colorTable.insert(oversized.colorTable.end(), 44 * 4, 0x55);
   oversized.pixels = {9, 0, 0, 0};
-  EXPECT_EQ(Pixels(Load(oversized))[0], 0xFF090909u);
+  EXPECT_EQ(PixelsOf(LoadDIB(oversized))[0], 0xFF090909u);
 }
 
 TEST(DIBRead, CoreHeaderHasThreeByteEntries) {
@@ -177,7 +163,7 @@ TEST(DIBRead, CoreHeaderHasThreeByteEntries) {
   file.headerSize = 12, file.width = 3, file.height = 1, file.bitCount = 1;
   file.colorTable = {0, 0, 0, 0, 0, 255};
   file.pixels = {0b01000000, 0, 0, 0};
-  EXPECT_EQ(Pixels(Load(file)), (std::vector<uint32_t>{Black, Red, Black}));
+  EXPECT_EQ(PixelsOf(LoadDIB(file)), (std::vector<uint32_t>{Black, Red, Black}));
 }
 
 TEST(DIBRead, ShortDataIsAStreamReadError) {
@@ -191,12 +177,12 @@ TEST(DIBRead, ShortDataIsAStreamReadError) {
 }
 
 TEST(DIBRead, FailureKeepsThePreviousImage) {
-  TDIB dib = Load(Rgb24());
+  TDIB dib = LoadDIB(Rgb24());
   TDIBFile broken = Rgb24();
   broken.pixels.resize(3);
   TMemoryStream stream = broken.Stream();
   EXPECT_THROW(dib.LoadFromStream(stream), EReadError);
-  EXPECT_EQ(Pixels(dib), (std::vector<uint32_t>{Red, White, Blue, Green}));
+  EXPECT_EQ(PixelsOf(dib), (std::vector<uint32_t>{Red, White, Blue, Green}));
 }
 
 TEST(DIBRead, HugeDimensionsFailBeforeAllocating) {
@@ -240,7 +226,7 @@ TEST(DIBWrite, RoundTripKeepsPixelsAndWritesTheInformationBlock) {
     const int stride = (bits * 5 + 31) / 32 * 4;
     for (int i = 0; i < stride * 3; ++i)
       file.pixels.push_back(static_cast<uint8_t>(i * 37 + 11));
-    const TDIB dib = Load(file);
+    const TDIB dib = LoadDIB(file);
     TMemoryStream saved;
     dib.SaveToStream(saved);
     const uint8_t *bytes = saved.Memory();
@@ -252,25 +238,25 @@ TEST(DIBWrite, RoundTripKeepsPixelsAndWritesTheInformationBlock) {
     saved.SetPosition(0);
     TDIB reloaded;
     reloaded.LoadFromStream(saved);
-    EXPECT_EQ(Pixels(reloaded), Pixels(dib)) << bits;
+    EXPECT_EQ(PixelsOf(reloaded), PixelsOf(dib)) << bits;
 
     const std::vector<uint8_t> clip = dib.SaveToClipboardFormat();
     EXPECT_EQ(clip.size(), static_cast<std::size_t>(saved.Size() - 14));
     EXPECT_TRUE(std::equal(clip.begin(), clip.end(), saved.Memory() + 14));
     TDIB pasted;
     pasted.LoadFromClipboardFormat(clip.data(), clip.size());
-    EXPECT_EQ(Pixels(pasted), Pixels(dib)) << bits;
+    EXPECT_EQ(PixelsOf(pasted), PixelsOf(dib)) << bits;
   }
 }
 
 TEST(DIBCopy, CopiesShareUntilOneChanges) {
-  TDIB first = Load(Rgb24());
+  TDIB first = LoadDIB(Rgb24());
   TDIB second = first;
   EXPECT_TRUE(second.SharesImageWith(first));
   second.ScanLine(0)[0] = 0x80; // top left pixel's blue
   EXPECT_FALSE(second.SharesImageWith(first));
-  EXPECT_EQ(Pixels(first)[0], Red);
-  EXPECT_EQ(Pixels(second)[0], 0xFFFF0080u);
+  EXPECT_EQ(PixelsOf(first)[0], Red);
+  EXPECT_EQ(PixelsOf(second)[0], 0xFFFF0080u);
   EXPECT_THROW(second.ScanLine(2), EInvalidGraphicOperation);
 
   TDIB assigned;
@@ -300,7 +286,7 @@ TEST(DIBCopy, AssignFromAnotherPictureMakesTwentyFourBits) {
   TDIB dib;
   dib.Assign(TSolid());
   EXPECT_EQ(dib.Depth(), 24);
-  EXPECT_EQ(Pixels(dib), (std::vector<uint32_t>{0xFF123456, 0xFF123456, 0xFF123456, Green, Green, Green}));
+  EXPECT_EQ(PixelsOf(dib), (std::vector<uint32_t>{0xFF123456, 0xFF123456, 0xFF123456, Green, Green, Green}));
 }
 
 TEST(DIBSize, SettingWidthAndHeight) {
@@ -310,14 +296,14 @@ TEST(DIBSize, SettingWidthAndHeight) {
   EXPECT_EQ(dib.Height(), 1);
   EXPECT_EQ(dib.Depth(), 8);
   EXPECT_EQ(dib.Image().Colors[200], (TRGBQuad{200, 200, 200, 0}));
-  EXPECT_EQ(Pixels(dib)[3], Black);
+  EXPECT_EQ(PixelsOf(dib)[3], Black);
 
-  TDIB bits = Load(Rgb24());
+  TDIB bits = LoadDIB(Rgb24());
   bits.SetHeight(5);
   EXPECT_EQ(bits.Width(), 2);
   EXPECT_EQ(bits.Height(), 5);
   EXPECT_EQ(bits.Depth(), 24);
-  EXPECT_EQ(Pixels(bits)[0], Black);
+  EXPECT_EQ(PixelsOf(bits)[0], Black);
   bits.SetWidth(0);
   EXPECT_TRUE(bits.Empty());
   EXPECT_EQ(bits.Width(), 0);
@@ -343,7 +329,7 @@ TEST(DIBPalette, EqualTablesShareOnePaletteUntilReleased) {
     EXPECT_NE(second.Palette(), palette);
     EXPECT_EQ((*second.Palette())[0].Red, 99);
     EXPECT_EQ(cache.Count(), before + 2);
-    EXPECT_EQ(Load(Rgb24()).Palette(), nullptr);
+    EXPECT_EQ(LoadDIB(Rgb24()).Palette(), nullptr);
   }
   EXPECT_EQ(cache.Count(), before);
   const TRGBQuad entries[2] = {{1, 2, 3, 0}, {4, 5, 6, 0}};
