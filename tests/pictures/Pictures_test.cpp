@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <random>
+
 namespace {
 const QString TestData = QStringLiteral(TOVRIK_TESTDATA);
 
@@ -110,6 +112,26 @@ private slots:
         QCOMPARE(QString(error.what()), QStringLiteral("JPEG error: Premature end of JPEG file"));
       }
     }
+  }
+
+  // libjpeg's failures leave through the error trap: damaged files load and draw, or fail with a JPEG error.
+  void damagedJpegsFailCleanly() {
+    TTempAppFolder folder;
+    QFile in(TestData + "/jpeg/testprog.jpg");
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    const QByteArray original = in.readAll();
+    std::mt19937 random(1208);
+    int failed = 0;
+    for (int round = 0; round < 200; ++round) {
+      QByteArray bytes = original;
+      for (int i = 0; i < 1 + round % 3; ++i)
+        bytes[static_cast<qsizetype>(random() % (round % 2 ? 700 : bytes.size()))] = static_cast<char>(random());
+      const QString error = LoadError(QString::fromStdString(folder.WriteFile("damaged.jpg", bytes.toStdString())));
+      QVERIFY2(error == "(loaded)" || error.startsWith("JPEG error: ") || error.startsWith("The JPEG image"),
+               qPrintable(error));
+      failed += error != "(loaded)";
+    }
+    QVERIFY(failed > 0);
   }
 
   void extensionsChooseTheLoader() {
