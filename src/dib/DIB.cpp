@@ -1,0 +1,122 @@
+// TDIB: loading and saving DIB files and clipboard data, resizing, assigning and copy on write.
+#include "dib/DIB.h"
+
+#include "dib/DIBReader.h"
+#include "dib/GlobalMemoryStream.h"
+#include "platform/Streams.h"
+
+#include <cstring>
+
+namespace {
+constexpr int FileHeaderSize = 14;
+constexpr uint16_t BitmapMagic = 0x4D42; // "BM"
+
+void PutU16(uint8_t *p, uint16_t value) { p[0] = value & 0xFF, p[1] = value >> 8; }
+void PutU32(uint8_t *p, uint32_t value) {
+  for (int i = 0; i < 4; ++i)
+    p[i] = (value >> (8 * i)) & 0xFF;
+}
+} // namespace
+
+TDIB::TDIB() { SetImage(EmptyDIBImage()); }
+TDIB::TDIB(const TDIB &source) { SetImage(source.image); }
+TDIB &TDIB::operator=(const TDIB &source) {
+  SetImage(source.image);
+  return *this;
+}
+
+void TDIB::SetImage(std::shared_ptr<TDIBSharedImage> newImage) {
+  image = std::move(newImage);
+  width = image->Width;
+  height = image->Height;
+}
+
+void TDIB::LoadFromStream(TStream &stream) {
+  uint8_t fileHeader[FileHeaderSize];
+  const int64_t got = stream.Read(fileHeader, FileHeaderSize);
+  if (got == 0)
+    return;
+  if (got < FileHeaderSize || (fileHeader[0] | fileHeader[1] << 8) != BitmapMagic)
+    throw EInvalidGraphic("DIB is invalid");
+  SetImage(ReadDIBImage(stream));
+}
+
+void TDIB::SaveToStream(TStream &stream) const {
+  if (Empty())
+    return;
+  const auto infoSize = static_cast<uint32_t>(image->InfoBlock.size());
+  uint8_t fileHeader[FileHeaderSize] = {};
+  PutU16(fileHeader, BitmapMagic);
+  PutU32(fileHeader + 2, infoSize + FileHeaderSize + static_cast<uint32_t>(image->DataSize));
+  PutU32(fileHeader + 10, infoSize + FileHeaderSize);
+  stream.WriteBuffer(fileHeader, FileHeaderSize);
+  stream.WriteBuffer(image->InfoBlock.data(), infoSize);
+  stream.WriteBuffer(image->Pixels.data(), image->DataSize);
+}
+
+void TDIB::LoadFromClipboardFormat(const void *data, std::size_t size) {
+  TGlobalMemoryStream stream(data, size);
+  SetImage(ReadDIBImage(stream));
+}
+
+std::vector<uint8_t> TDIB::SaveToClipboardFormat() const {
+  if (Empty())
+    return {};
+  std::vector<uint8_t> block(image->InfoBlock);
+  block.insert(block.end(), image->Pixels.begin(), image->Pixels.end());
+  return block;
+}
+
+void TDIB::Resize(int newWidth, int newHeight) {
+  if (newWidth <= 0 || newHeight <= 0) {
+    SetImage(EmptyDIBImage());
+  } else if (Empty()) {
+    SetImage(std::make_shared<TDIBSharedImage>(newWidth, newHeight, 8, Layout888, image->Colors));
+  } else {
+    SetImage(std::make_shared<TDIBSharedImage>(newWidth, newHeight, image->Depth, image->ChannelLayout,
+                                               image->Colors));
+  }
+}
+
+void TDIB::SetWidth(int value) { Resize(value, Empty() ? std::max(height, 1) : height); }
+void TDIB::SetHeight(int value) { Resize(Empty() ? std::max(width, 1) : width, value); }
+
+void TDIB::ReadPixels32(uint32_t *dest, std::ptrdiff_t destStride) const { image->ReadPixels32(dest, destStride); }
+
+void TDIB::Assign(const TGraphic &source) {
+  if (const auto *dib = dynamic_cast<const TDIB *>(&source)) {
+    SetImage(dib->image);
+  } else if (source.Empty()) {
+    SetImage(EmptyDIBImage());
+  } else {
+    const int w = source.Width(), h = source.Height();
+    auto copy = std::make_shared<TDIBSharedImage>(w, h, 24, Layout888, TColorTable{});
+    std::vector<uint32_t> row(static_cast<std::size_t>(w) * h);
+    source.ReadPixels32(row.data(), w);
+    for (int y = 0; y < h; ++y) {
+      uint8_t *out = copy->Row(y);
+      for (int x = 0; x < w; ++x, out += 3) {
+        const uint32_t pixel = row[static_cast<std::size_t>(y) * w + x];
+        out[0] = pixel & 0xFF, out[1] = (pixel >> 8) & 0xFF, out[2] = (pixel >> 16) & 0xFF;
+      }
+    }
+    SetImage(std::move(copy));
+  }
+}
+
+void TDIB::Unshare() {
+  if (image->RunLength || image.use_count() > 1 || image == EmptyDIBImage())
+    SetImage(image->UncompressedCopy());
+}
+
+void TDIB::SetColors(const TColorTable &colors) {
+  Unshare();
+  image->SetColors(colors);
+}
+
+uint8_t *TDIB::ScanLine(int y) {
+  if (y < 0 || y >= height)
+    throw EInvalidGraphicOperation("Scan line index out of range");
+  Unshare();
+  return image->Row(y);
+}

@@ -1,0 +1,115 @@
+// Making, copying and describing DIB images: checks, sizes, the information block and the palette.
+#include "dib/DIBImage.h"
+
+#include "dib/DIBRle.h"
+#include "dib/Graphic.h"
+
+#include <cstring>
+
+namespace {
+void PutU16(std::vector<uint8_t> &block, uint16_t value) {
+  block.push_back(value & 0xFF);
+  block.push_back(value >> 8);
+}
+void PutU32(std::vector<uint8_t> &block, uint32_t value) {
+  for (int shift = 0; shift < 32; shift += 8)
+    block.push_back((value >> shift) & 0xFF);
+}
+} // namespace
+
+void TDIBSharedImage::CheckFormat(int depth, const TChannelLayout &layout) {
+  switch (depth) {
+  case 1: case 4: case 8: case 24: case 32:
+    if (!layout.HasBitCounts(8, 8, 8) || (depth == 32 && !layout.FitsDepth(32)))
+      throw EInvalidGraphicOperation("PixelFormat in invalid");
+    break;
+  case 16:
+    if (!(layout.HasBitCounts(5, 5, 5) || layout.HasBitCounts(5, 6, 5)) || !layout.FitsDepth(16))
+      throw EInvalidGraphicOperation("PixelFormat in invalid");
+    break;
+  default:
+    throw EInvalidGraphicOperation(Substitute("Bitcount in invalid (%s)", {std::to_string(depth)}));
+  }
+}
+
+int64_t TDIBSharedImage::CheckSize(int64_t width, int64_t height, int depth) {
+  const int64_t rowStride = RowStrideOf(depth, width);
+  if (rowStride < 0 || height < 0 || height > INT32_MAX || (width > 0 && height > MaxPixels / width))
+    throw EOutOfResources(Substitute("%s cannot be made", {"DIB"}));
+  return rowStride;
+}
+
+TDIBSharedImage::TDIBSharedImage(int width, int height, int depth, const TChannelLayout &layout,
+                                 const TColorTable &colors)
+    : Depth(depth), Width(width), Height(height), RowStride((CheckFormat(depth, layout), CheckSize(width, height, depth))),
+      DataSize(RowStride * height), EntryCount(EntryCountOf(depth)), ChannelLayout(layout), Colors(colors) {
+  Pixels.resize(static_cast<std::size_t>(DataSize));
+  BuildInfoBlock();
+}
+
+TDIBSharedImage::TDIBSharedImage(int width, int height, int depth, const TColorTable &colors,
+                                 std::vector<uint8_t> runLengthData)
+    : Depth(depth), Width(width), Height(height), RowStride(CheckSize(width, height, depth)),
+      DataSize(static_cast<int64_t>(runLengthData.size())), EntryCount(EntryCountOf(depth)),
+      ChannelLayout(Layout888), Colors(colors), RunLength(true), Pixels(std::move(runLengthData)) {
+  BuildInfoBlock();
+}
+
+void TDIBSharedImage::BuildInfoBlock() {
+  const bool bitFields = Depth == 16 || Depth == 32;
+  uint32_t compression = bitFields ? BI_BITFIELDS : BI_RGB;
+  if (RunLength)
+    compression = Depth == 4 ? BI_RLE4 : BI_RLE8;
+  InfoBlock.clear();
+  InfoBlock.reserve(52 + 4 * EntryCount);
+  PutU32(InfoBlock, 40);
+  PutU32(InfoBlock, static_cast<uint32_t>(Width));
+  PutU32(InfoBlock, static_cast<uint32_t>(Height));
+  PutU16(InfoBlock, 1);
+  PutU16(InfoBlock, static_cast<uint16_t>(Depth));
+  PutU32(InfoBlock, compression);
+  PutU32(InfoBlock, static_cast<uint32_t>(DataSize));
+  for (int i = 0; i < 4; ++i) // resolutions, colours used, colours important
+    PutU32(InfoBlock, 0);
+  if (bitFields) {
+    PutU32(InfoBlock, ChannelLayout.RedMask);
+    PutU32(InfoBlock, ChannelLayout.GreenMask);
+    PutU32(InfoBlock, ChannelLayout.BlueMask);
+  }
+  for (int i = 0; i < EntryCount; ++i) {
+    const TRGBQuad &entry = Colors[i];
+    InfoBlock.insert(InfoBlock.end(), {entry.Blue, entry.Green, entry.Red, entry.Reserved});
+  }
+}
+
+void TDIBSharedImage::SetColors(const TColorTable &colors) {
+  Colors = colors;
+  palette.Changed = true;
+  BuildInfoBlock();
+}
+
+TPaletteHandle TDIBSharedImage::Palette() {
+  if (EntryCount == 0)
+    return nullptr;
+  if (palette.Changed || palette.Handle == nullptr) {
+    TPaletteManager::Instance().Release(palette.Handle);
+    palette.Handle = TPaletteManager::Instance().Lookup(Colors.data(), EntryCount);
+    palette.Changed = false;
+  }
+  return palette.Handle;
+}
+
+std::shared_ptr<TDIBSharedImage> TDIBSharedImage::UncompressedCopy() const {
+  auto image = std::make_shared<TDIBSharedImage>(Width, Height, Depth, ChannelLayout, Colors);
+  if (RunLength)
+    DecodeRunLength(Pixels.data(), Pixels.size(), Depth, Width, Height, RowStride, image->Pixels.data());
+  else
+    std::memcpy(image->Pixels.data(), Pixels.data(), Pixels.size());
+  return image;
+}
+
+const std::shared_ptr<TDIBSharedImage> &EmptyDIBImage() {
+  TPaletteManager::Instance(); // made first, so the cache outlives the empty image at exit
+  static const auto empty = std::make_shared<TDIBSharedImage>(0, 0, 8, Layout888, GreyColorTable());
+  return empty;
+}

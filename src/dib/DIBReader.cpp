@@ -1,0 +1,143 @@
+// The DIB reader: core and information headers, bit fields, colour tables, plain, top-down and run-length pixels.
+// Every size a file gives is checked against the bytes the stream still holds before anything is allocated.
+#include "dib/DIBReader.h"
+
+#include "dib/Graphic.h"
+#include "platform/Streams.h"
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+namespace {
+// A run-length image may claim at most this many pixels per byte of its data; real images stay far below.
+constexpr int64_t MaxRunLengthExpansion = 4096;
+constexpr int64_t RunLengthAllowance = 65536;
+
+[[noreturn]] void Invalid() { throw EInvalidGraphic("DIB is invalid"); }
+
+uint16_t U16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+uint32_t U32(const uint8_t *p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t{p[3]} << 24; }
+
+struct THeader {
+  bool core = false; // the 12-byte OS/2 header
+  int64_t width = 0, height = 0;
+  int bitCount = 0;
+  uint32_t compression = BI_RGB, imageSize = 0, colorsUsed = 0;
+};
+
+// No header at all when the stream is already at its end.
+std::optional<THeader> ReadHeader(TStream &stream) {
+  uint8_t bytes[40];
+  const int64_t got = stream.Read(bytes, 4);
+  if (got == 0)
+    return std::nullopt;
+  if (got < 4)
+    Invalid();
+  THeader header;
+  switch (U32(bytes)) {
+  case 12:
+    stream.ReadBuffer(bytes + 4, 8);
+    header.core = true;
+    header.width = U16(bytes + 4);
+    header.height = U16(bytes + 6);
+    header.bitCount = U16(bytes + 10);
+    break;
+  case 40:
+    stream.ReadBuffer(bytes + 4, 36);
+    header.width = static_cast<int32_t>(U32(bytes + 4));
+    header.height = static_cast<int32_t>(U32(bytes + 8));
+    header.bitCount = U16(bytes + 14);
+    header.compression = U32(bytes + 16);
+    header.imageSize = U32(bytes + 20);
+    header.colorsUsed = U32(bytes + 32);
+    break;
+  default:
+    Invalid();
+  }
+  if (header.width < 0 || header.height == INT32_MIN)
+    Invalid();
+  return header;
+}
+
+int64_t Remaining(TStream &stream) { return stream.Size() - stream.Position(); }
+
+TColorTable ReadColorTable(TStream &stream, const THeader &header) {
+  int64_t count = header.colorsUsed;
+  if (count == 0 && header.bitCount <= 8)
+    count = int64_t{1} << header.bitCount;
+  const int entrySize = header.core ? 3 : 4;
+  if (count * entrySize > Remaining(stream))
+    throw EReadError();
+  const int kept = static_cast<int>(std::min<int64_t>(count, 256));
+  std::vector<uint8_t> bytes(static_cast<std::size_t>(kept) * entrySize);
+  stream.ReadBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  // Entries past the 256 an image can use are skipped, so the pixels are still found right after the table.
+  stream.Seek((count - kept) * entrySize, TSeekOrigin::soCurrent);
+  TColorTable colors;
+  for (int i = 0; i < kept; ++i) {
+    const uint8_t *entry = bytes.data() + i * entrySize;
+    colors[i] = {entry[0], entry[1], entry[2], 0};
+  }
+  return colors;
+}
+
+std::shared_ptr<TDIBSharedImage> ReadRunLength(TStream &stream, const THeader &header, const TColorTable &colors) {
+  const bool rle8 = header.compression == BI_RLE8;
+  if (header.bitCount != (rle8 ? 8 : 4) || header.height < 0)
+    Invalid(); // run-length data exists only for 8 and 4 bits, and only bottom-up
+  int64_t size = header.imageSize != 0 ? header.imageSize : Remaining(stream);
+  if (size > Remaining(stream))
+    throw EReadError();
+  if (header.width * header.height > size * MaxRunLengthExpansion + RunLengthAllowance)
+    Invalid();
+  std::vector<uint8_t> data(static_cast<std::size_t>(size));
+  stream.ReadBuffer(data.data(), size);
+  return std::make_shared<TDIBSharedImage>(static_cast<int>(header.width), static_cast<int>(header.height),
+                                           header.bitCount, colors, std::move(data));
+}
+
+std::shared_ptr<TDIBSharedImage> ReadPlain(TStream &stream, const THeader &header, const TChannelLayout &layout,
+                                           const TColorTable &colors) {
+  const int64_t height = header.height < 0 ? -header.height : header.height;
+  const int64_t rowStride = RowStrideOf(header.bitCount, header.width);
+  if (height > 0 && rowStride > Remaining(stream) / height)
+    throw EReadError();
+  auto image = std::make_shared<TDIBSharedImage>(static_cast<int>(header.width), static_cast<int>(height),
+                                                 header.bitCount, layout, colors);
+  if (header.height >= 0) {
+    stream.ReadBuffer(image->Pixels.data(), image->DataSize);
+  } else {
+    for (int y = 0; y < height; ++y)
+      stream.ReadBuffer(image->Row(y), rowStride);
+  }
+  return image;
+}
+} // namespace
+
+std::shared_ptr<TDIBSharedImage> ReadDIBImage(TStream &stream) {
+  const std::optional<THeader> read = ReadHeader(stream);
+  if (!read)
+    return EmptyDIBImage();
+  const THeader &header = *read;
+
+  TChannelLayout layout = header.bitCount == 16 ? Layout555 : Layout888;
+  if (header.compression == BI_BITFIELDS) {
+    uint8_t masks[12];
+    stream.ReadBuffer(masks, sizeof masks);
+    layout = TChannelLayout::FromMasks(U32(masks), U32(masks + 4), U32(masks + 8));
+  }
+  const TColorTable colors = ReadColorTable(stream, header);
+
+  TDIBSharedImage::CheckFormat(header.bitCount, layout);
+  switch (header.compression) {
+  case BI_RGB:
+  case BI_BITFIELDS:
+    return ReadPlain(stream, header, layout, colors);
+  case BI_RLE8:
+  case BI_RLE4:
+    return ReadRunLength(stream, header, colors);
+  default:
+    Invalid();
+  }
+}
