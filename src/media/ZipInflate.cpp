@@ -73,7 +73,7 @@ int64_t TZIPDecompressionStream::Inflate(uint8_t *output, int64_t count) {
         throw ZipErrors::InflateFailed(Entry.Name, "za komprimovanými daty následují další bajty");
     } else if (result == Z_BUF_ERROR && ZStream.avail_in == 0 && compressedLeft == 0) {
       if (trailerFed)
-        throw ZipErrors::EntryTooShort(Entry.Name, position + count - ZStream.avail_out, UncompressedSize);
+        throw ZipErrors::InflateFailed(Entry.Name, "komprimovaná data jsou zkrácená");
       FeedTrailer();
     } else if (result != Z_OK) {
       throw ZipErrors::InflateFailed(Entry.Name, ZStream.msg ? ZStream.msg : zError(result));
