@@ -99,16 +99,15 @@ int64_t TZIPDecompressionStream::Read(void *buffer, int64_t count) {
   return produced;
 }
 
-// At UncompressedSize the deflate data must end as well, and an empty entry has CRC 0.
+// At UncompressedSize the deflate data must end as well, and the CRC must match.
 void TZIPDecompressionStream::Finish() {
   if (finished)
     return;
   uint8_t extra[64];
   if (Inflate(extra, sizeof extra) != 0)
     throw ZipErrors::EntryTooLong(Entry.Name, UncompressedSize);
-  if (UncompressedSize == 0 && Entry.Crc32 != 0)
-    throw ZipErrors::CrcMismatch(Entry.Name);
   finished = true;
+  CheckCrc();
 }
 
 void TZIPDecompressionStream::Discard(int64_t count) {
