@@ -103,10 +103,10 @@ struct TFileHeader {
   int Level = 0; // compression level of a streamed entry
 
   template <typename TRecord, typename TCoder> static void Fields(TRecord &h, TCoder &coder) {
-    coder.Field(h.VersionMadeBy), coder.Field(h.VersionNeeded), coder.Field(h.Flags), coder.Field(h.Method);
-    coder.Field(h.FileDateTime), coder.Field(h.Crc32), coder.Field(h.CompressedSize), coder.Field(h.UncompressedSize);
-    coder.Field(h.FileNameLength), coder.Field(h.ExtraFieldLength), coder.Field(h.FileCommentLength);
-    coder.Field(h.DiskNumberStart), coder.Field(h.InternalAttributes), coder.Field(h.ExternalAttributes);
+    coder.Field(h.VersionMadeBy); coder.Field(h.VersionNeeded); coder.Field(h.Flags); coder.Field(h.Method);
+    coder.Field(h.FileDateTime); coder.Field(h.Crc32); coder.Field(h.CompressedSize); coder.Field(h.UncompressedSize);
+    coder.Field(h.FileNameLength); coder.Field(h.ExtraFieldLength); coder.Field(h.FileCommentLength);
+    coder.Field(h.DiskNumberStart); coder.Field(h.InternalAttributes); coder.Field(h.ExternalAttributes);
     coder.Field(h.LocalHeaderOffset);
   }
   void ReadBlock(TByteReader &reader) { Fields(*this, reader); }
@@ -126,9 +126,9 @@ struct TLocalHeader {
   uint16_t ExtraFieldLength = 0;
 
   template <typename TRecord, typename TCoder> static void Fields(TRecord &h, TCoder &coder) {
-    coder.Field(h.VersionNeeded), coder.Field(h.Flags), coder.Field(h.Method), coder.Field(h.FileDateTime);
-    coder.Field(h.Crc32), coder.Field(h.CompressedSize), coder.Field(h.UncompressedSize);
-    coder.Field(h.FileNameLength), coder.Field(h.ExtraFieldLength);
+    coder.Field(h.VersionNeeded); coder.Field(h.Flags); coder.Field(h.Method); coder.Field(h.FileDateTime);
+    coder.Field(h.Crc32); coder.Field(h.CompressedSize); coder.Field(h.UncompressedSize);
+    coder.Field(h.FileNameLength); coder.Field(h.ExtraFieldLength);
   }
   void Read(TByteReader &reader) { Fields(*this, reader); }
   void Write(TByteWriter &writer) const { Fields(*this, writer); }
@@ -145,8 +145,8 @@ struct TCentralDirectoryEnd {
   uint16_t CommentLength = 0;
 
   template <typename TRecord, typename TCoder> static void Fields(TRecord &e, TCoder &coder) {
-    coder.Field(e.DiskNumber), coder.Field(e.CentralDirectoryDisk), coder.Field(e.EntriesOnDisk);
-    coder.Field(e.TotalEntries), coder.Field(e.CentralDirectorySize), coder.Field(e.CentralDirectoryOffset);
+    coder.Field(e.DiskNumber); coder.Field(e.CentralDirectoryDisk); coder.Field(e.EntriesOnDisk);
+    coder.Field(e.TotalEntries); coder.Field(e.CentralDirectorySize); coder.Field(e.CentralDirectoryOffset);
     coder.Field(e.CommentLength);
   }
   void Read(TByteReader &reader) { Fields(*this, reader); }
