@@ -1,0 +1,61 @@
+// Compressing entries through zlib: the compression levels, one-shot CompressBlock and the chunked
+// raw deflater that the streaming save uses; both give the same bytes for the same data and level.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include <zlib.h>
+
+// What a compression level 0..3 ("Zádná", "Rychlá", "Normální", "Nejlepší") writes.
+struct TLevelSettings {
+  int Level;       // the level after clamping to 0..3
+  uint16_t Method; // 0 stored, 8 deflated
+  int ZlibLevel;   // 1, Z_DEFAULT_COMPRESSION or 9 (unused when stored)
+  uint16_t Flags;  // the deflate option bits 1 and 2
+};
+
+// Levels outside 0..3 (a hand-edited config.ini) are clamped to the nearest one.
+TLevelSettings LevelSettings(int level);
+// The zlib level that the deflate option bits of an entry's Flags suggest: 1, 9 or -1.
+int LevelHintFromFlags(uint16_t flags);
+
+// One-shot compression of a memory block into a zlib stream (2-byte header, deflate data,
+// 4-byte Adler-32); the archive keeps only the deflate data between header and trailer.
+std::vector<uint8_t> CompressBlock(const void *data, std::size_t size, int zlibLevel);
+
+// A zlib deflate state that is always ended.
+class TDeflateState {
+public:
+  explicit TDeflateState(int zlibLevel);
+  ~TDeflateState();
+  TDeflateState(const TDeflateState &) = delete;
+  TDeflateState &operator=(const TDeflateState &) = delete;
+  z_stream &Stream() { return stream; }
+
+private:
+  z_stream stream{};
+};
+
+// Deflates data handed in chunks and passes on only the raw deflate data: the zlib header and
+// the Adler-32 trailer that deflate produces are held back and dropped.
+class TRawDeflater {
+public:
+  using TSink = std::function<void(const uint8_t *data, std::size_t size)>;
+
+  TRawDeflater(int zlibLevel, TSink sink);
+  // Compresses the next chunk; last marks the end of the data.
+  void Compress(const uint8_t *data, std::size_t size, bool last);
+
+private:
+  void Emit(const uint8_t *data, std::size_t size);
+
+  TDeflateState state;
+  TSink sink;
+  std::vector<uint8_t> output;
+  std::size_t headerLeft = 2;
+  uint8_t tail[4] = {};
+  std::size_t tailLength = 0;
+};
