@@ -325,8 +325,10 @@ void TOpenPreviewDialog::CenterMessage(const QString &text) {
   const int lineHeight = std::max(1, static_cast<int>(std::lround(points * FPreviewText->logicalDpiY() / 72.0)));
   const int n = ((FPreviewText->height() - 4) / lineHeight) / 2;
 
+  // Lines of exactly the height the count assumes, so that the text does land about halfway down.
   QTextBlockFormat centred;
   centred.setAlignment(Qt::AlignHCenter);
+  centred.setLineHeight(lineHeight, QTextBlockFormat::FixedHeight);
   QTextCursor cursor(FPreviewText->document());
   cursor.movePosition(QTextCursor::End);
   bool firstLine = FPreviewText->document()->isEmpty();
