@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -131,6 +132,7 @@ void TOpenPreviewDialog::CreateControls() {
   FPreviewText->setFrameShape(QFrame::NoFrame);
   FPreviewText->setTabChangesFocus(true);
   FPreviewText->setUndoRedoEnabled(false);
+  FPreviewText->installEventFilter(this);
   FPreviewImage = new TPreviewImage(pane);
   FPreviewImage->OnDrawFailed = [this] { PictureDrawFailed(); };
   paneLayout->addWidget(FPreviewText, 0, 0);
@@ -213,6 +215,18 @@ void TOpenPreviewDialog::DialogClosing() {
   TOpenDialog::DialogClosing();
 }
 
+// The pane follows the dialog's size: a message shown alone is centred again for the new height.
+bool TOpenPreviewDialog::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == FPreviewText && event->type() == QEvent::Resize && !FCenteredMessage.isEmpty() &&
+      static_cast<QResizeEvent *>(event)->oldSize().height() != FPreviewText->height()) {
+    const QString message = FCenteredMessage;
+    FPreviewText->clear();
+    CenterMessage(message);
+    FPreviewText->setLineWrapMode(FWordWrapAndScale ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+  }
+  return TOpenDialog::eventFilter(watched, event);
+}
+
 void TOpenPreviewDialog::UpdatePreview() {
   PlayWaveAsync(QString());
   FPreviewImage->Reset();
@@ -246,6 +260,7 @@ void TOpenPreviewDialog::UpdatePreview() {
 }
 
 void TOpenPreviewDialog::ResetPreviewText() {
+  FCenteredMessage.clear();
   FPreviewText->clear();
   FPreviewText->setFont(PreviewBox->font());
   FPreviewText->setAlignment(Qt::AlignLeft);
@@ -259,6 +274,7 @@ void TOpenPreviewDialog::ResetPreviewText() {
 bool TOpenPreviewDialog::PreviewFile(const QString &path) {
   const QString &ext = FCurrentExtension;
   if (CustomPreviewExtensions.contains(ext, Qt::CaseInsensitive) && OnPreview) {
+    FCenteredMessage.clear();
     try {
       OnPreview(*this, ext);
       return true;
@@ -332,6 +348,7 @@ void TOpenPreviewDialog::CenterMessage(const QString &text) {
   QTextCursor cursor(FPreviewText->document());
   cursor.movePosition(QTextCursor::End);
   bool firstLine = FPreviewText->document()->isEmpty();
+  FCenteredMessage = firstLine ? text : QString();
   const auto appendLine = [&](const QString &line) {
     if (firstLine)
       cursor.setBlockFormat(centred);

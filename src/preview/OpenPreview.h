@@ -75,6 +75,7 @@ protected:
   void DialogShown() override;
   void SelectionChanged() override;
   void DialogClosing() override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   void CreateControls();
@@ -94,6 +95,8 @@ private:
   QStringList FScaleHints;
   QStringList FWordWrapHints;
   QStringList FTitles{"Default="};
+  // The message the text view holds alone, centred again when the pane changes height; empty otherwise.
+  QString FCenteredMessage;
   bool FShowPreview = false;
   bool FWordWrapAndScale = false;
 

@@ -1,5 +1,5 @@
 // Shows the preview open dialog on a picture, a text file, an RTF file and a file without preview, and saves a
-// screenshot of each: preview-demo OUTPUT_FOLDER [PICTURE...]. For looking at the dialog, not a test.
+// screenshot of each: preview-demo OUTPUT_FOLDER [PICTURE[=NAME]...]. For looking at the dialog, not a test.
 #include "PreviewFixtures.h"
 
 #include "preview/LocalizedList.h"
@@ -7,14 +7,15 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
   if (argc < 2) {
-    fprintf(stderr, "usage: preview-demo OUTPUT_FOLDER [PICTURE...]\n");
+    fprintf(stderr, "usage: preview-demo OUTPUT_FOLDER [PICTURE[=NAME]...]\n");
     return 2;
   }
   const QString output = QString::fromLocal8Bit(argv[1]);
@@ -28,8 +29,10 @@ int main(int argc, char **argv) {
                     PreviewFixtures::WriteBytes(dir, "archive.bin", QByteArray("\x00\x01\x02\x03", 4))};
   for (int i = 2; i < argc; ++i) {
     const QString picture = QString::fromLocal8Bit(argv[i]);
-    const QString copy = QDir(dir).filePath(QFileInfo(picture).fileName());
-    QFile::copy(picture, copy);
+    // A picture given as "path=name" is copied under that name (a BMP as .dib, say).
+    const QStringList parts = picture.split('=');
+    const QString copy = QDir(dir).filePath(parts.size() > 1 ? parts[1] : QFileInfo(picture).fileName());
+    QFile::copy(parts[0], copy);
     files << copy;
   }
 
@@ -40,20 +43,31 @@ int main(int argc, char **argv) {
   dialog.SetPreviewCaptions(WithLocalizedEntry(dialog.PreviewCaptions(), "Default", "Náhled:"));
   dialog.SetScaleHints(WithLocalizedEntry(dialog.ScaleHints(), "Default", "Přizpůsobit oknu"));
   dialog.SetWordWrapHints(WithLocalizedEntry(dialog.WordWrapHints(), "Default", "Zalamování řádků"));
-  dialog.Filter = "Všechny soubory|*.*";
-  dialog.Dialog().setDirectory(dir);
-  dialog.Dialog().resize(860, 460);
-  dialog.Dialog().show();
-  if (!QTest::qWaitForWindowExposed(&dialog.Dialog()))
-    return 1;
+  dialog.Filter = "Obrázkové soubory|*.BMP;*.JPG;*.DIB|Všechny soubory|*.*";
+  dialog.InitialDir = dir;
+  dialog.Options |= TOpenOption::ofAllowMultiSelect | TOpenOption::ofFileMustExist;
   int shot = 0;
-  for (const QString &file : files) {
-    if (!PreviewFixtures::SelectInDialog(dialog, file))
-      fprintf(stderr, "could not select %s\n", qPrintable(file));
+  const auto save = [&](const QString &what) {
     QTest::qWait(200);
-    const QString name = QDir(output).filePath(QString("preview-%1-%2.png").arg(++shot).arg(QFileInfo(file).fileName()));
+    const QString name = QDir(output).filePath(QString("preview-%1-%2.png").arg(++shot).arg(what));
     dialog.Dialog().grab().save(name);
     printf("%s\n", qPrintable(name));
-  }
+  };
+  QTimer::singleShot(0, &dialog, [&] {
+    dialog.Dialog().resize(1000, 520);
+    if (!QTest::qWaitForWindowExposed(&dialog.Dialog()))
+      return dialog.Dialog().reject();
+    save("nothing-selected");
+    dialog.Dialog().selectNameFilter(dialog.Dialog().nameFilters().at(1));
+    for (const QString &file : files) {
+      if (!PreviewFixtures::SelectInDialog(dialog, file))
+        fprintf(stderr, "could not select %s\n", qPrintable(file));
+      save(QFileInfo(file).fileName());
+    }
+    dialog.Dialog().findChild<QToolButton *>("FShowPreviewButton")->click();
+    save("preview-off");
+    dialog.Dialog().reject();
+  });
+  dialog.Execute();
   return 0;
 }
