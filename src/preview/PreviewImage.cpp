@@ -53,8 +53,10 @@ void TPreviewImage::Reset() {
   update();
 }
 
-void TPreviewImage::LoadPicture(const QString &path) {
-  picture = TPictureRegistry::LoadFromFile(path);
+void TPreviewImage::LoadPicture(const QString &path) { SetPicture(TPictureRegistry::LoadFromFile(path)); }
+
+void TPreviewImage::SetPicture(std::unique_ptr<TPicture> newPicture) {
+  picture = std::move(newPicture);
   update();
 }
 

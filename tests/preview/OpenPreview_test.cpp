@@ -30,6 +30,19 @@ template <typename T> T *Child(TOpenPreviewDialog &dialog, const char *name) {
   return dialog.Dialog().findChild<T *>(name);
 }
 
+// A picture that, like a JPEG, only decodes when first drawn, and fails to.
+class TUndecodablePicture : public TPicture {
+public:
+  int Width() const override { return 40; }
+  int Height() const override { return 30; }
+  void Draw(QPainter &, const QRect &) override {
+    ++draws;
+    throw Exception("JPEG data is corrupt");
+  }
+  QImage ToImage() override { throw Exception("JPEG data is corrupt"); }
+  static inline int draws = 0;
+};
+
 bool ShowDialog(TOpenPreviewDialog &dialog, const QString &folder) {
   dialog.Dialog().setDirectory(folder);
   dialog.Dialog().resize(900, 500);
@@ -194,6 +207,22 @@ private slots:
     dialog.OnPreview = [](TOpenPreviewDialog &, const QString &) { throw Exception("broken"); };
     dialog.UpdatePreview();
     QCOMPARE(PreviewMessage(dialog), QString("No preview"));
+  }
+
+  void pictureFailingWhenDrawnFallsBackToTheNoPreviewText() {
+    TTempAppFolder folder;
+    const QString broken = WriteBytes(FolderOf(folder), "broken.xyz", "not a picture");
+    TOpenPreviewDialog dialog(nullptr, "0409");
+    dialog.CustomPreviewExtensions = {"xyz"};
+    dialog.OnPreview = [](TOpenPreviewDialog &sender, const QString &) {
+      sender.Dialog().findChild<TPreviewImage *>("FPreviewImage")->SetPicture(std::make_unique<TUndecodablePicture>());
+    };
+    QVERIFY(ShowDialog(dialog, FolderOf(folder)));
+    TUndecodablePicture::draws = 0;
+    QVERIFY(SelectInDialog(dialog, broken));
+    QTRY_COMPARE(PreviewMessage(dialog), QString("No preview"));
+    QVERIFY(Child<QTextEdit>(dialog, "FPreviewText")->isVisible());
+    QCOMPARE(TUndecodablePicture::draws, 1);
   }
 
   void picturePlacementArithmetic() {
