@@ -6,14 +6,13 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Sound.h"
 #include "preview/AnsiText.h"
+#include "preview/Glyphs.h"
 #include "preview/LocalizedList.h"
 #include "preview/PreviewImage.h"
 #include "preview/RtfText.h"
 
-#include <QBitmap>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QLabel>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -21,56 +20,14 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QToolTip>
-#include <QVBoxLayout>
 
 #include <cmath>
 
-static void InitPreviewResources() { Q_INIT_RESOURCE(OpenPreview); }
-
 namespace {
 
-constexpr int ButtonSize = 22;
-constexpr int CaptionHeight = 32;
-// The strip is 134 dialog units wide: the width of the child template beside the standard controls.
-constexpr int StripWidthInDialogUnits = 134;
 // A text file larger than this is previewed from its beginning only.
 constexpr qint64 MaxPreviewTextBytes = 4 * 1024 * 1024;
 const QString TextExtensions = "txt rtf ini inf bat log pas dpr dpk";
-
-// The caption strip: caption centred, the show-preview toggle at its left edge and the word-wrap toggle flush with
-// its right edge, both vertically centred.
-class TCaptionPanel : public QLabel {
-public:
-  using QLabel::QLabel;
-
-protected:
-  void resizeEvent(QResizeEvent *event) override {
-    QLabel::resizeEvent(event);
-    const int top = (height() - ButtonSize) / 2;
-    if (auto *wordWrap = findChild<QToolButton *>("FWordWrapButton"))
-      wordWrap->move(width() - ButtonSize, top);
-    if (auto *showPreview = findChild<QToolButton *>("FShowPreviewButton"))
-      showPreview->move(0, top);
-  }
-};
-
-// A glyph from the resources; the colour of its bottom-left pixel is drawn transparent.
-QIcon Glyph(const QString &name) {
-  const QImage image(":/preview/" + name);
-  QPixmap pixmap = QPixmap::fromImage(image);
-  if (!image.isNull())
-    pixmap.setMask(pixmap.createMaskFromColor(image.pixelColor(0, image.height() - 1), Qt::MaskInColor));
-  return QIcon(pixmap);
-}
-
-QToolButton *CreateToggle(QWidget *parent, const QString &name) {
-  auto *button = new QToolButton(parent);
-  button->setObjectName(name);
-  button->setFixedSize(ButtonSize, ButtonSize);
-  button->setCheckable(true);
-  button->setIconSize(QSize(18, 18));
-  return button;
-}
 
 QString ExtensionOf(const QString &path) {
   const QString name = QFileInfo(path).fileName();
@@ -95,7 +52,6 @@ QStringList ExtensionsOfMask(QString mask) {
 
 TOpenPreviewDialog::TOpenPreviewDialog(QWidget *owner, const QString &languageId)
     : TOpenDialog(owner), FLanguageId(languageId), FPrimaryLanguageId(PrimaryLanguageId(languageId)) {
-  InitPreviewResources();
   FPreviewExtensions = ExtensionsOfMask(TPictureRegistry::FileMask());
   FPreviewExtensions << "txt" << "ini" << "inf" << "bat" << "log" << "pas" << "dpr" << "dpk" << "rtf" << "wav";
   FShowPreviewButtonHints = DefaultShowPreviewButtonHints();
@@ -106,57 +62,6 @@ TOpenPreviewDialog::TOpenPreviewDialog(QWidget *owner, const QString &languageId
   CreateControls();
   SetShowPreview(true);
   SetWordWrapAndScale(true);
-}
-
-void TOpenPreviewDialog::CreateControls() {
-  QFileDialog &dialog = Dialog();
-  auto *strip = new QWidget(&dialog);
-  strip->setObjectName("PreviewStrip");
-  strip->setFixedWidth(StripWidthInDialogUnits * dialog.fontMetrics().averageCharWidth() / 4);
-  auto *stripLayout = new QVBoxLayout(strip);
-  stripLayout->setContentsMargins(2, 0, 0, 0);
-  stripLayout->setSpacing(1);
-
-  PreviewBox = new QScrollArea(strip);
-  PreviewBox->setObjectName("PreviewBox");
-  PreviewBox->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  PreviewBox->setBackgroundRole(QPalette::Button);
-  PreviewBox->setWidgetResizable(true);
-  auto *pane = new QWidget;
-  pane->setObjectName("PreviewPane");
-  auto *paneLayout = new QGridLayout(pane);
-  paneLayout->setContentsMargins(0, 0, 0, 0);
-  FPreviewText = new QTextEdit(pane);
-  FPreviewText->setObjectName("FPreviewText");
-  FPreviewText->setReadOnly(true);
-  FPreviewText->setFrameShape(QFrame::NoFrame);
-  FPreviewText->setTabChangesFocus(true);
-  FPreviewText->setUndoRedoEnabled(false);
-  FPreviewText->installEventFilter(this);
-  FPreviewImage = new TPreviewImage(pane);
-  FPreviewImage->OnDrawFailed = [this] { PictureDrawFailed(); };
-  paneLayout->addWidget(FPreviewText, 0, 0);
-  paneLayout->addWidget(FPreviewImage, 0, 0);
-  PreviewBox->setWidget(pane);
-
-  CaptionPanel = new TCaptionPanel(LocalizedText(FPreviewCaptions), strip);
-  CaptionPanel->setObjectName("CaptionPanel");
-  CaptionPanel->setAlignment(Qt::AlignCenter);
-  CaptionPanel->setFrameShape(QFrame::NoFrame);
-  CaptionPanel->setFixedHeight(CaptionHeight);
-  FWordWrapButton = CreateToggle(CaptionPanel, "FWordWrapButton");
-  FShowPreviewButton = CreateToggle(CaptionPanel, "FShowPreviewButton");
-  connect(FWordWrapButton, &QToolButton::clicked, this, [this] { ApplyWordWrapAndScale(); });
-  connect(FShowPreviewButton, &QToolButton::clicked, this, [this] { ShowPreviewButtonClick(); });
-
-  stripLayout->addWidget(CaptionPanel);
-  stripLayout->addWidget(PreviewBox, 1);
-
-  // The standard controls keep their grid; the strip takes a column of its own to their right.
-  if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
-    grid->addWidget(strip, 0, grid->columnCount(), grid->rowCount(), 1);
-  else if (dialog.layout())
-    dialog.layout()->addWidget(strip);
 }
 
 void TOpenPreviewDialog::SetShowPreviewButtonHints(const QStringList &list) {
@@ -241,20 +146,7 @@ void TOpenPreviewDialog::UpdatePreview() {
   if (!previewed)
     CenterMessage(LocalizedText(FNoPreviewTexts));
 
-  if (TextLineCount() > 0) {
-    FPreviewText->show();
-    FPreviewText->raise();
-    FPreviewImage->hide();
-    FWordWrapButton->setToolTip(LocalizedText(FWordWrapHints));
-    FWordWrapButton->setIcon(Glyph("WORDWRAPBUTTON"));
-  } else {
-    FPreviewImage->show();
-    FPreviewImage->raise();
-    FPreviewText->hide();
-    FWordWrapButton->setToolTip(LocalizedText(FScaleHints));
-    FWordWrapButton->setIcon(Glyph("SCALEBUTTON"));
-  }
-  ApplyWordWrapAndScale();
+  ShowPane(TextLineCount() > 0);
   PreviewBox->update();
   CaptionPanel->setText(LocalizedText(FPreviewCaptions));
 }
@@ -397,9 +289,17 @@ void TOpenPreviewDialog::PictureDrawFailed() {
   FPreviewImage->Reset();
   ResetPreviewText();
   CenterMessage(LocalizedText(FNoPreviewTexts));
-  FPreviewText->raise();
-  FPreviewImage->hide();
-  FWordWrapButton->setToolTip(LocalizedText(FWordWrapHints));
-  FWordWrapButton->setIcon(Glyph("WORDWRAPBUTTON"));
+  ShowPane(true);
+}
+
+// The text view or the image control in front, and the word-wrap toggle's hint and glyph to match.
+void TOpenPreviewDialog::ShowPane(bool text) {
+  QWidget *shown = text ? static_cast<QWidget *>(FPreviewText) : FPreviewImage;
+  QWidget *hidden = text ? static_cast<QWidget *>(FPreviewImage) : FPreviewText;
+  shown->show();
+  shown->raise();
+  hidden->hide();
+  FWordWrapButton->setToolTip(LocalizedText(text ? FWordWrapHints : FScaleHints));
+  FWordWrapButton->setIcon(Glyph(text ? "WORDWRAPBUTTON" : "SCALEBUTTON"));
   ApplyWordWrapAndScale();
 }

@@ -83,6 +83,7 @@ private:
   bool PreviewFile(const QString &path);
   bool LoadText(const QString &path);
   int TextLineCount() const;
+  void ShowPane(bool text);
   void PictureDrawFailed();
 
   QString FLanguageId;
