@@ -50,6 +50,16 @@ bool ShowDialog(TOpenPreviewDialog &dialog, const QString &folder) {
   return QTest::qWaitForWindowExposed(&dialog.Dialog());
 }
 
+// A dialog for language 0409 over a fresh folder of its own that holds one test's sample files.
+struct TDialogOverFolder {
+  TTempAppFolder folder;
+  TOpenPreviewDialog dialog{nullptr, "0409"};
+
+  QString Dir() const { return FolderOf(folder); }
+  QString Write(const QString &name, const QByteArray &bytes) const { return WriteBytes(Dir(), name, bytes); }
+  bool Show() { return ShowDialog(dialog, Dir()); }
+};
+
 } // namespace
 
 class TestOpenPreview : public QObject {
@@ -98,9 +108,9 @@ private slots:
   }
 
   void noPreviewTextWithoutAFile() {
-    TTempAppFolder folder;
-    TOpenPreviewDialog dialog(nullptr, "0409");
-    QVERIFY(ShowDialog(dialog, FolderOf(folder)));
+    TDialogOverFolder fixture;
+    TOpenPreviewDialog &dialog = fixture.dialog;
+    QVERIFY(fixture.Show());
     QCOMPARE(PreviewMessage(dialog), QString("No preview"));
     auto *text = Child<QTextEdit>(dialog, "FPreviewText");
     QVERIFY(text->isVisible());
@@ -124,11 +134,11 @@ private slots:
   }
 
   void textFileAndTheShowPreviewToggle() {
-    TTempAppFolder folder;
-    const QString notes = WriteBytes(FolderOf(folder), "notes.txt", "first line\nsecond line\n");
-    const QString czech = WriteBytes(FolderOf(folder), "czech.log", "\xe8\xe1st \x9e\x6c\x75\x9d");
-    TOpenPreviewDialog dialog(nullptr, "0409");
-    QVERIFY(ShowDialog(dialog, FolderOf(folder)));
+    TDialogOverFolder fixture;
+    const QString notes = fixture.Write("notes.txt", "first line\nsecond line\n");
+    const QString czech = fixture.Write("czech.log", "\xe8\xe1st \x9e\x6c\x75\x9d");
+    TOpenPreviewDialog &dialog = fixture.dialog;
+    QVERIFY(fixture.Show());
     QVERIFY(SelectInDialog(dialog, notes));
     QCOMPARE(dialog.CurrentExtension(), QString("txt"));
     QCOMPARE(PreviewMessage(dialog), QString("first line\nsecond line"));
@@ -146,10 +156,10 @@ private slots:
   }
 
   void emptyTextFileShowsTheBlankImagePane() {
-    TTempAppFolder folder;
-    const QString empty = WriteBytes(FolderOf(folder), "empty.txt", "");
-    TOpenPreviewDialog dialog(nullptr, "0409");
-    QVERIFY(ShowDialog(dialog, FolderOf(folder)));
+    TDialogOverFolder fixture;
+    const QString empty = fixture.Write("empty.txt", "");
+    TOpenPreviewDialog &dialog = fixture.dialog;
+    QVERIFY(fixture.Show());
     QVERIFY(SelectInDialog(dialog, empty));
     auto *image = Child<TPreviewImage>(dialog, "FPreviewImage");
     QVERIFY(image->isVisible());
@@ -159,11 +169,11 @@ private slots:
   }
 
   void waveFileShowsItsTypeWhilePlaying() {
-    TTempAppFolder folder;
-    const QString wave = WriteWave(FolderOf(folder), "ding.wav");
-    const QString notes = WriteBytes(FolderOf(folder), "notes.txt", "text");
-    TOpenPreviewDialog dialog(nullptr, "0409");
-    QVERIFY(ShowDialog(dialog, FolderOf(folder)));
+    TDialogOverFolder fixture;
+    const QString wave = WriteWave(fixture.Dir(), "ding.wav");
+    const QString notes = fixture.Write("notes.txt", "text");
+    TOpenPreviewDialog &dialog = fixture.dialog;
+    QVERIFY(fixture.Show());
     QVERIFY(SelectInDialog(dialog, wave));
     QCOMPARE(PreviewMessage(dialog), QMimeDatabase().mimeTypeForFile(wave).comment());
     QCOMPARE(CurrentWave(), wave);
@@ -176,11 +186,11 @@ private slots:
   }
 
   void otherFilesShowTheirType() {
-    TTempAppFolder folder;
-    const QString page = WriteBytes(FolderOf(folder), "page.html", "<html><body>hi</body></html>");
-    const QString readme = WriteBytes(FolderOf(folder), "README", "plain words\n");
-    TOpenPreviewDialog dialog(nullptr, "0409");
-    QVERIFY(ShowDialog(dialog, FolderOf(folder)));
+    TDialogOverFolder fixture;
+    const QString page = fixture.Write("page.html", "<html><body>hi</body></html>");
+    const QString readme = fixture.Write("README", "plain words\n");
+    TOpenPreviewDialog &dialog = fixture.dialog;
+    QVERIFY(fixture.Show());
     QVERIFY(SelectInDialog(dialog, page));
     QCOMPARE(PreviewMessage(dialog), QMimeDatabase().mimeTypeForFile(page).comment().trimmed());
     QVERIFY(SelectInDialog(dialog, readme));
@@ -190,16 +200,16 @@ private slots:
   }
 
   void customPreviewAndItsFailure() {
-    TTempAppFolder folder;
-    const QString custom = WriteBytes(FolderOf(folder), "level.XYZ", "data");
-    TOpenPreviewDialog dialog(nullptr, "0409");
+    TDialogOverFolder fixture;
+    const QString custom = fixture.Write("level.XYZ", "data");
+    TOpenPreviewDialog &dialog = fixture.dialog;
     dialog.CustomPreviewExtensions = {"xyz"};
     QString seenExt;
     dialog.OnPreview = [&](TOpenPreviewDialog &sender, const QString &ext) {
       seenExt = ext;
       sender.Dialog().findChild<QTextEdit *>("FPreviewText")->setPlainText("custom " + ext);
     };
-    QVERIFY(ShowDialog(dialog, FolderOf(folder)));
+    QVERIFY(fixture.Show());
     QVERIFY(SelectInDialog(dialog, custom));
     QCOMPARE(seenExt, QString("xyz"));
     QCOMPARE(PreviewMessage(dialog), QString("custom xyz"));
@@ -210,14 +220,14 @@ private slots:
   }
 
   void pictureFailingWhenDrawnFallsBackToTheNoPreviewText() {
-    TTempAppFolder folder;
-    const QString broken = WriteBytes(FolderOf(folder), "broken.xyz", "not a picture");
-    TOpenPreviewDialog dialog(nullptr, "0409");
+    TDialogOverFolder fixture;
+    const QString broken = fixture.Write("broken.xyz", "not a picture");
+    TOpenPreviewDialog &dialog = fixture.dialog;
     dialog.CustomPreviewExtensions = {"xyz"};
     dialog.OnPreview = [](TOpenPreviewDialog &sender, const QString &) {
       sender.Dialog().findChild<TPreviewImage *>("FPreviewImage")->SetPicture(std::make_unique<TUndecodablePicture>());
     };
-    QVERIFY(ShowDialog(dialog, FolderOf(folder)));
+    QVERIFY(fixture.Show());
     TUndecodablePicture::draws = 0;
     QVERIFY(SelectInDialog(dialog, broken));
     QTRY_COMPARE(PreviewMessage(dialog), QString("No preview"));
@@ -243,11 +253,11 @@ private slots:
   }
 
   void largePictureShrinksOrScrolls() {
-    TTempAppFolder folder;
-    const QString big = WriteBitmap(FolderOf(folder), "BIG.BMP", 900, 700);
-    const QString small = WriteBitmap(FolderOf(folder), "small.bmp", 21, 11);
-    TOpenPreviewDialog dialog(nullptr, "0409");
-    QVERIFY(ShowDialog(dialog, FolderOf(folder)));
+    TDialogOverFolder fixture;
+    const QString big = WriteBitmap(fixture.Dir(), "BIG.BMP", 900, 700);
+    const QString small = WriteBitmap(fixture.Dir(), "small.bmp", 21, 11);
+    TOpenPreviewDialog &dialog = fixture.dialog;
+    QVERIFY(fixture.Show());
     QVERIFY(SelectInDialog(dialog, big));
     QCOMPARE(dialog.CurrentExtension(), QString("bmp"));
     auto *image = Child<TPreviewImage>(dialog, "FPreviewImage");
@@ -276,12 +286,12 @@ private slots:
   }
 
   void executeReturnsTheChosenFilesInOrder() {
-    TTempAppFolder folder;
-    const QString a = WriteBytes(FolderOf(folder), "a.txt", "a");
-    const QString b = WriteBytes(FolderOf(folder), "B.TXT", "b");
-    TOpenPreviewDialog dialog(nullptr, "0409");
+    TDialogOverFolder fixture;
+    const QString a = fixture.Write("a.txt", "a");
+    const QString b = fixture.Write("B.TXT", "b");
+    TOpenPreviewDialog &dialog = fixture.dialog;
     dialog.Filter = "Texty|*.txt|Všechny soubory|*.*";
-    dialog.InitialDir = FolderOf(folder);
+    dialog.InitialDir = fixture.Dir();
     dialog.Options |= TOpenOption::ofAllowMultiSelect | TOpenOption::ofFileMustExist | TOpenOption::ofOldStyleDialog;
     dialog.SetTitles({"Default=Přidat soubory"});
     QTimer::singleShot(0, this, [&] {
