@@ -170,7 +170,7 @@ bool TOpenPreviewDialog::PreviewFile(const QString &path) {
     try {
       OnPreview(*this, ext);
       return true;
-    } catch (const std::exception &) {
+    } catch (...) {
       return false;
     }
   }
@@ -206,7 +206,12 @@ bool TOpenPreviewDialog::LoadText(const QString &path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return false;
-  const QByteArray bytes = file.read(MaxPreviewTextBytes);
+  QByteArray bytes = file.read(MaxPreviewTextBytes);
+  // A cut may split a UTF-8 character: drop its start rather than read the whole file as Windows-1250.
+  for (int dropped = 0; file.size() > bytes.size() && dropped < 3 && !bytes.isEmpty() &&
+                        static_cast<unsigned char>(bytes.back()) >= 0x80;
+       ++dropped)
+    bytes.chop(1);
   if (LooksLikeRtf(bytes)) {
     QTextCursor cursor(FPreviewText->document());
     cursor.setCharFormat(FPreviewText->currentCharFormat());
@@ -229,8 +234,9 @@ int TOpenPreviewDialog::TextLineCount() const {
 void TOpenPreviewDialog::CenterMessage(const QString &text) {
   FPreviewText->setLineWrapMode(QTextEdit::WidgetWidth);
   const QFont font = FPreviewText->currentCharFormat().font();
-  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / FPreviewText->logicalDpiY();
-  const int lineHeight = std::max(1, static_cast<int>(std::lround(points * FPreviewText->logicalDpiY() / 72.0)));
+  const int dpi = FPreviewText->logicalDpiY();
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / dpi;
+  const int lineHeight = std::max(1, static_cast<int>(std::lround(points * dpi / 72.0)));
   const int n = ((FPreviewText->height() - 4) / lineHeight) / 2;
 
   // Lines of exactly the height the count assumes, so that the text does land about halfway down.

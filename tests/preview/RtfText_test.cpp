@@ -51,7 +51,8 @@ private slots:
     QCOMPARE(ReadRtf("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset238 Arial;}}\\f1 \\'e8}", this)->toPlainText(),
              QString("č"));
     // \uN with its replacement characters skipped (\uc2), negative values wrap to 16 bits.
-    QCOMPARE(ReadRtf("{\\rtf1\\uc2\\u8364\\'80\\'80 \\u-10179?\\'3f}", this)->toPlainText(), QString("€ ") + QChar(0xD83D));
+    QCOMPARE(ReadRtf("{\\rtf1\\uc2\\u8364\\'80\\'80 \\u-10179?\\'3f}", this)->toPlainText(),
+             QString("€ ") + QChar(0xD83D));
   }
 
   void skippedDestinations() {
