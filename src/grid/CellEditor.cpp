@@ -43,6 +43,7 @@ void TCellEditor::ClearActiveEditor() {
 }
 
 TMetaCellEditor::~TMetaCellEditor() {
+  destroying = true;
   ClearActiveEditor();
   delete inplace.data();
 }

@@ -75,6 +75,8 @@ public:
   void Hide() override;
   // The in-place control, or none before the first edit; the ellipsis handler reads and writes its text.
   QWidget *InplaceControl() const { return inplace; }
+  // True while the editor is being destroyed: its control then no longer writes back.
+  bool Destroying() const { return destroying; }
 
 protected:
   virtual QWidget *CreateInplaceControl(QWidget *owner);
@@ -84,4 +86,5 @@ protected:
 
 private:
   QPointer<QWidget> inplace;
+  bool destroying = false;
 };

@@ -102,7 +102,7 @@ template <class TBase> void TInplaceControl<TBase>::focusOutEvent(QFocusEvent *e
 
 template <class TBase> void TInplaceControl<TBase>::FocusLost() {
   // Hiding a focused control takes its focus away again; the edit is already ending then.
-  if (losingFocus || this->isHidden())
+  if (losingFocus || this->isHidden() || cellEditor->Destroying())
     return;
   losingFocus = true;
   struct TReset {
@@ -129,6 +129,8 @@ TEditInplace::TEditInplace(TMetaCellEditor *editor, QWidget *owner, bool withBut
   if (withButton) {
     button = new TInplaceSpeedButton(owner);
     button->setObjectName(editor->objectName() + QStringLiteral("Button"));
+    // A click would otherwise hand the focus to the grid behind the button.
+    button->setFocusProxy(this);
   }
 }
 
@@ -199,6 +201,7 @@ TUpDownInplace::TUpDownInplace(TMetaCellEditor *editor, QWidget *owner) : TInpla
   setFrame(false);
   upDown = new TInplaceUpDown(owner);
   upDown->setObjectName(editor->objectName() + QStringLiteral("UpDown"));
+  upDown->setFocusProxy(this); // a click would otherwise hand the focus to the grid behind the spinner
   upDown->OnClick = [this](TUDBtnType direction) { UpDownClick(direction); };
 }
 

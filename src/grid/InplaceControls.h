@@ -38,6 +38,8 @@ private:
 
 // The square "..." button at the right end of the edited cell; it never takes the focus.
 class TInplaceSpeedButton : public QToolButton {
+  Q_OBJECT
+
 public:
   explicit TInplaceSpeedButton(QWidget *parent);
 };
@@ -71,6 +73,8 @@ private:
 
 // Two arrow buttons stepping an integer; the owning edit box does the stepping when told of a click.
 class TInplaceUpDown : public QWidget {
+  Q_OBJECT
+
 public:
   explicit TInplaceUpDown(QWidget *parent);
   short Min = 0;

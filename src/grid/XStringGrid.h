@@ -3,6 +3,7 @@
 #pragma once
 
 #include "grid/CellEditors.h"
+#include "grid/InplaceControls.h"
 #include "grid/StringGrid.h"
 #include "grid/XStringColumns.h"
 #include "platform/TextGrid.h"
