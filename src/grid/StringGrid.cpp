@@ -101,8 +101,6 @@ void TStringGrid::SetGridLineWidth(int width) {
 
 void TStringGrid::SetOptions(TGridOptions value) {
   options = value;
-  if (options & goRowSelect)
-    FocusCell(currentCol, currentRow, true);
   InvalidateGrid();
 }
 

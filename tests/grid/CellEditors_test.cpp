@@ -4,6 +4,8 @@
 #include "ImageGridForm.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -37,6 +39,7 @@ private slots:
   void EndEditHandlerCanEndOnALetterOrSwallowAKey();
   void ComboFindsTheCellsItemInAnyCase();
   void ComboTakesTheTypedLetterAsAKeyPress();
+  void AlwaysShowEditorOpensOnEveryMove();
   void EllipsisKeepsTheEditActive();
   void EditorDestroyedBeforeItsGrid();
   void GridDestroyedBeforeItsEditors();
@@ -311,6 +314,25 @@ void TCellEditorsTest::ComboTakesTheTypedLetterAsAKeyPress() {
   QCOMPARE(form.Grid->PendingChar(), char32_t(0));
 }
 
+void TCellEditorsTest::AlwaysShowEditorOpensOnEveryMove() {
+  TImageGridForm form;
+  form.Fill(3);
+  form.Grid->SetOptions(form.Grid->Options() | goAlwaysShowEditor);
+  QVERIFY(ShowActive(form));
+  form.Grid->setFocus(); // taking the focus opens the current cell's editor
+  QVERIFY(form.Grid->ActiveEditor() == form.ComboEditor);
+  QTest::keyClick(Focused(), Qt::Key_Right); // a pick-only list ends the edit; the next cell opens at once
+  QVERIFY(form.Grid->ActiveEditor() == form.EditEditor);
+  QCOMPARE(form.Grid->EditCol(), 4);
+  QLineEdit *edit = Inplace<QLineEdit>(form.EditEditor);
+  QVERIFY(Focused() == edit);
+  QTest::keyClicks(edit, "clAqua");
+  ClickCell(form.Grid, 6, 3); // the press commits before it moves on
+  QCOMPARE(form.Grid->Cells(4, 1), QString("clAqua"));
+  QVERIFY(form.Grid->ActiveEditor() == form.UpDownEditor);
+  QCOMPARE(form.Grid->EditRow(), 3);
+}
+
 void TCellEditorsTest::EllipsisKeepsTheEditActive() {
   TImageGridForm form;
   form.Fill(3);
@@ -318,6 +340,10 @@ void TCellEditorsTest::EllipsisKeepsTheEditActive() {
   form.EditEditor->OnElipsisClick = [&](QObject *sender) {
     clickedBy = sender;
     QVERIFY(Focused() == form.EditEditor->InplaceControl());
+    // A modal chooser takes the focus for a while, as the colour picker does.
+    QDialog chooser(&form);
+    QTimer::singleShot(0, &chooser, &QDialog::accept);
+    chooser.exec();
     Inplace<QLineEdit>(form.EditEditor)->setText("clRed");
   };
   QVERIFY(ShowActive(form));
@@ -332,6 +358,9 @@ void TCellEditorsTest::EllipsisKeepsTheEditActive() {
 
   QTest::mouseClick(button, Qt::LeftButton);
   QVERIFY(clickedBy == button);
+  QVERIFY(edit->isVisible());
+  QVERIFY(form.focusWidget() == edit); // the window gives it the focus back when it is active again
+  QVERIFY(ShowActive(form));
   QVERIFY(Focused() == edit);
   QCOMPARE(form.Grid->Cells(4, 2), QString("clFuchsia"));
   QTest::keyClick(edit, Qt::Key_Return);
