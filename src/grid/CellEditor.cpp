@@ -112,4 +112,11 @@ void TMetaCellEditor::Hide() {
     inplace->hide();
   }
   ClearActiveEditor();
+  for (QWidget *companion : CompanionWidgets())
+    companion->hide();
+}
+
+void TMetaCellEditor::EnsureInplace() {
+  if (!inplace || !Grid())
+    SetupInplace();
 }

@@ -72,6 +72,7 @@ public:
   // Creates the control unless it exists; fails with ECellEditorError "Cell Editor not of type TCellEditor".
   void SetupInplace() override;
   void ShowAt(const QRect &rect) override;
+  // Hides the control and the widgets beside it.
   void Hide() override;
   // The in-place control, or none before the first edit; the ellipsis handler reads and writes its text.
   QWidget *InplaceControl() const { return inplace; }
@@ -83,6 +84,8 @@ protected:
   // The widgets that sit beside the control over the grid: the ellipsis button, the spinner.
   virtual QList<QWidget *> CompanionWidgets() const { return {}; }
   void MoveInplaceWindows(QWidget *parent);
+  // The first step of every edit start: the control exists and sits in the grid.
+  void EnsureInplace();
 
 private:
   QPointer<QWidget> inplace;

@@ -59,8 +59,7 @@ QList<QWidget *> TEditCellEditor::CompanionWidgets() const {
 }
 
 void TEditCellEditor::StartEdit() {
-  if (!InplaceControl() || !Grid())
-    SetupInplace();
+  EnsureInplace();
   LoadEditText(*this, *Edit());
 }
 
@@ -88,12 +87,6 @@ void TEditCellEditor::ShowAt(const QRect &rect) {
   }
 }
 
-void TEditCellEditor::Hide() {
-  TMetaCellEditor::Hide();
-  if (Edit() && Edit()->Button())
-    Edit()->Button()->hide();
-}
-
 // --- combo box ------------------------------------------------------------------------------------------------
 
 TComboInplace *TComboCellEditor::Combo() const { return static_cast<TComboInplace *>(InplaceControl()); }
@@ -117,8 +110,7 @@ QWidget *TComboCellEditor::CreateInplaceControl(QWidget *owner) {
 }
 
 void TComboCellEditor::StartEdit() {
-  if (!InplaceControl() || !Grid())
-    SetupInplace();
+  EnsureInplace();
   TComboInplace *combo = Combo();
   TXStringGrid *grid = Grid();
   combo->clear();
@@ -187,8 +179,7 @@ QList<QWidget *> TUpDownCellEditor::CompanionWidgets() const {
 }
 
 void TUpDownCellEditor::StartEdit() {
-  if (!InplaceControl() || !Grid())
-    SetupInplace();
+  EnsureInplace();
   LoadEditText(*this, *Spin());
   if (Spin()->UpDown())
     Spin()->UpDown()->Position = short(std::clamp(IntegerOrZero(Spin()->text()), SHRT_MIN, SHRT_MAX));
@@ -212,10 +203,4 @@ void TUpDownCellEditor::ShowAt(const QRect &rect) {
     upDown->show();
     upDown->raise();
   }
-}
-
-void TUpDownCellEditor::Hide() {
-  TMetaCellEditor::Hide();
-  if (Spin() && Spin()->UpDown())
-    Spin()->UpDown()->hide();
 }

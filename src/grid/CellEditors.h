@@ -27,7 +27,6 @@ public:
   void StartEdit() override;
   void CommitEdit() override;
   void ShowAt(const QRect &rect) override;
-  void Hide() override;
 
 protected:
   QWidget *CreateInplaceControl(QWidget *owner) override;
@@ -80,7 +79,6 @@ public:
   void StartEdit() override;
   void CommitEdit() override;
   void ShowAt(const QRect &rect) override;
-  void Hide() override;
 
 protected:
   QWidget *CreateInplaceControl(QWidget *owner) override;
