@@ -58,8 +58,18 @@ void TStringGrid::KeyDown(int &key, Qt::KeyboardModifiers shift) {
   case Qt::Key_Right: ++col; break;
   case Qt::Key_PageUp: row -= std::max(1, VisibleRowCount()); break;
   case Qt::Key_PageDown: row += std::max(1, VisibleRowCount()); break;
-  case Qt::Key_Home: (ctrl ? row = fixedRows : col = fixedCols); break;
-  case Qt::Key_End: (ctrl ? row = rowCount - 1 : col = colCount - 1); break;
+  case Qt::Key_Home:
+    if (ctrl)
+      row = fixedRows;
+    else
+      col = fixedCols;
+    break;
+  case Qt::Key_End:
+    if (ctrl)
+      row = rowCount - 1;
+    else
+      col = colCount - 1;
+    break;
   case Qt::Key_Tab:
   case Qt::Key_Backtab:
     if (!(options & goTabs))
