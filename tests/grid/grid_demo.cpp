@@ -16,8 +16,7 @@ int main(int argc, char *argv[]) {
   QTimer::singleShot(200, [&form, col] {
     QApplication::setActiveWindow(&form);
     form.Grid->setFocus();
-    // A selected block first, then a click that opens the column's editor on row 2.
-    form.Grid->SetSelection({5, 4, 7, 5});
+    // A click opens the column's editor on row 2.
     QTest::mouseClick(form.Grid->viewport(), Qt::LeftButton, {}, form.Grid->CellRect(col, 2).center());
   });
   return app.exec();
