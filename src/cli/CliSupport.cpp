@@ -17,40 +17,55 @@ void TCliPrompt::ShowError(const std::string &text) { throw Exception(text); }
 
 bool TCliPrompt::AskYesNo(const std::string &) { return AcceptUnlisted; }
 
+TConsoleProgress::TConsoleProgress() {
+  if (::isatty(STDERR_FILENO) != 1)
+    return;
+  ticker = std::thread([this] {
+    std::unique_lock<std::mutex> guard(lock);
+    while (!wake.wait_for(guard, std::chrono::milliseconds(250), [this] { return stopping; }))
+      Show();
+  });
+}
+
 TConsoleProgress::~TConsoleProgress() {
+  if (ticker.joinable()) {
+    {
+      std::lock_guard<std::mutex> guard(lock);
+      stopping = true;
+    }
+    wake.notify_all();
+    ticker.join();
+  }
   if (shown)
     std::cerr << "\r\033[K" << std::flush;
 }
 
 void TConsoleProgress::SetMessage(const std::string &text) {
+  std::lock_guard<std::mutex> guard(lock);
   message = text;
-  Show();
 }
 
 void TConsoleProgress::SetMax(int64_t value) {
+  std::lock_guard<std::mutex> guard(lock);
   max = value;
   position = 0;
 }
 
 void TConsoleProgress::SetPosition(int64_t value) {
+  std::lock_guard<std::mutex> guard(lock);
   position = value;
-  Show();
 }
 
-void TConsoleProgress::Start() { Show(); }
-
+// Runs on the ticker with the lock held.
 void TConsoleProgress::Show() {
-  using namespace std::chrono;
-  static const bool terminal = ::isatty(STDERR_FILENO) == 1;
-  const auto now = steady_clock::now();
-  if (!terminal || now - started < seconds(1) || (shown && now - lastShown < milliseconds(100)))
+  const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started);
+  if (elapsed.count() < 1 || message.empty())
     return;
   std::cerr << "\r\033[K" << message;
   if (max > 0)
     std::cerr << ' ' << position << '/' << max;
-  std::cerr << std::flush;
+  std::cerr << " (" << elapsed.count() << " s)" << std::flush;
   shown = true;
-  lastShown = now;
 }
 
 std::string TListGrid::GetCell(int col, int row) const {
