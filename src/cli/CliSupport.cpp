@@ -1,6 +1,7 @@
 // The pipeline prompt, the progress line, the in-memory grid and the container helpers of the tvk subcommands.
 #include "cli/CliSupport.h"
 
+#include "cli/CliMessages.h"
 #include "media/Container.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
@@ -119,10 +120,10 @@ int FindEntryByName(TMediaStream &document, const std::string &name) {
     if (document.List.Items()[static_cast<std::size_t>(i)]->Name != wanted)
       continue;
     if (found >= 0)
-      throw Exception(Substitute("Více položek se jmenuje %s.", {name}));
+      throw Exception(Substitute(CliMessages::AmbiguousName, {name}));
     found = i;
   }
   if (found < 0)
-    throw Exception(Substitute("Položka %s v kontejneru není.", {name}));
+    throw Exception(Substitute(CliMessages::NoSuchEntry, {name}));
   return found;
 }

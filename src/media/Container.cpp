@@ -81,12 +81,5 @@ TMediaEntryFacts ReadMediaEntryFacts(const std::string &path) {
   TZip zip;
   zip.Open(&file);
   const TFileHeader &header = MediaHeader(zip);
-  TMediaEntryFacts facts;
-  facts.Method = header.Method;
-  facts.Flags = header.Flags;
-  facts.Crc32 = header.Crc32;
-  facts.CompressedSize = header.CompressedSize;
-  facts.UncompressedSize = header.UncompressedSize;
-  facts.Level = LevelOfEntry(header);
-  return facts;
+  return {header.Crc32, header.UncompressedSize, LevelOfEntry(header)};
 }
