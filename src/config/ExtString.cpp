@@ -8,7 +8,8 @@
 TExtString::TExtString(std::string_view cp1250) {
   const auto length = std::min<std::size_t>(cp1250.size(), Capacity);
   stored[0] = static_cast<uint8_t>(length);
-  std::copy_n(cp1250.begin(), length, stored.begin() + 1);
+  for (std::size_t i = 0; i < length; ++i)
+    stored[i + 1] = static_cast<uint8_t>(cp1250[i]);
 }
 
 TExtString TExtString::FromUtf8(std::string_view utf8) { return TExtString(Utf8ToCp1250(utf8)); }

@@ -6,6 +6,7 @@
 #include "platform/IntegerText.h"
 #include "platform/Streams.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -52,7 +53,6 @@ private:
   std::vector<uint8_t> bytes;
   std::size_t next = 0;
 };
-
 } // namespace
 
 std::string UpperExtension(const std::string &path) {
@@ -106,8 +106,9 @@ void TFileListItem::SkipData(TStream &stream, int64_t recordStart) {
 void TFileListItem::WriteHeader(TStream &stream) const {
   TRecordWriter record;
   record.Put(Size);
-  record.Put(static_cast<uint8_t>(Name.size()));
-  record.PutBytes(Name.data(), Name.size());
+  const std::size_t nameLength = std::min(Name.size(), MaxNameLength);
+  record.Put(static_cast<uint8_t>(nameLength));
+  record.PutBytes(Name.data(), nameLength);
   record.PutBytes(Ext.Stored().data(), Ext.Stored().size());
   record.WriteTo(stream);
 }

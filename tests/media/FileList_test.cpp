@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <functional>
+#include <random>
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,6 +136,37 @@ INSTANTIATE_TEST_SUITE_P(
         name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
       return name;
     });
+
+TEST(FileList, RandomlyDamagedStreamsAreReadWholeOrRefused) {
+  TFileList written;
+  AddImage(written, "/d/first.bmp", 5);
+  AddImage(written, "/d/second.png", 0);
+  AddImage(written, "/d/third.jpg", 9);
+  TMemoryStream source = MediaStream(written, mkImages);
+  const std::string valid(reinterpret_cast<const char *>(source.Memory()), static_cast<std::size_t>(source.Size()));
+  std::mt19937 random(12345);
+  for (int round = 0; round < 3000; ++round) {
+    std::string bytes = valid;
+    for (int flips = 1 + static_cast<int>(random() % 3); flips > 0; --flips)
+      bytes[random() % bytes.size()] = static_cast<char>(random());
+    if (round % 4 == 0)
+      bytes.resize(random() % bytes.size());
+    TMemoryStream stream;
+    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+    TFileList list;
+    TMediaKind kind = 0;
+    try {
+      list.ReadAll(stream, kind);
+    } catch (const EMediaStreamError &) {
+      EXPECT_EQ(list.Count(), 0);
+      continue;
+    }
+    for (const auto &item : list.Items()) {
+      EXPECT_GE(item->Size, 0);
+      EXPECT_LE(item->Offset + item->Size, static_cast<int64_t>(bytes.size()));
+    }
+  }
+}
 
 TEST(FileList, ReadEntryOfAnotherKindReadsNothing) {
   TMemoryStream stream;
