@@ -33,6 +33,7 @@ class TByteReader {
 public:
   TByteReader(const uint8_t *data, std::size_t size) : data(data), size(size) {}
   explicit TByteReader(const std::vector<uint8_t> &bytes) : TByteReader(bytes.data(), bytes.size()) {}
+  explicit TByteReader(std::vector<uint8_t> &&) = delete; // the reader keeps no copy
 
   uint16_t U16();
   uint32_t U32();
