@@ -3,6 +3,7 @@
 
 #include "cli/CliMessages.h"
 #include "media/Container.h"
+#include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
 
@@ -104,7 +105,10 @@ std::string KindName(uint8_t kind) { return kind == mkImages ? "images" : "sound
 TOpenedContainer OpenContainer(const std::string &path) {
   TOpenedContainer opened;
   opened.Document = std::make_unique<TMediaStream>();
-  opened.Kind = *LoadContainer(*opened.Document, path);
+  const std::optional<TMediaKind> kind = LoadContainer(*opened.Document, path);
+  if (!kind) // the prompt normally turns an empty file into an error already
+    throw Exception(MediaMessages::EmptyFile);
+  opened.Kind = *kind;
   opened.Level = ReadMediaEntryFacts(path).Level;
   return opened;
 }
