@@ -52,7 +52,7 @@ std::unique_ptr<TBackingFile> TBackingFile::TryClaim(const std::string &path) {
     if (!SameFile(stream->Handle(), path))
       continue;
     stream->SetSize(0);
-    return std::unique_ptr<TBackingFile>(new TBackingFile(path, std::move(stream)));
+    return std::make_unique<TBackingFile>(path, std::move(stream));
   }
   return nullptr;
 }

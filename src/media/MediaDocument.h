@@ -45,6 +45,7 @@ private:
 };
 
 // The extension lists of the latest document: kind 0 images ("ImageFileExts"), kind 1 sounds ("SoundFileExts").
+// There are none before the first document is constructed.
 TExtList &ImageExtList();
 TExtList &SoundExtList();
 // The list of a kind, or nullptr for any other kind.
