@@ -181,6 +181,9 @@ TEST(ZipWrite, ReplacingAndRemovingStagedEntriesKeepsStagingExact) {
   zip.RemoveEntry("first");
   EXPECT_EQ(zip.StagingSize(), (30 + 4 + 3) + (30 + 7 + 3));
   zip.RemoveEntry("nothing");
+  TMemoryStream staged; // staged entries read back before any archive is written
+  EXPECT_EQ(zip.ExtractEntry("media.m", staged), 3);
+  EXPECT_EQ(Contents(staged), BytesOf("new"));
   TMemoryStream target;
   zip.WriteTo(target);
   const TBytes archive = Contents(target);
