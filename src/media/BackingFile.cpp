@@ -73,7 +73,7 @@ bool BackingNameTaken(const std::string &path) {
 bool RemoveStaleBackingFile(const std::string &path) {
   if (!BackingNameTaken(path))
     return true;
-  TDescriptor existing{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC)};
+  TDescriptor existing{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
   if (existing.handle < 0 || !TryLock(existing.handle) || !SameFile(existing.handle, path))
     return false;
   return ::unlink(path.c_str()) == 0;
