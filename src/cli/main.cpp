@@ -1,12 +1,120 @@
-// The tvk command line: containers for build pipelines.
+// The tvk command line: builds, edits, inspects and unpacks containers for build pipelines and scripts.
+#include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+
+#include <algorithm>
 #include <iostream>
 
-int main(int argc, char *argv[]) {
-  (void)argv;
-  if (argc < 2) {
-    std::cerr << "usage: tvk COMMAND [ARGS]\n";
-    return 2;
+namespace {
+const char *overview =
+    "usage: tvk COMMAND [ARGS]   (tvk COMMAND --help for details)\n"
+    "Exit status: 0 success, 1 failed check or bad container, 2 usage error.\n\ncommands:\n";
+
+// "--help" anywhere before a lone "--".
+bool AsksForHelp(const TArguments &arguments) {
+  const auto end = std::find(arguments.begin(), arguments.end(), "--");
+  return std::find(arguments.begin(), end, "--help") != end;
+}
+
+// Errors go to stderr on one line each.
+std::string OneLine(std::string text) {
+  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  return text;
+}
+
+// Runs the command; a failure's one-line text goes to error, to be printed once the progress line is gone.
+int Dispatch(const std::string &name, const TArguments &arguments, std::string &error) {
+  for (const TCommand &command : Commands()) {
+    if (name != command.Name)
+      continue;
+    if (AsksForHelp(arguments)) {
+      std::cout << command.Usage;
+      return 0;
+    }
+    try {
+      return command.Run(arguments);
+    } catch (const EUsage &failure) {
+      error = "tvk " + name + ": " + OneLine(failure.what()) + " (see tvk " + name + " --help)";
+      return 2;
+    } catch (const std::exception &failure) {
+      error = "tvk " + name + ": " + OneLine(failure.what());
+      return 1;
+    }
   }
-  std::cerr << "tvk: unknown command\n";
+  error = "tvk: unknown command " + name + " (see tvk --help)";
   return 2;
+}
+} // namespace
+
+const std::vector<TCommand> &Commands() {
+  static const std::vector<TCommand> commands{
+      {"new",
+       "usage: tvk new (--images|--sounds) -o OUT.tvk [--level 0-3] [--force] FILE...\n"
+       "  A new container holding FILE... in the given order, at the level of config.ini unless --level is given.\n"
+       "  Files whose extension is not in config.ini's list for the kind are refused unless --force.\n",
+       RunNew},
+      {"add",
+       "usage: tvk add CONTAINER [--level 0-3] [--force] FILE...\n"
+       "  Appends FILE... to the container (the extension rule of tvk new applies).\n",
+       RunAdd},
+      {"remove", "usage: tvk remove CONTAINER [--level 0-3] NAME...\n  Removes every entry named NAME.\n", RunRemove},
+      {"move",
+       "usage: tvk move CONTAINER NAME (--up|--down|--to N) [--level 0-3]\n"
+       "  Moves the entry one place up or down, or to position N (1 is the first).\n",
+       RunMove},
+      {"replace",
+       "usage: tvk replace CONTAINER NAME FILE [--level 0-3]\n"
+       "  The entry takes its data from FILE; its name, extension and attributes stay.\n",
+       RunReplace},
+      {"set",
+       "usage: tvk set CONTAINER NAME KEY=VALUE... [--level 0-3]\n"
+       "  Sets attributes in the editor's grid texts.\n"
+       "  images: transparent=True|False color=clRed|$00FF8000 pattern-height=N pattern-width=N skip-height=N "
+       "skip-width=N\n"
+       "  sounds: looped=True|False frequency=N volume=0-255 pan=N\n",
+       RunSet},
+      {"list",
+       "usage: tvk list CONTAINER [--json]\n"
+       "  The kind, then one row per entry: position, name, extension, size and every attribute.\n",
+       RunList},
+      {"info", "usage: tvk info CONTAINER\n  Kind, entries, sizes, compression and CRC status.\n", RunInfo},
+      {"verify",
+       "usage: tvk verify CONTAINER\n"
+       "  Exit status 0 only when the ZIP structure, the CRC-32 and the media stream are all sound.\n",
+       RunVerify},
+      {"extract",
+       "usage: tvk extract CONTAINER [-d DIR] [--overwrite] [NAME...]\n"
+       "  Writes each entry's data (or only the named ones) as NAME+EXT into DIR (default: the current folder).\n"
+       "  Existing files are kept unless --overwrite.\n",
+       RunExtract},
+  };
+  return commands;
+}
+
+int main(int argc, char *argv[]) {
+  const TArguments arguments(argv + std::min(argc, 2), argv + argc);
+  const std::string name = argc >= 2 ? argv[1] : "";
+  if (name.empty() || name == "--help" || name == "-h" || name == "help") {
+    std::ostream &out = name.empty() ? std::cerr : std::cout;
+    out << overview;
+    for (const TCommand &command : Commands()) {
+      const std::string usage = command.Usage;
+      out << "  " << usage.substr(7, usage.find('\n') - 7) << '\n';
+    }
+    return name.empty() ? 2 : 0;
+  }
+  std::string error;
+  int status;
+  {
+    TConsoleProgress progress;
+    SetProgress(&progress);
+    SetPrompt(&CliPrompt());
+    status = Dispatch(name, arguments, error);
+    SetProgress(nullptr);
+    SetPrompt(nullptr);
+  }
+  if (!error.empty())
+    std::cerr << error << '\n';
+  return status;
 }

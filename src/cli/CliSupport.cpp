@@ -1,0 +1,133 @@
+// The pipeline prompt, the progress line, the in-memory grid and the container helpers of the tvk subcommands.
+#include "cli/CliSupport.h"
+
+#include "cli/CliMessages.h"
+#include "media/Container.h"
+#include "media/MediaMessages.h"
+#include "platform/CodePage.h"
+#include "platform/Exceptions.h"
+
+#include <iostream>
+#include <unistd.h>
+
+TCliPrompt &CliPrompt() {
+  static TCliPrompt prompt;
+  return prompt;
+}
+
+void TCliPrompt::ShowError(const std::string &text) { throw Exception(text); }
+
+bool TCliPrompt::AskYesNo(const std::string &) { return AcceptUnlisted; }
+
+TConsoleProgress::TConsoleProgress() {
+  if (::isatty(STDERR_FILENO) != 1)
+    return;
+  ticker = std::thread([this] {
+    std::unique_lock<std::mutex> guard(lock);
+    while (!wake.wait_for(guard, std::chrono::milliseconds(250), [this] { return stopping; }))
+      Show();
+  });
+}
+
+TConsoleProgress::~TConsoleProgress() {
+  if (ticker.joinable()) {
+    {
+      std::lock_guard<std::mutex> guard(lock);
+      stopping = true;
+    }
+    wake.notify_all();
+    ticker.join();
+  }
+  if (shown)
+    std::cerr << "\r\033[K" << std::flush;
+}
+
+void TConsoleProgress::SetMessage(const std::string &text) {
+  std::lock_guard<std::mutex> guard(lock);
+  message = text;
+}
+
+void TConsoleProgress::SetMax(int64_t value) {
+  std::lock_guard<std::mutex> guard(lock);
+  max = value;
+  position = 0;
+}
+
+void TConsoleProgress::SetPosition(int64_t value) {
+  std::lock_guard<std::mutex> guard(lock);
+  position = value;
+}
+
+// Runs on the ticker with the lock held.
+void TConsoleProgress::Show() {
+  const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started);
+  if (elapsed.count() < 1 || message.empty())
+    return;
+  std::cerr << "\r\033[K" << message;
+  if (max > 0)
+    std::cerr << ' ' << position << '/' << max;
+  std::cerr << " (" << elapsed.count() << " s)" << std::flush;
+  shown = true;
+}
+
+std::string TListGrid::GetCell(int col, int row) const {
+  if (row < 0 || row >= GetRowCount() || col < 0 || col >= cols)
+    return "";
+  const auto &cellsOfRow = cells[static_cast<std::size_t>(row)];
+  return static_cast<std::size_t>(col) < cellsOfRow.size() ? cellsOfRow[static_cast<std::size_t>(col)] : "";
+}
+
+void TListGrid::SetCell(int col, int row, const std::string &text) {
+  if (row < 0 || row >= GetRowCount() || col < 0 || col >= cols)
+    return;
+  auto &cellsOfRow = cells[static_cast<std::size_t>(row)];
+  cellsOfRow.resize(static_cast<std::size_t>(cols));
+  cellsOfRow[static_cast<std::size_t>(col)] = text;
+}
+
+void TListGrid::SetRowCount(int rowCount) { cells.resize(static_cast<std::size_t>(std::max(rowCount, 1))); }
+
+const std::vector<std::string> &ColumnKeys(uint8_t kind) {
+  static const std::vector<std::string> images{"name",          "ext",           "size",        "transparent", "color",
+                                               "pattern-height", "pattern-width", "skip-height", "skip-width"};
+  static const std::vector<std::string> sounds{"name", "ext", "size", "looped", "frequency", "volume", "pan"};
+  return kind == mkImages ? images : sounds;
+}
+
+TListGrid FillGridOf(TMediaStream &document, uint8_t kind) {
+  TListGrid grid(static_cast<int>(ColumnKeys(kind).size()));
+  document.List.FillGrid(grid, kind);
+  return grid;
+}
+
+std::string KindName(uint8_t kind) { return kind == mkImages ? "images" : "sounds"; }
+
+TOpenedContainer OpenContainer(const std::string &path) {
+  TOpenedContainer opened;
+  opened.Document = std::make_unique<TMediaStream>();
+  const std::optional<TMediaKind> kind = LoadContainer(*opened.Document, path);
+  if (!kind) // the prompt normally turns an empty file into an error already
+    throw Exception(MediaMessages::EmptyFile);
+  opened.Kind = *kind;
+  opened.Level = ReadMediaEntryFacts(path).Level;
+  return opened;
+}
+
+void SaveEdited(TOpenedContainer &opened, const std::string &path, int levelOption) {
+  SaveContainer(*opened.Document, opened.Kind, path, levelOption >= 0 ? levelOption : opened.Level);
+}
+
+int FindEntryByName(TMediaStream &document, const std::string &name) {
+  const std::string wanted = Utf8ToCp1250(name);
+  int found = -1;
+  for (int i = 0; i < document.List.Count(); ++i) {
+    if (document.List.Items()[static_cast<std::size_t>(i)]->Name != wanted)
+      continue;
+    if (found >= 0)
+      throw Exception(Substitute(CliMessages::AmbiguousName, {name}));
+    found = i;
+  }
+  if (found < 0)
+    throw Exception(Substitute(CliMessages::NoSuchEntry, {name}));
+  return found;
+}

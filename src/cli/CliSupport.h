@@ -1,0 +1,83 @@
+// What the tvk subcommands share: the pipeline prompt, the progress line, opening and saving containers, entry look-up.
+#pragma once
+
+#include "media/MediaDocument.h"
+#include "platform/Progress.h"
+#include "platform/Prompt.h"
+#include "platform/TextGrid.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// A pipeline cannot answer questions: errors end the command, and unlisted extensions are accepted only with --force.
+class TCliPrompt : public TPrompt {
+public:
+  void ShowError(const std::string &text) override;
+  bool AskYesNo(const std::string &text) override;
+  bool AcceptUnlisted = false;
+};
+// The prompt tvk installs for the whole run.
+TCliPrompt &CliPrompt();
+
+// A progress line on stderr, shown only when stderr is a terminal and the work has lasted over a second.
+// A ticker redraws it with the elapsed time, so a long step (the compression) still shows life.
+class TConsoleProgress : public TProgressSink {
+public:
+  TConsoleProgress();
+  ~TConsoleProgress() override;
+  void SetMessage(const std::string &text) override;
+  void SetMax(int64_t max) override;
+  void SetPosition(int64_t position) override;
+  void Start() override {}
+
+private:
+  void Show();
+  std::mutex lock;
+  std::condition_variable wake;
+  bool stopping = false;
+  std::string message;
+  int64_t max = 0, position = 0;
+  std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
+  bool shown = false;
+  std::thread ticker;
+};
+
+// The text cells the item list fills and takes over, held in memory.
+class TListGrid : public TTextGrid {
+public:
+  explicit TListGrid(int colCount) : cols(colCount) {}
+  std::string GetCell(int col, int row) const override;
+  void SetCell(int col, int row, const std::string &text) override;
+  int GetColCount() const override { return cols; }
+  int GetRowCount() const override { return static_cast<int>(cells.size()); }
+  void SetRowCount(int rowCount) override;
+  void CommitActiveEditor() override {}
+
+private:
+  int cols;
+  std::vector<std::vector<std::string>> cells = std::vector<std::vector<std::string>>(1);
+};
+
+// The grid columns of a kind as command-line keys: "name", "ext", "size", then the attributes.
+const std::vector<std::string> &ColumnKeys(uint8_t kind);
+// The document's entries in grid text, one row per entry (row 0 is the header row and stays empty).
+TListGrid FillGridOf(TMediaStream &document, uint8_t kind);
+std::string KindName(uint8_t kind);
+
+struct TOpenedContainer {
+  std::unique_ptr<TMediaStream> Document;
+  uint8_t Kind = 0;
+  int Level = 2;
+};
+TOpenedContainer OpenContainer(const std::string &path);
+
+// Saves an edited container over itself at its level, or at the level of --level when given.
+void SaveEdited(TOpenedContainer &opened, const std::string &path, int levelOption);
+
+// The zero-based position of the single entry named name (UTF-8); a clear error when none or several match.
+int FindEntryByName(TMediaStream &document, const std::string &name);

@@ -1,0 +1,55 @@
+// Parsing a subcommand's arguments into options and positional arguments.
+#include "cli/CommandLine.h"
+
+#include "platform/IntegerText.h"
+
+TCommandLine::TCommandLine(const std::vector<std::string> &arguments, const std::set<std::string> &flags,
+                           const std::set<std::string> &valued) {
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string &argument = arguments[i];
+    if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+      positional.push_back(argument);
+      continue;
+    }
+    if (argument == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const auto equals = argument.find('=');
+    const std::string name = argument.substr(0, equals);
+    if (flags.count(name) && equals == std::string::npos) {
+      options[name] = "";
+    } else if (valued.count(name)) {
+      if (equals != std::string::npos)
+        options[name] = argument.substr(equals + 1);
+      else if (i + 1 < arguments.size())
+        options[name] = arguments[++i];
+      else
+        throw EUsage("option " + name + " needs a value");
+    } else {
+      throw EUsage("unknown option " + argument);
+    }
+  }
+}
+
+std::string TCommandLine::Value(const std::string &option, const std::string &fallback) const {
+  const auto found = options.find(option);
+  return found == options.end() ? fallback : found->second;
+}
+
+int TCommandLine::IntValue(const std::string &option, int low, int high, int fallback) const {
+  if (!Has(option))
+    return fallback;
+  int32_t value = 0;
+  if (!TryStrToInt(Value(option), value) || value < low || value > high)
+    throw EUsage(option + " must be a number from " + std::to_string(low) + " to " + std::to_string(high));
+  return value;
+}
+
+void TCommandLine::RequirePositional(std::size_t min, long max) const {
+  if (positional.size() < min)
+    throw EUsage("missing arguments");
+  if (max >= 0 && positional.size() > static_cast<std::size_t>(max))
+    throw EUsage("too many arguments");
+}

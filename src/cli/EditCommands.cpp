@@ -1,0 +1,147 @@
+// The tvk subcommands that write containers: new, add, remove, move, replace and set.
+#include "cli/CliMessages.h"
+#include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+
+#include "config/ExtList.h"
+#include "media/Container.h"
+#include "platform/CodePage.h"
+#include "platform/Exceptions.h"
+#include "platform/Files.h"
+#include "platform/IntegerText.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+const std::set<std::string> levelOption{"--level"};
+
+int LevelOption(const TCommandLine &line) { return line.IntValue("--level", 0, 3, -1); }
+
+// Adds files in order; an unlisted extension without --force is an error naming the file.
+void AddFiles(TMediaStream &document, uint8_t kind, const std::vector<std::string> &files, bool force) {
+  CliPrompt().AcceptUnlisted = force;
+  for (const std::string &file : files) {
+    if (!document.AddFile(file, kind))
+      throw Exception(Substitute(CliMessages::UnlistedExtension, {file}));
+  }
+}
+
+// A grid text the grid itself would take without complaint but that cannot be meant: booleans other than
+// "True"/"False" (the grid reads them as false) and volumes outside 0..255 (the grid keeps the low byte).
+void CheckStrictValue(const std::string &key, const std::string &value) {
+  if ((key == "transparent" || key == "looped") && value != "True" && value != "False")
+    throw EConvertError(Substitute(CliMessages::NotABoolean, {value}));
+  if (key == "volume") {
+    const int32_t volume = StrToInt(value);
+    if (volume < 0 || volume > 255)
+      throw EConvertError(Substitute(CliMessages::NotAVolume, {value}));
+  }
+}
+} // namespace
+
+int RunNew(const TArguments &arguments) {
+  const TCommandLine line(arguments, {"--images", "--sounds", "--force"}, {"-o", "--level"});
+  if (line.Has("--images") == line.Has("--sounds"))
+    throw EUsage("give exactly one of --images and --sounds");
+  if (line.Value("-o").empty())
+    throw EUsage("-o OUT.tvk is required");
+  const uint8_t kind = line.Has("--images") ? mkImages : mkSounds;
+  TMediaStream document;
+  const int level = line.Has("--level") ? LevelOption(line) : ReadCompressionLevel();
+  AddFiles(document, kind, line.Positional(), line.Has("--force"));
+  SaveContainer(document, kind, line.Value("-o"), level);
+  return 0;
+}
+
+int RunAdd(const TArguments &arguments) {
+  const TCommandLine line(arguments, {"--force"}, levelOption);
+  line.RequirePositional(2);
+  const std::string &path = line.Positional()[0];
+  TOpenedContainer opened = OpenContainer(path);
+  const std::vector<std::string> files(line.Positional().begin() + 1, line.Positional().end());
+  AddFiles(*opened.Document, opened.Kind, files, line.Has("--force"));
+  SaveEdited(opened, path, LevelOption(line));
+  return 0;
+}
+
+int RunRemove(const TArguments &arguments) {
+  const TCommandLine line(arguments, {}, levelOption);
+  line.RequirePositional(2);
+  const std::string &path = line.Positional()[0];
+  TOpenedContainer opened = OpenContainer(path);
+  for (auto name = line.Positional().begin() + 1; name != line.Positional().end(); ++name) {
+    const int before = opened.Document->List.Count();
+    opened.Document->RemoveByName(Utf8ToCp1250(*name));
+    if (opened.Document->List.Count() == before)
+      throw Exception(Substitute(CliMessages::NoSuchEntry, {*name}));
+  }
+  SaveEdited(opened, path, LevelOption(line));
+  return 0;
+}
+
+int RunMove(const TArguments &arguments) {
+  const TCommandLine line(arguments, {"--up", "--down"}, {"--to", "--level"});
+  line.RequirePositional(2, 2);
+  if (line.Has("--up") + line.Has("--down") + line.Has("--to") != 1)
+    throw EUsage("give exactly one of --up, --down and --to N");
+  const std::string &path = line.Positional()[0];
+  TOpenedContainer opened = OpenContainer(path);
+  TMediaStream &document = *opened.Document;
+  const int count = document.List.Count();
+  const int from = FindEntryByName(document, line.Positional()[1]);
+  int to = from;
+  if (line.Has("--up"))
+    to = std::max(from - 1, 0);
+  else if (line.Has("--down"))
+    to = std::min(from + 1, count - 1);
+  else
+    to = line.IntValue("--to", 1, count, 1) - 1;
+  for (int i = from; i < to; ++i)
+    document.Exchange(i, i + 1);
+  for (int i = from; i > to; --i)
+    document.Exchange(i, i - 1);
+  SaveEdited(opened, path, LevelOption(line));
+  return 0;
+}
+
+int RunReplace(const TArguments &arguments) {
+  const TCommandLine line(arguments, {}, levelOption);
+  line.RequirePositional(3, 3);
+  const std::string &path = line.Positional()[0];
+  const std::string &file = line.Positional()[2];
+  TOpenedContainer opened = OpenContainer(path);
+  const int position = FindEntryByName(*opened.Document, line.Positional()[1]);
+  const TFileListItem &entry = *opened.Document->List.Items()[static_cast<std::size_t>(position)];
+  const std::string name = entry.Name;
+  const int64_t size = entry.Size;
+  if (!FileExists(file))
+    throw Exception(Substitute(CliMessages::NoSuchFile, {file}));
+  opened.Document->List.ReplaceSource(name, size, file);
+  SaveEdited(opened, path, LevelOption(line));
+  return 0;
+}
+
+int RunSet(const TArguments &arguments) {
+  const TCommandLine line(arguments, {}, levelOption);
+  line.RequirePositional(3);
+  const std::string &path = line.Positional()[0];
+  TOpenedContainer opened = OpenContainer(path);
+  const int row = FindEntryByName(*opened.Document, line.Positional()[1]) + 1;
+  TListGrid grid = FillGridOf(*opened.Document, opened.Kind);
+  const std::vector<std::string> &keys = ColumnKeys(opened.Kind);
+  for (auto assignment = line.Positional().begin() + 2; assignment != line.Positional().end(); ++assignment) {
+    const auto equals = assignment->find('=');
+    const std::string key = assignment->substr(0, equals);
+    const auto column = std::find(keys.begin() + 3, keys.end(), key);
+    if (equals == std::string::npos || column == keys.end())
+      throw EUsage("not an attribute of " + KindName(opened.Kind) + ": " + *assignment);
+    const std::string value = assignment->substr(equals + 1);
+    CheckStrictValue(key, value);
+    grid.SetCell(static_cast<int>(column - keys.begin()), row, value);
+  }
+  opened.Document->List.TakeOverGrid(grid, opened.Kind);
+  SaveEdited(opened, path, LevelOption(line));
+  return 0;
+}

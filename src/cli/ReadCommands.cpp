@@ -1,0 +1,103 @@
+// The tvk subcommands that only read containers: list, info and verify.
+#include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+
+#include "media/Container.h"
+#include "platform/Files.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+std::string JsonString(const std::string &text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+void PrintJson(const TListGrid &grid, uint8_t kind, int count) {
+  const std::vector<std::string> &keys = ColumnKeys(kind);
+  std::cout << "{\"kind\": " << JsonString(KindName(kind)) << ", \"entries\": [";
+  for (int row = 1; row <= count; ++row) {
+    std::cout << (row > 1 ? ",\n  " : "\n  ") << "{\"position\": " << row;
+    for (std::size_t col = 0; col < keys.size(); ++col) {
+      const std::string cell = grid.GetCell(static_cast<int>(col), row);
+      std::cout << ", " << JsonString(keys[col]) << ": " << (keys[col] == "size" ? cell : JsonString(cell));
+    }
+    std::cout << '}';
+  }
+  std::cout << (count > 0 ? "\n]}\n" : "]}\n");
+}
+
+void PrintTable(const TListGrid &grid, uint8_t kind, int count) {
+  const std::vector<std::string> &keys = ColumnKeys(kind);
+  std::cout << "kind: " << KindName(kind) << "\nposition";
+  for (const std::string &key : keys)
+    std::cout << '\t' << key;
+  std::cout << '\n';
+  for (int row = 1; row <= count; ++row) {
+    std::cout << row;
+    for (std::size_t col = 0; col < keys.size(); ++col)
+      std::cout << '\t' << grid.GetCell(static_cast<int>(col), row);
+    std::cout << '\n';
+  }
+}
+
+std::string LevelName(int level) {
+  static const char *names[] = {"stored, level 0 (Zádná)", "deflated, level 1 (Rychlá)",
+                                "deflated, level 2 (Normální)", "deflated, level 3 (Nejlepší)"};
+  return names[level];
+}
+} // namespace
+
+int RunList(const TArguments &arguments) {
+  const TCommandLine line(arguments, {"--json"}, {});
+  line.RequirePositional(1, 1);
+  TOpenedContainer opened = OpenContainer(line.Positional()[0]);
+  const TListGrid grid = FillGridOf(*opened.Document, opened.Kind);
+  const int count = opened.Document->List.Count();
+  if (line.Has("--json"))
+    PrintJson(grid, opened.Kind, count);
+  else
+    PrintTable(grid, opened.Kind, count);
+  return 0;
+}
+
+int RunInfo(const TArguments &arguments) {
+  const TCommandLine line(arguments, {}, {});
+  line.RequirePositional(1, 1);
+  const std::string &path = line.Positional()[0];
+  TOpenedContainer opened = OpenContainer(path);
+  const TMediaEntryFacts facts = ReadMediaEntryFacts(path);
+  int64_t dataSize = 0;
+  for (const auto &entry : opened.Document->List.Items())
+    dataSize += entry->Size;
+  char crc[16];
+  std::snprintf(crc, sizeof crc, "%08X", facts.Crc32);
+  std::cout << "kind: " << KindName(opened.Kind) << "\nentries: " << opened.Document->List.Count()
+            << "\ndata size: " << dataSize << " bytes\nmedia stream: " << facts.UncompressedSize
+            << " bytes\ncontainer: " << FileSize(path) << " bytes\ncompression: " << LevelName(facts.Level)
+            << "\ncrc-32: " << crc << " ok\n";
+  return 0;
+}
+
+int RunVerify(const TArguments &arguments) {
+  const TCommandLine line(arguments, {}, {});
+  line.RequirePositional(1, 1);
+  const std::string &path = line.Positional()[0];
+  OpenContainer(path);
+  std::cout << path << ": ok\n";
+  return 0;
+}

@@ -1,0 +1,35 @@
+// The backing file of a document: a temporary file that a living document holds under an exclusive lock.
+#pragma once
+
+#include "platform/Streams.h"
+
+#include <memory>
+#include <string>
+
+// Linux deletes files that other processes hold open, so "held by another document" is an advisory
+// flock: whoever holds the lock owns the file, and nobody deletes or truncates a file locked by someone else.
+class TBackingFile {
+public:
+  // Creates (or empties) the file at path and locks it; nullptr when another document holds it.
+  // Throws the platform's file error when the file cannot be created at all.
+  static std::unique_ptr<TBackingFile> TryClaim(const std::string &path);
+  // Takes over a claimed file: stream is open on path and holds its lock.
+  TBackingFile(std::string path, std::unique_ptr<TFileStream> stream);
+  // Deletes the file while it is still locked, then closes it; failures are not reported.
+  ~TBackingFile();
+  TBackingFile(const TBackingFile &) = delete;
+  TBackingFile &operator=(const TBackingFile &) = delete;
+
+  TFileStream &Stream() { return *stream; }
+  const std::string &Path() const { return path; }
+
+private:
+  std::string path;
+  std::unique_ptr<TFileStream> stream;
+};
+
+// True when something (a file, a folder, a link) exists at path.
+bool BackingNameTaken(const std::string &path);
+// Deletes a stale backing file left by an earlier run; false when a living document holds it or it cannot go.
+// True as well when nothing is there.
+bool RemoveStaleBackingFile(const std::string &path);

@@ -1,0 +1,28 @@
+// Saving a document as a container file and opening one: the roads of Save and Open without a window.
+#pragma once
+
+#include "media/MediaDocument.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Writes the document as a container at path: its media stream as the single entry "Media.m" at level
+// (0 stored, 1-3 deflated; other values are clamped). The archive goes to a temporary file beside path that
+// replaces path only once everything was written and flushed, so a failed save leaves the old file untouched.
+// Reports "Sestavuji soubor" per entry, then "Komprimuji soubor" in three steps.
+void SaveContainer(TMediaStream &document, uint8_t kind, const std::string &path, int level);
+
+// Reads the container at path into document (a freshly constructed one) and returns the media kind.
+// An empty file shows "Soubor je prázdný!" through the prompt and returns nothing, leaving the document empty.
+// Anything else that is wrong with the file throws with a clear text; the document then holds no entries.
+std::optional<uint8_t> LoadContainer(TMediaStream &document, const std::string &path);
+
+// What the central directory tells of a container's entry "Media.m".
+struct TMediaEntryFacts {
+  uint32_t Crc32 = 0;
+  uint32_t UncompressedSize = 0;
+  int Level = 0; // the compression level (0-3) that wrote the entry's method and flags
+};
+// Throws the same errors as LoadContainer for a file that is not a container.
+TMediaEntryFacts ReadMediaEntryFacts(const std::string &path);

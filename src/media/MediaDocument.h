@@ -1,0 +1,59 @@
+// The media document: its entries, the backing file of an opened container, and the media stream it assembles.
+#pragma once
+
+#include "media/BackingFile.h"
+#include "media/fMediaStream.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TExtList;
+
+class TMediaStream {
+public:
+  // A new, empty document: removes a stale backing file or moves on to another name when a living
+  // document holds it, and loads both extension lists afresh from config.ini.
+  TMediaStream();
+  // Deletes the backing file, if any.
+  ~TMediaStream();
+  TMediaStream(const TMediaStream &) = delete;
+  TMediaStream &operator=(const TMediaStream &) = delete;
+
+  // Adds one file of kind 0 (images) or 1 (sounds); asks through the prompt before adding a file whose
+  // extension is not in the kind's list. Returns whether the file was added.
+  bool AddFile(const std::string &path, TMediaKind kind);
+  // name is Windows-1250 bytes like the entries' names: a grid cell's UTF-8 text goes through Utf8ToCp1250 first.
+  void RemoveByName(const std::string &name);
+  // Swaps the entries at two valid zero-based positions.
+  void Exchange(int i, int j);
+  // Writes the media stream into target from its start, reporting progress. Every record is followed by
+  // exactly its Size bytes: a source file whose size changed since it was added fails the assembly.
+  void Assemble(TStream &target, TMediaKind kind);
+  // Copies source (from its start, as many bytes as it reports) into a new backing file and reads the
+  // entries from there; kind receives the stream's kind byte.
+  void ReadMediaStream(TStream &source, TMediaKind &kind);
+
+  // The open backing file, or nullptr before a media stream was read.
+  TFileStream *BackingFile() { return backing ? &backing->Stream() : nullptr; }
+
+  // The entries in document order; the main window fills and takes over its grids through it.
+  TFileList List;
+
+private:
+  std::unique_ptr<TBackingFile> backing;
+  void ClaimBackingFile();
+  void CopyEntryData(TFileListItem &entry, TStream &target);
+};
+
+// The extension lists of the latest document: kind 0 images ("ImageFileExts"), kind 1 sounds ("SoundFileExts").
+// There are none before the first document is constructed.
+TExtList &ImageExtList();
+TExtList &SoundExtList();
+// The list of a kind, or nullptr for any other kind.
+TExtList *ExtListOfKind(TMediaKind kind);
+
+// Where the backing file of the next document goes: the backing folder + TempFileName.
+std::string BackingFilePath();
+// The name of the backing file, "/Temp.tmp" until the collision rule picks another one for this process.
+const std::string &TempFileName();

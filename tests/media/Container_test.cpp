@@ -1,0 +1,225 @@
+// Saving and opening containers: round trips at every level, progress, and every damaged or refused file.
+#include "media/Container.h"
+
+#include "media/ZIPStream.h"
+#include "platform/Progress.h"
+#include "platform/Streams.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempAppFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+namespace {
+class TRecordingProgress : public TProgressSink {
+public:
+  TRecordingProgress() { SetProgress(this); }
+  ~TRecordingProgress() override { SetProgress(nullptr); }
+  void SetMessage(const std::string &text) override { Calls.push_back("message " + text); }
+  void SetMax(int64_t max) override { Calls.push_back("max " + std::to_string(max)); }
+  void SetPosition(int64_t position) override { Calls.push_back("position " + std::to_string(position)); }
+  void Start() override { Calls.push_back("start"); }
+  std::vector<std::string> Calls;
+};
+
+std::string RandomBytes(std::size_t size, unsigned seed) {
+  std::mt19937 generator(seed);
+  std::string bytes(size, '\0');
+  for (char &c : bytes)
+    c = static_cast<char>(generator());
+  return bytes;
+}
+
+std::vector<std::string> FolderContents(const std::filesystem::path &folder) {
+  std::vector<std::string> names;
+  for (const auto &item : std::filesystem::directory_iterator(folder))
+    names.push_back(item.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class Container : public ::testing::Test {
+protected:
+  TTempAppFolder app;
+  TScriptedPrompt prompt;
+  std::filesystem::path work = app.Path() / "work";
+
+  void SetUp() override {
+    app.WriteFile("config.ini", "[ImageFileExts]\nCount=1\nExt0=.BMP\n[SoundFileExts]\nCount=1\nExt0=.WAV\n");
+    std::filesystem::create_directories(work);
+  }
+  std::string WorkFile(const std::string &name, const std::string &bytes) { return app.WriteFile("work/" + name, bytes); }
+  std::string WorkPath(const std::string &name) const { return (work / name).string(); }
+
+  std::string MediaStreamOf(TMediaStream &document, TMediaKind kind) {
+    TMemoryStream stream;
+    document.Assemble(stream, kind);
+    return std::string(reinterpret_cast<const char *>(stream.Memory()), static_cast<std::size_t>(stream.Size()));
+  }
+  // A container with the given media stream as its only entry, written by the archive itself.
+  std::string WriteArchive(const std::string &name, const std::string &entryName, const std::string &stream,
+                           int level) {
+    TZip zip;
+    zip.AddEntry(entryName, stream.data(), level, static_cast<uint32_t>(stream.size()));
+    TMemoryStream archive;
+    zip.WriteTo(archive);
+    return WorkFile(name, std::string(reinterpret_cast<const char *>(archive.Memory()),
+                                      static_cast<std::size_t>(archive.Size())));
+  }
+};
+} // namespace
+
+TEST_F(Container, RoundTripsMixedEntriesAtEveryLevel) {
+  TMediaStream document;
+  document.AddFile(WorkFile("a.wav", "ABC"), mkSounds);
+  document.AddFile(WorkFile("silence.wav", ""), mkSounds);
+  document.AddFile(WorkFile("noise.wav", RandomBytes(3 << 20, 1)), mkSounds); // crosses the 1 MiB chunks
+  document.AddFile(WorkFile("text.wav", std::string(2 << 20, 'x')), mkSounds);
+  const std::string expected = MediaStreamOf(document, mkSounds);
+  for (int level = 0; level <= 3; ++level) {
+    const std::string path = WorkPath("sounds" + std::to_string(level) + ".tvk");
+    SaveContainer(document, mkSounds, path, level);
+    TMediaStream reopened;
+    EXPECT_EQ(LoadContainer(reopened, path), std::optional<TMediaKind>(mkSounds));
+    EXPECT_EQ(MediaStreamOf(reopened, mkSounds), expected) << "level " << level;
+    EXPECT_EQ(ReadMediaEntryFacts(path).Level, level);
+  }
+}
+
+TEST_F(Container, StoredWorkedExampleIsTheExpectedArchive) {
+  TMediaStream document;
+  document.AddFile(WorkFile("a.bmp", "ABC"), mkImages);
+  const std::string path = WorkPath("a.tvk");
+  SaveContainer(document, mkImages, path, 0);
+  const std::string bytes = TTempAppFolder::ReadFile(path);
+  ASSERT_EQ(bytes.size(), 154u);
+  EXPECT_EQ(bytes.substr(0, 4), "PK\x03\x04");
+  EXPECT_EQ(bytes.substr(30, 7), "Media.m");
+  EXPECT_EQ(bytes.substr(37, 42), MediaStreamOf(document, mkImages));
+}
+
+TEST_F(Container, LevelsOutsideTheRangeAreClamped) {
+  TMediaStream document;
+  document.AddFile(WorkFile("a.bmp", "ABC"), mkImages);
+  SaveContainer(document, mkImages, WorkPath("low.tvk"), -5);
+  SaveContainer(document, mkImages, WorkPath("high.tvk"), 17);
+  EXPECT_EQ(ReadMediaEntryFacts(WorkPath("low.tvk")).Level, 0);
+  EXPECT_EQ(ReadMediaEntryFacts(WorkPath("high.tvk")).Level, 3);
+}
+
+TEST_F(Container, SaveReportsAssemblyThenThreeCompressionSteps) {
+  TMediaStream document;
+  document.AddFile(WorkFile("a.bmp", "ABC"), mkImages);
+  document.AddFile(WorkFile("b.bmp", "DEF"), mkImages);
+  TRecordingProgress progress;
+  SaveContainer(document, mkImages, WorkPath("a.tvk"), 2);
+  const std::vector<std::string> expected{"message Sestavuji soubor", "max 2", "start", "position 1", "position 2",
+                                          "message Komprimuji soubor", "max 3", "position 1", "position 2",
+                                          "position 3"};
+  EXPECT_EQ(progress.Calls, expected);
+}
+
+TEST_F(Container, FailedSaveLeavesTheOldContainerAndNoTemporaryFiles) {
+  TMediaStream document;
+  const std::string source = WorkFile("a.bmp", "ABC");
+  document.AddFile(source, mkImages);
+  const std::string path = WorkPath("keep.tvk");
+  SaveContainer(document, mkImages, path, 2);
+  const std::string before = TTempAppFolder::ReadFile(path);
+  const auto contents = FolderContents(work);
+
+  WorkFile("a.bmp", "ABCDEFGH"); // the source grew after it was added
+  EXPECT_THROW(SaveContainer(document, mkImages, path, 2), Exception);
+  EXPECT_EQ(TTempAppFolder::ReadFile(path), before);
+  EXPECT_EQ(FolderContents(work), contents);
+
+  EXPECT_THROW(SaveContainer(document, mkImages, WorkPath("missing-folder/new.tvk"), 2), Exception);
+  EXPECT_FALSE(std::filesystem::exists(WorkPath("missing-folder")));
+}
+
+TEST_F(Container, SaveReplacesTheFileALinkLeadsTo) {
+  TMediaStream document;
+  document.AddFile(WorkFile("a.bmp", "ABC"), mkImages);
+  const std::string real = WorkFile("real.tvk", "old");
+  std::filesystem::create_symlink(real, WorkPath("link.tvk"));
+  SaveContainer(document, mkImages, WorkPath("link.tvk"), 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(WorkPath("link.tvk")));
+  EXPECT_EQ(TTempAppFolder::ReadFile(real).size(), 154u);
+}
+
+TEST_F(Container, EmptyFileIsReportedThroughThePrompt) {
+  TMediaStream document;
+  EXPECT_EQ(LoadContainer(document, WorkFile("empty.tvk", "")), std::nullopt);
+  EXPECT_EQ(prompt.Errors, std::vector<std::string>{"Soubor je prázdný!"});
+  EXPECT_EQ(document.List.Count(), 0);
+  EXPECT_EQ(document.BackingFile(), nullptr);
+}
+
+TEST_F(Container, OpensAContainerWhoseEntryNameDiffersInCase) {
+  const std::string stream = std::string(1, '\1');
+  TMediaStream document;
+  EXPECT_EQ(LoadContainer(document, WriteArchive("case.tvk", "MEDIA.M", stream, 2)), std::optional<TMediaKind>(1));
+}
+
+TEST_F(Container, DamagedOrForeignFilesAreRefusedAndLeaveNothingBehind) {
+  TMediaStream source;
+  source.AddFile(WorkFile("a.bmp", std::string(5000, 'a') + RandomBytes(5000, 2)), mkImages);
+  SaveContainer(source, mkImages, WorkPath("stored.tvk"), 0);
+  SaveContainer(source, mkImages, WorkPath("deflated.tvk"), 2);
+  const std::string stored = TTempAppFolder::ReadFile(WorkPath("stored.tvk"));
+  const std::string deflated = TTempAppFolder::ReadFile(WorkPath("deflated.tvk"));
+  const auto flip = [](std::string bytes, std::size_t at) {
+    bytes[at] = static_cast<char>(bytes[at] ^ 0x55);
+    return bytes;
+  };
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {flip(stored, 30 + 7 + 6000), "Soubor je poškozený"},          // a data byte: CRC-32 mismatch
+      {flip(deflated, 30 + 7 + 100), "Soubor je poškozený"},         // compressed data
+      {stored.substr(0, stored.size() - 30), "ZIP"},                  // end record cut off
+      {"this is not an archive at all, just some text", "ZIP"},
+  };
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const std::string path = WorkFile("bad" + std::to_string(i) + ".tvk", cases[i].first);
+    TMediaStream document;
+    try {
+      LoadContainer(document, path);
+      ADD_FAILURE() << "case " << i << " was loaded";
+    } catch (const Exception &error) {
+      EXPECT_NE(std::string(error.what()).find(cases[i].second), std::string::npos) << i << ": " << error.what();
+    }
+    EXPECT_EQ(document.List.Count(), 0) << i;
+    EXPECT_EQ(document.BackingFile(), nullptr) << i;
+  }
+}
+
+TEST_F(Container, ArchiveWithoutMediaEntryOrWithADamagedMediaStreamIsRefused) {
+  TMediaStream document;
+  EXPECT_THROW(LoadContainer(document, WriteArchive("other.tvk", "Other.m", "\1", 2)), Exception);
+  const std::string cutRecord("\0\x09\0\0\0\0\0\0\0\1a", 11); // claims 9 data bytes, holds none
+  EXPECT_THROW(LoadContainer(document, WriteArchive("framing.tvk", "Media.m", cutRecord, 2)), Exception);
+  EXPECT_THROW(LoadContainer(document, WriteArchive("kind.tvk", "Media.m", "\7", 0)), Exception);
+  EXPECT_EQ(document.List.Count(), 0);
+  EXPECT_THROW(LoadContainer(document, WorkPath("missing.tvk")), EFOpenError);
+}
+
+TEST_F(Container, EveryArchiveOfTheCorpusIsOpenedOrRefusedCleanly) {
+  std::size_t files = 0;
+  for (const auto &item : std::filesystem::recursive_directory_iterator(std::string(TOVRIK_TESTDATA) + "/zip")) {
+    if (!item.is_regular_file())
+      continue;
+    ++files;
+    SCOPED_TRACE(item.path().string());
+    TMediaStream document;
+    try {
+      LoadContainer(document, item.path().string());
+    } catch (const Exception &error) {
+      EXPECT_GT(std::string(error.what()).size(), 5u);
+      EXPECT_EQ(document.List.Count(), 0);
+      EXPECT_EQ(document.BackingFile(), nullptr);
+    }
+  }
+  EXPECT_GT(files, 50u);
+}
