@@ -21,21 +21,25 @@ export TOVRIK_HOME=$work/home # config.ini and the backing file of tvk live here
 python3 "$here/make_document.py" "$work/files" "$mebibytes" >&2
 files=("$work"/files/*)
 
-# measure NAME COMMAND...: runs the command $runs times, keeps the fastest wall time and the largest peak memory.
-declare -A seconds kibibytes
+# measure NAME COMMAND...: runs the command $runs times and keeps the fastest wall time, the fastest processor
+# time (user + system: steadier than wall time on a busy machine) and the largest peak resident memory.
+declare -A seconds cpu kibibytes
 measure() {
   local name=$1
   shift
-  local best="" peak=0 t m
+  local best="" bestCpu="" peak=0 t u s m c
   for ((i = 0; i < runs; i++)); do
-    /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null
-    read -r t m <"$work/time"
+    /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$@" >/dev/null
+    read -r t u s m <"$work/time"
+    c=$(awk "BEGIN{print $u + $s}")
     if [[ -z $best ]] || awk "BEGIN{exit !($t < $best)}"; then best=$t; fi
+    if [[ -z $bestCpu ]] || awk "BEGIN{exit !($c < $bestCpu)}"; then bestCpu=$c; fi
     ((m > peak)) && peak=$m
   done
   seconds[$name]=$best
+  cpu[$name]=$bestCpu
   kibibytes[$name]=$peak
-  printf '%-28s %8.2f s %8.1f MiB\n' "$name" "$best" "$(awk "BEGIN{print $peak/1024}")"
+  printf '%-28s %8.2f s wall %8.2f s cpu %8.1f MiB\n' "$name" "$best" "$bestCpu" "$(awk "BEGIN{print $peak/1024}")"
 }
 
 measure "tvk save (level 2)" "$tvk" new --sounds --force --level 2 -o "$work/a.tvk" "${files[@]}"
@@ -46,7 +50,7 @@ measure "zip -6" bash -c 'rm -f "$0"; zip -q -j -6 "$0" "$@"' "$work/b.zip" "${f
 measure "tvk open (verify)" "$tvk" verify "$work/a.tvk"
 measure "unzip -p" bash -c 'unzip -p "$0" Media.m >"$1"' "$work/a.tvk" "$work/out.m"
 
-ratio() { awk "BEGIN{printf \"%.2f\", ${seconds[$1]} / ${seconds[$2]}}"; }
+ratio() { awk "BEGIN{printf \"%.2f wall, %.2f cpu\", ${seconds[$1]} / ${seconds[$2]}, ${cpu[$1]} / ${cpu[$2]}}"; }
 mib() { awk "BEGIN{printf \"%.1f\", ${kibibytes[$1]} / 1024}"; }
 echo "save / zlib one-shot -6:  $(ratio "tvk save (level 2)" "zlib one-shot deflate -6")  (target <= 1.15)"
 echo "save / zip -6:            $(ratio "tvk save (level 2)" "zip -6")  (target <= 1.00)"

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <vector>
 
 int main(int argc, char *argv[]) {
@@ -15,12 +14,13 @@ int main(int argc, char *argv[]) {
     return 2;
   }
   const int level = std::atoi(argv[1]);
-  std::ifstream in(argv[2], std::ios::binary);
-  if (!in) {
+  std::ifstream in(argv[2], std::ios::binary | std::ios::ate);
+  std::vector<unsigned char> input(in ? static_cast<std::size_t>(in.tellg()) : 0);
+  in.seekg(0);
+  if (!in || !in.read(reinterpret_cast<char *>(input.data()), static_cast<std::streamsize>(input.size()))) {
     std::cerr << "zlib_oneshot: cannot read " << argv[2] << '\n';
     return 1;
   }
-  const std::vector<unsigned char> input((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
   z_stream z{};
   if (deflateInit2(&z, level, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK)

@@ -1,7 +1,9 @@
 // The pipeline prompt, the progress line, the in-memory grid and the container helpers of the tvk subcommands.
 #include "cli/CliSupport.h"
 
+#include "cli/CliMessages.h"
 #include "media/Container.h"
+#include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
 
@@ -17,40 +19,55 @@ void TCliPrompt::ShowError(const std::string &text) { throw Exception(text); }
 
 bool TCliPrompt::AskYesNo(const std::string &) { return AcceptUnlisted; }
 
+TConsoleProgress::TConsoleProgress() {
+  if (::isatty(STDERR_FILENO) != 1)
+    return;
+  ticker = std::thread([this] {
+    std::unique_lock<std::mutex> guard(lock);
+    while (!wake.wait_for(guard, std::chrono::milliseconds(250), [this] { return stopping; }))
+      Show();
+  });
+}
+
 TConsoleProgress::~TConsoleProgress() {
+  if (ticker.joinable()) {
+    {
+      std::lock_guard<std::mutex> guard(lock);
+      stopping = true;
+    }
+    wake.notify_all();
+    ticker.join();
+  }
   if (shown)
     std::cerr << "\r\033[K" << std::flush;
 }
 
 void TConsoleProgress::SetMessage(const std::string &text) {
+  std::lock_guard<std::mutex> guard(lock);
   message = text;
-  Show();
 }
 
 void TConsoleProgress::SetMax(int64_t value) {
+  std::lock_guard<std::mutex> guard(lock);
   max = value;
   position = 0;
 }
 
 void TConsoleProgress::SetPosition(int64_t value) {
+  std::lock_guard<std::mutex> guard(lock);
   position = value;
-  Show();
 }
 
-void TConsoleProgress::Start() { Show(); }
-
+// Runs on the ticker with the lock held.
 void TConsoleProgress::Show() {
-  using namespace std::chrono;
-  static const bool terminal = ::isatty(STDERR_FILENO) == 1;
-  const auto now = steady_clock::now();
-  if (!terminal || now - started < seconds(1) || (shown && now - lastShown < milliseconds(100)))
+  const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started);
+  if (elapsed.count() < 1 || message.empty())
     return;
   std::cerr << "\r\033[K" << message;
   if (max > 0)
     std::cerr << ' ' << position << '/' << max;
-  std::cerr << std::flush;
+  std::cerr << " (" << elapsed.count() << " s)" << std::flush;
   shown = true;
-  lastShown = now;
 }
 
 std::string TListGrid::GetCell(int col, int row) const {
@@ -88,7 +105,10 @@ std::string KindName(uint8_t kind) { return kind == mkImages ? "images" : "sound
 TOpenedContainer OpenContainer(const std::string &path) {
   TOpenedContainer opened;
   opened.Document = std::make_unique<TMediaStream>();
-  opened.Kind = *LoadContainer(*opened.Document, path);
+  const std::optional<TMediaKind> kind = LoadContainer(*opened.Document, path);
+  if (!kind) // the prompt normally turns an empty file into an error already
+    throw Exception(MediaMessages::EmptyFile);
+  opened.Kind = *kind;
   opened.Level = ReadMediaEntryFacts(path).Level;
   return opened;
 }
@@ -104,10 +124,10 @@ int FindEntryByName(TMediaStream &document, const std::string &name) {
     if (document.List.Items()[static_cast<std::size_t>(i)]->Name != wanted)
       continue;
     if (found >= 0)
-      throw Exception(Substitute("Více položek se jmenuje %s.", {name}));
+      throw Exception(Substitute(CliMessages::AmbiguousName, {name}));
     found = i;
   }
   if (found < 0)
-    throw Exception(Substitute("Položka %s v kontejneru není.", {name}));
+    throw Exception(Substitute(CliMessages::NoSuchEntry, {name}));
   return found;
 }

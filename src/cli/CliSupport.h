@@ -7,8 +7,11 @@
 #include "platform/TextGrid.h"
 
 #include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 // A pipeline cannot answer questions: errors end the command, and unlisted extensions are accepted only with --force.
@@ -22,20 +25,26 @@ public:
 TCliPrompt &CliPrompt();
 
 // A progress line on stderr, shown only when stderr is a terminal and the work has lasted over a second.
+// A ticker redraws it with the elapsed time, so a long step (the compression) still shows life.
 class TConsoleProgress : public TProgressSink {
 public:
+  TConsoleProgress();
   ~TConsoleProgress() override;
   void SetMessage(const std::string &text) override;
   void SetMax(int64_t max) override;
   void SetPosition(int64_t position) override;
-  void Start() override;
+  void Start() override {}
 
 private:
   void Show();
+  std::mutex lock;
+  std::condition_variable wake;
+  bool stopping = false;
   std::string message;
   int64_t max = 0, position = 0;
-  std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now(), lastShown;
+  std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
   bool shown = false;
+  std::thread ticker;
 };
 
 // The text cells the item list fills and takes over, held in memory.

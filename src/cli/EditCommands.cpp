@@ -1,4 +1,5 @@
 // The tvk subcommands that write containers: new, add, remove, move, replace and set.
+#include "cli/CliMessages.h"
 #include "cli/CliSupport.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
@@ -23,7 +24,7 @@ void AddFiles(TMediaStream &document, uint8_t kind, const std::vector<std::strin
   CliPrompt().AcceptUnlisted = force;
   for (const std::string &file : files) {
     if (!document.AddFile(file, kind))
-      throw Exception(Substitute("Přípona souboru %s není v seznamu přípon v config.ini (přidejte --force).", {file}));
+      throw Exception(Substitute(CliMessages::UnlistedExtension, {file}));
   }
 }
 
@@ -31,11 +32,11 @@ void AddFiles(TMediaStream &document, uint8_t kind, const std::vector<std::strin
 // "True"/"False" (the grid reads them as false) and volumes outside 0..255 (the grid keeps the low byte).
 void CheckStrictValue(const std::string &key, const std::string &value) {
   if ((key == "transparent" || key == "looped") && value != "True" && value != "False")
-    throw EConvertError(Substitute("'%s' is not a valid boolean value (True or False)", {value}));
+    throw EConvertError(Substitute(CliMessages::NotABoolean, {value}));
   if (key == "volume") {
     const int32_t volume = StrToInt(value);
     if (volume < 0 || volume > 255)
-      throw EConvertError(Substitute("'%s' is not a valid volume (0 to 255)", {value}));
+      throw EConvertError(Substitute(CliMessages::NotAVolume, {value}));
   }
 }
 } // namespace
@@ -74,7 +75,7 @@ int RunRemove(const TArguments &arguments) {
     const int before = opened.Document->List.Count();
     opened.Document->RemoveByName(Utf8ToCp1250(*name));
     if (opened.Document->List.Count() == before)
-      throw Exception(Substitute("Položka %s v kontejneru není.", {*name}));
+      throw Exception(Substitute(CliMessages::NoSuchEntry, {*name}));
   }
   SaveEdited(opened, path, LevelOption(line));
   return 0;
@@ -116,7 +117,7 @@ int RunReplace(const TArguments &arguments) {
   const std::string name = entry.Name;
   const int64_t size = entry.Size;
   if (!FileExists(file))
-    throw Exception(Substitute("Soubor %s neexistuje.", {file}));
+    throw Exception(Substitute(CliMessages::NoSuchFile, {file}));
   opened.Document->List.ReplaceSource(name, size, file);
   SaveEdited(opened, path, LevelOption(line));
   return 0;

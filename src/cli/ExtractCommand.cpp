@@ -1,4 +1,5 @@
 // tvk extract: writes entries' data as files, never outside the target folder and never over a file unasked.
+#include "cli/CliMessages.h"
 #include "cli/CliSupport.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
@@ -21,7 +22,7 @@ struct TExtraction {
 std::string SafeFileName(const TFileListItem &entry) {
   const std::string name = Cp1250ToUtf8(entry.Name + entry.Ext.Text());
   if (name.empty() || name == "." || name == ".." || name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
-    throw Exception(Substitute("Položku \"%s\" nelze bezpečně rozbalit: její jméno není platný název souboru.", {name}));
+    throw Exception(Substitute(CliMessages::UnsafeName, {name}));
   return name;
 }
 
@@ -35,7 +36,7 @@ std::vector<TExtraction> Select(TMediaStream &document, const std::vector<std::s
   for (const std::string &name : names) {
     if (std::none_of(selected.begin(), selected.end(),
                      [&](const TExtraction &e) { return Cp1250ToUtf8(e.Entry->Name) == name; }))
-      throw Exception(Substitute("Položka %s v kontejneru není.", {name}));
+      throw Exception(Substitute(CliMessages::NoSuchEntry, {name}));
   }
   return selected;
 }
@@ -45,10 +46,10 @@ void CheckTargets(const std::vector<TExtraction> &selected, const std::filesyste
   std::set<std::string> seen;
   for (const TExtraction &extraction : selected) {
     if (!seen.insert(extraction.FileName).second)
-      throw Exception(Substitute("Více položek by se zapsalo do souboru %s.", {extraction.FileName}));
+      throw Exception(Substitute(CliMessages::SameTarget, {extraction.FileName}));
     std::error_code ignored;
     if (!overwrite && std::filesystem::exists(std::filesystem::symlink_status(folder / extraction.FileName, ignored)))
-      throw Exception(Substitute("Soubor %s již existuje (přepsání povolí --overwrite).",
+      throw Exception(Substitute(CliMessages::TargetExists,
                                  {(folder / extraction.FileName).string()}));
   }
 }

@@ -23,7 +23,8 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-int Dispatch(const std::string &name, const TArguments &arguments) {
+// Runs the command; a failure's one-line text goes to error, to be printed once the progress line is gone.
+int Dispatch(const std::string &name, const TArguments &arguments, std::string &error) {
   for (const TCommand &command : Commands()) {
     if (name != command.Name)
       continue;
@@ -33,12 +34,15 @@ int Dispatch(const std::string &name, const TArguments &arguments) {
     }
     try {
       return command.Run(arguments);
-    } catch (const EUsage &error) {
-      std::cerr << "tvk " << name << ": " << OneLine(error.what()) << " (see tvk " << name << " --help)\n";
+    } catch (const EUsage &failure) {
+      error = "tvk " + name + ": " + OneLine(failure.what()) + " (see tvk " + name + " --help)";
       return 2;
+    } catch (const std::exception &failure) {
+      error = "tvk " + name + ": " + OneLine(failure.what());
+      return 1;
     }
   }
-  std::cerr << "tvk: unknown command " << name << " (see tvk --help)\n";
+  error = "tvk: unknown command " + name + " (see tvk --help)";
   return 2;
 }
 } // namespace
@@ -100,16 +104,17 @@ int main(int argc, char *argv[]) {
     }
     return name.empty() ? 2 : 0;
   }
-  TConsoleProgress progress;
-  SetProgress(&progress);
-  SetPrompt(&CliPrompt());
-  int status = 1;
-  try {
-    status = Dispatch(name, arguments);
-  } catch (const std::exception &error) {
-    std::cerr << "tvk " << name << ": " << OneLine(error.what()) << '\n';
+  std::string error;
+  int status;
+  {
+    TConsoleProgress progress;
+    SetProgress(&progress);
+    SetPrompt(&CliPrompt());
+    status = Dispatch(name, arguments, error);
+    SetProgress(nullptr);
+    SetPrompt(nullptr);
   }
-  SetProgress(nullptr);
-  SetPrompt(nullptr);
+  if (!error.empty())
+    std::cerr << error << '\n';
   return status;
 }

@@ -10,6 +10,9 @@ struct TRGBQuad {
 };
 using TColorTable = std::array<TRGBQuad, 256>;
 
+// The compression field of an information header.
+enum TDIBCompression : uint32_t { BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3 };
+
 // Where the red, green and blue channels sit in a 16- or 32-bit pixel.
 struct TChannelLayout {
   uint32_t RedMask = 0, GreenMask = 0, BlueMask = 0;

@@ -15,8 +15,6 @@ void PutU32(std::vector<uint8_t> &block, uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8)
     block.push_back((value >> shift) & 0xFF);
 }
-
-enum : uint32_t { BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3 };
 } // namespace
 
 void TDIBSharedImage::CheckFormat(int depth, const TChannelLayout &layout) {
@@ -111,6 +109,7 @@ std::shared_ptr<TDIBSharedImage> TDIBSharedImage::UncompressedCopy() const {
 }
 
 const std::shared_ptr<TDIBSharedImage> &EmptyDIBImage() {
+  TPaletteManager::Instance(); // made first, so the cache outlives the empty image at exit
   static const auto empty = std::make_shared<TDIBSharedImage>(0, 0, 8, Layout888, GreyColorTable());
   return empty;
 }

@@ -15,7 +15,10 @@ public:
   TCachedPalette() = default;
   TCachedPalette(const TCachedPalette &) {}
   TCachedPalette &operator=(const TCachedPalette &) = delete;
-  ~TCachedPalette() { TPaletteManager::Instance().Release(Handle); }
+  ~TCachedPalette() {
+    if (Handle != nullptr)
+      TPaletteManager::Instance().Release(Handle);
+  }
   TPaletteHandle Handle = nullptr;
   bool Changed = true; // the colour table changed since Handle was looked up
 };

@@ -10,8 +10,6 @@
 #include <optional>
 
 namespace {
-enum : uint32_t { BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3 };
-
 // A run-length image may claim at most this many pixels per byte of its data; real images stay far below.
 constexpr int64_t MaxRunLengthExpansion = 4096;
 constexpr int64_t RunLengthAllowance = 65536;

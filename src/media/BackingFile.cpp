@@ -52,7 +52,7 @@ std::unique_ptr<TBackingFile> TBackingFile::TryClaim(const std::string &path) {
     if (!SameFile(stream->Handle(), path))
       continue;
     stream->SetSize(0);
-    return std::unique_ptr<TBackingFile>(new TBackingFile(path, std::move(stream)));
+    return std::make_unique<TBackingFile>(path, std::move(stream));
   }
   return nullptr;
 }
@@ -73,7 +73,7 @@ bool BackingNameTaken(const std::string &path) {
 bool RemoveStaleBackingFile(const std::string &path) {
   if (!BackingNameTaken(path))
     return true;
-  TDescriptor existing{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC)};
+  TDescriptor existing{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
   if (existing.handle < 0 || !TryLock(existing.handle) || !SameFile(existing.handle, path))
     return false;
   return ::unlink(path.c_str()) == 0;

@@ -13,6 +13,8 @@ public:
   // Creates (or empties) the file at path and locks it; nullptr when another document holds it.
   // Throws the platform's file error when the file cannot be created at all.
   static std::unique_ptr<TBackingFile> TryClaim(const std::string &path);
+  // Takes over a claimed file: stream is open on path and holds its lock.
+  TBackingFile(std::string path, std::unique_ptr<TFileStream> stream);
   // Deletes the file while it is still locked, then closes it; failures are not reported.
   ~TBackingFile();
   TBackingFile(const TBackingFile &) = delete;
@@ -22,7 +24,6 @@ public:
   const std::string &Path() const { return path; }
 
 private:
-  TBackingFile(std::string path, std::unique_ptr<TFileStream> stream);
   std::string path;
   std::unique_ptr<TFileStream> stream;
 };

@@ -44,7 +44,9 @@ const TFileHeader &MediaHeader(const TZip &zip) {
 void SaveContainer(TMediaStream &document, TMediaKind kind, const std::string &path, int level) {
   const std::string target = ResolvedTarget(path);
   const std::string folder = ExtractFileDir(target);
-  const std::string prefix = "." + ExtractFileName(target) + ".";
+  std::string prefix = "."; // hidden files beside the target: ".name.tvk.XXXXXX"
+  prefix += ExtractFileName(target).substr(0, 200); // room for the suffix within the longest file name
+  prefix += ".";
   TTemporaryFile archive(folder, prefix);
   TTemporaryFile mediaStream(folder, prefix);
   document.Assemble(mediaStream.Stream(), kind);
@@ -81,12 +83,5 @@ TMediaEntryFacts ReadMediaEntryFacts(const std::string &path) {
   TZip zip;
   zip.Open(&file);
   const TFileHeader &header = MediaHeader(zip);
-  TMediaEntryFacts facts;
-  facts.Method = header.Method;
-  facts.Flags = header.Flags;
-  facts.Crc32 = header.Crc32;
-  facts.CompressedSize = header.CompressedSize;
-  facts.UncompressedSize = header.UncompressedSize;
-  facts.Level = LevelOfEntry(header);
-  return facts;
+  return {header.Crc32, header.UncompressedSize, LevelOfEntry(header)};
 }

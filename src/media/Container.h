@@ -20,13 +20,9 @@ std::optional<uint8_t> LoadContainer(TMediaStream &document, const std::string &
 
 // What the central directory tells of a container's entry "Media.m".
 struct TMediaEntryFacts {
-  uint16_t Method = 0;
-  uint16_t Flags = 0;
   uint32_t Crc32 = 0;
-  uint32_t CompressedSize = 0;
   uint32_t UncompressedSize = 0;
-  // The compression level (0-3) that wrote these method and flags.
-  int Level = 0;
+  int Level = 0; // the compression level (0-3) that wrote the entry's method and flags
 };
 // Throws the same errors as LoadContainer for a file that is not a container.
 TMediaEntryFacts ReadMediaEntryFacts(const std::string &path);

@@ -123,10 +123,17 @@ void TMediaStream::CopyEntryData(TFileListItem &entry, TStream &target) {
     return;
   }
   TFileStream source(entry.SourcePath, TFileMode::fmOpenRead);
-  const int64_t now = source.Size();
-  if (now != entry.Size)
-    throw Exception(Substitute(MediaMessages::SourceChanged, {entry.SourcePath, IntToStr(entry.Size), IntToStr(now)}));
-  CopyExactly(source, target, entry.Size, buffer);
+  const auto changed = [&] {
+    return Exception(
+        Substitute(MediaMessages::SourceChanged, {entry.SourcePath, IntToStr(entry.Size), IntToStr(source.Size())}));
+  };
+  if (source.Size() != entry.Size)
+    throw changed();
+  try {
+    CopyExactly(source, target, entry.Size, buffer);
+  } catch (const EReadError &) {
+    throw changed(); // the file shrank while it was being copied
+  }
 }
 
 void TMediaStream::ReadMediaStream(TStream &source, TMediaKind &kind) {

@@ -23,7 +23,9 @@ public:
   // Adds one file of kind 0 (images) or 1 (sounds); asks through the prompt before adding a file whose
   // extension is not in the kind's list. Returns whether the file was added.
   bool AddFile(const std::string &path, TMediaKind kind);
+  // name is Windows-1250 bytes like the entries' names: a grid cell's UTF-8 text goes through Utf8ToCp1250 first.
   void RemoveByName(const std::string &name);
+  // Swaps the entries at two valid zero-based positions.
   void Exchange(int i, int j);
   // Writes the media stream into target from its start, reporting progress. Every record is followed by
   // exactly its Size bytes: a source file whose size changed since it was added fails the assembly.
@@ -45,6 +47,7 @@ private:
 };
 
 // The extension lists of the latest document: kind 0 images ("ImageFileExts"), kind 1 sounds ("SoundFileExts").
+// There are none before the first document is constructed.
 TExtList &ImageExtList();
 TExtList &SoundExtList();
 // The list of a kind, or nullptr for any other kind.

@@ -10,10 +10,6 @@ inline constexpr const char *Assembling = "Sestavuji soubor";
 inline constexpr const char *Compressing = "Komprimuji soubor";
 // %s: the file; %s: its size when added; %s: its size now.
 inline constexpr const char *SourceChanged =
-    "Soubor %s se od přidání změnil (přidán s velikostí %s bajtů, nyní má %s bajtů). Přidejte jej znovu.";
-// %s: the reason.
-inline constexpr const char *Damaged = "Soubor je poškozený: %s";
-inline constexpr const char *CrcMismatch = "kontrolní součet CRC-32 položky Media.m nesouhlasí";
-inline constexpr const char *TooShort = "položka Media.m je kratší, než udává hlavička";
+    "Soubor %s se od přidání změnil (přidán s velikostí %s bajtů, nyní má %s bajtů). Aktualizujte položku nebo ji přidejte znovu.";
 inline constexpr const char *NoBackingName = "Nelze najít volný název pro dočasný soubor.";
 } // namespace MediaMessages

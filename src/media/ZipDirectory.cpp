@@ -28,12 +28,14 @@ std::vector<uint8_t> ReadAt(TStream &stream, int64_t position, int64_t count) {
 uint32_t SignatureAt(TStream &stream, int64_t position, int64_t size) {
   if (position < 0 || position + 4 > size)
     return 0;
-  TByteReader reader(ReadAt(stream, position, 4));
+  const std::vector<uint8_t> bytes = ReadAt(stream, position, 4);
+  TByteReader reader(bytes);
   return reader.U32();
 }
 
-// Rates a candidate end record: a directory that ends right where the record starts (the archive
-// starting at 0, or behind prepended data) counts most, then a comment that ends the file.
+// Rates a candidate end record: a directory that ends right where the record starts counts most,
+// then one found at its offset, then one found behind prepended data (offsets counting from the
+// archive's own start); a comment that ends the file decides between equals.
 // This prefers the real record over a decoy archive hidden in a comment.
 TEndRecord RateCandidate(TStream &stream, int64_t size, int64_t position, const TCentralDirectoryEnd &end) {
   TEndRecord record;
@@ -45,6 +47,8 @@ TEndRecord RateCandidate(TStream &stream, int64_t size, int64_t position, const 
   record.Score = 0;
   if (record.Zip64 || directoryEnd == position) {
     record.Score += 8;
+  } else if (SignatureAt(stream, end.CentralDirectoryOffset, size) == CentralHeaderSignature) {
+    record.Score += 6; // the directory's size is off, its offset is right
   } else if (directoryEnd < position && end.CentralDirectorySize > 0 &&
              SignatureAt(stream, position - end.CentralDirectorySize, size) == CentralHeaderSignature) {
     record.ArchiveStart = position - directoryEnd;

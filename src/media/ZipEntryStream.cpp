@@ -14,11 +14,14 @@ void TZipEntryStream::Track(int64_t position, const uint8_t *data, int64_t count
     return;
   crc = UpdateCrc32(crc, data, static_cast<std::size_t>(count));
   covered += count;
-  if (covered == Entry.UncompressedSize && !checked) {
-    checked = true;
-    if (crc != Entry.Crc32)
-      throw ZipErrors::CrcMismatch(Entry.Name);
-  }
+}
+
+void TZipEntryStream::CheckCrc() {
+  if (checked || covered != Entry.UncompressedSize)
+    return;
+  checked = true;
+  if (crc != Entry.Crc32)
+    throw ZipErrors::CrcMismatch(Entry.Name);
 }
 
 void TZipEntryStream::RestartCheck() {
@@ -44,6 +47,7 @@ int64_t TStoredStream::Read(void *buffer, int64_t count) {
     throw ZipErrors::EntryTooShort(Entry.Name, position + got, EntrySize);
   CurrentPosition += got;
   Track(position, static_cast<const uint8_t *>(buffer), got);
+  CheckCrc();
   return got;
 }
 
@@ -59,13 +63,9 @@ int64_t TStoredStream::Seek(int64_t offset, TSeekOrigin origin) {
 }
 
 void TStoredStream::Verify() {
+  CheckCrc();
   if (Checked())
     return;
-  if (EntrySize == 0) {
-    if (Entry.Crc32 != 0)
-      throw ZipErrors::CrcMismatch(Entry.Name);
-    return;
-  }
   const int64_t kept = CurrentPosition;
   std::vector<uint8_t> buffer(std::min<int64_t>(EntrySize, 1 << 16));
   Seek(Covered(), TSeekOrigin::soBeginning);

@@ -28,8 +28,10 @@ public:
 
 protected:
   explicit TZipEntryStream(TEntryInfo entry) : Entry(std::move(entry)) {}
-  // Feeds bytes that start at position to the running check; bytes out of order are skipped.
+  // Feeds bytes that start at position to the running CRC; bytes out of order are skipped.
   void Track(int64_t position, const uint8_t *data, int64_t count);
+  // Once every byte has been tracked, compares the CRC with the directory's (once).
+  void CheckCrc();
   bool Checked() const { return checked; }
   int64_t Covered() const { return covered; }
   void RestartCheck();

@@ -33,10 +33,13 @@ class TByteReader {
 public:
   TByteReader(const uint8_t *data, std::size_t size) : data(data), size(size) {}
   explicit TByteReader(const std::vector<uint8_t> &bytes) : TByteReader(bytes.data(), bytes.size()) {}
+  explicit TByteReader(std::vector<uint8_t> &&) = delete; // the reader keeps no copy
 
   uint16_t U16();
   uint32_t U32();
   std::string Text(std::size_t length);
+  void Field(uint16_t &value) { value = U16(); }
+  void Field(uint32_t &value) { value = U32(); }
   std::size_t Left() const { return size - position; }
 
 private:
@@ -52,6 +55,8 @@ public:
   void U16(uint16_t value);
   void U32(uint32_t value);
   void Text(const std::string &text);
+  void Field(uint16_t value) { U16(value); }
+  void Field(uint32_t value) { U32(value); }
   const std::vector<uint8_t> &Bytes() const { return bytes; }
   void WriteTo(TStream &target) const;
 
@@ -65,6 +70,9 @@ enum class TEntryOrigin {
   Staged,   // Stream is the staging area; the entry's span starts at LocalHeaderOffset
   Streamed, // Stream is a caller's source, compressed while the archive is written
 };
+
+// Each record lists its packed fields once, in Fields(record, coder), which a TByteReader fills
+// and a TByteWriter writes.
 
 // One entry: the central directory file header after its signature (the first fifteen fields,
 // 42 bytes) and what the archive needs to reach the entry's bytes.
@@ -94,9 +102,15 @@ struct TFileHeader {
   TEntryOrigin Origin = TEntryOrigin::Archive;
   int Level = 0; // compression level of a streamed entry
 
-  void ReadBlock(TByteReader &reader);
-  // The 42-byte block with localHeaderOffset in place of the record's own offset.
-  void WriteBlock(TByteWriter &writer, uint32_t localHeaderOffset) const;
+  template <typename TRecord, typename TCoder> static void Fields(TRecord &h, TCoder &coder) {
+    coder.Field(h.VersionMadeBy); coder.Field(h.VersionNeeded); coder.Field(h.Flags); coder.Field(h.Method);
+    coder.Field(h.FileDateTime); coder.Field(h.Crc32); coder.Field(h.CompressedSize); coder.Field(h.UncompressedSize);
+    coder.Field(h.FileNameLength); coder.Field(h.ExtraFieldLength); coder.Field(h.FileCommentLength);
+    coder.Field(h.DiskNumberStart); coder.Field(h.InternalAttributes); coder.Field(h.ExternalAttributes);
+    coder.Field(h.LocalHeaderOffset);
+  }
+  void ReadBlock(TByteReader &reader) { Fields(*this, reader); }
+  void WriteBlock(TByteWriter &writer) const { Fields(*this, writer); }
 };
 
 // The local file header after its signature (26 bytes).
@@ -111,8 +125,13 @@ struct TLocalHeader {
   uint16_t FileNameLength = 0;
   uint16_t ExtraFieldLength = 0;
 
-  void Read(TByteReader &reader);
-  void Write(TByteWriter &writer) const;
+  template <typename TRecord, typename TCoder> static void Fields(TRecord &h, TCoder &coder) {
+    coder.Field(h.VersionNeeded); coder.Field(h.Flags); coder.Field(h.Method); coder.Field(h.FileDateTime);
+    coder.Field(h.Crc32); coder.Field(h.CompressedSize); coder.Field(h.UncompressedSize);
+    coder.Field(h.FileNameLength); coder.Field(h.ExtraFieldLength);
+  }
+  void Read(TByteReader &reader) { Fields(*this, reader); }
+  void Write(TByteWriter &writer) const { Fields(*this, writer); }
 };
 
 // The end of central directory record after its signature (18 bytes).
@@ -125,8 +144,13 @@ struct TCentralDirectoryEnd {
   uint32_t CentralDirectoryOffset = 0;
   uint16_t CommentLength = 0;
 
-  void Read(TByteReader &reader);
-  void Write(TByteWriter &writer) const;
+  template <typename TRecord, typename TCoder> static void Fields(TRecord &e, TCoder &coder) {
+    coder.Field(e.DiskNumber); coder.Field(e.CentralDirectoryDisk); coder.Field(e.EntriesOnDisk);
+    coder.Field(e.TotalEntries); coder.Field(e.CentralDirectorySize); coder.Field(e.CentralDirectoryOffset);
+    coder.Field(e.CommentLength);
+  }
+  void Read(TByteReader &reader) { Fields(*this, reader); }
+  void Write(TByteWriter &writer) const { Fields(*this, writer); }
 };
 
 // "\" folder separators as the archive stores them ("/") and back.

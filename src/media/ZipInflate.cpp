@@ -73,7 +73,7 @@ int64_t TZIPDecompressionStream::Inflate(uint8_t *output, int64_t count) {
         throw ZipErrors::InflateFailed(Entry.Name, "za komprimovanými daty následují další bajty");
     } else if (result == Z_BUF_ERROR && ZStream.avail_in == 0 && compressedLeft == 0) {
       if (trailerFed)
-        throw ZipErrors::EntryTooShort(Entry.Name, position + count - ZStream.avail_out, UncompressedSize);
+        throw ZipErrors::InflateFailed(Entry.Name, "komprimovaná data jsou zkrácená");
       FeedTrailer();
     } else if (result != Z_OK) {
       throw ZipErrors::InflateFailed(Entry.Name, ZStream.msg ? ZStream.msg : zError(result));
@@ -99,16 +99,15 @@ int64_t TZIPDecompressionStream::Read(void *buffer, int64_t count) {
   return produced;
 }
 
-// At UncompressedSize the deflate data must end as well, and an empty entry has CRC 0.
+// At UncompressedSize the deflate data must end as well, and the CRC must match.
 void TZIPDecompressionStream::Finish() {
   if (finished)
     return;
   uint8_t extra[64];
   if (Inflate(extra, sizeof extra) != 0)
     throw ZipErrors::EntryTooLong(Entry.Name, UncompressedSize);
-  if (UncompressedSize == 0 && Entry.Crc32 != 0)
-    throw ZipErrors::CrcMismatch(Entry.Name);
   finished = true;
+  CheckCrc();
 }
 
 void TZIPDecompressionStream::Discard(int64_t count) {

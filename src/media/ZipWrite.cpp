@@ -66,9 +66,10 @@ void TZip::WriteTo(TStream &target, const TZipProgress &progress) {
   CheckFits32(directoryOffset);
   TByteWriter directory;
   for (int i = 0; i < Count(); ++i) {
-    const TFileHeader written = AsWritten(Headers[i]);
+    TFileHeader written = AsWritten(Headers[i]);
+    written.LocalHeaderOffset = offsets[static_cast<std::size_t>(i)]; // the record keeps its own
     directory.U32(CentralHeaderSignature);
-    written.WriteBlock(directory, offsets[static_cast<std::size_t>(i)]);
+    written.WriteBlock(directory);
     directory.Text(ToArchiveName(written.FileName));
   }
   directory.WriteTo(target);

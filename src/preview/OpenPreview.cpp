@@ -6,70 +6,28 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Sound.h"
 #include "preview/AnsiText.h"
+#include "preview/Glyphs.h"
 #include "preview/LocalizedList.h"
 #include "preview/PreviewImage.h"
 #include "preview/RtfText.h"
 
-#include <QBitmap>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QToolTip>
-#include <QVBoxLayout>
 
 #include <cmath>
 
-static void InitPreviewResources() { Q_INIT_RESOURCE(OpenPreview); }
-
 namespace {
 
-constexpr int ButtonSize = 22;
-constexpr int CaptionHeight = 32;
-// The strip is 134 dialog units wide: the width of the child template beside the standard controls.
-constexpr int StripWidthInDialogUnits = 134;
 // A text file larger than this is previewed from its beginning only.
 constexpr qint64 MaxPreviewTextBytes = 4 * 1024 * 1024;
 const QString TextExtensions = "txt rtf ini inf bat log pas dpr dpk";
-
-// The caption strip: caption centred, the show-preview toggle at its left edge and the word-wrap toggle flush with
-// its right edge, both vertically centred.
-class TCaptionPanel : public QLabel {
-public:
-  using QLabel::QLabel;
-
-protected:
-  void resizeEvent(QResizeEvent *event) override {
-    QLabel::resizeEvent(event);
-    const int top = (height() - ButtonSize) / 2;
-    if (auto *wordWrap = findChild<QToolButton *>("FWordWrapButton"))
-      wordWrap->move(width() - ButtonSize, top);
-    if (auto *showPreview = findChild<QToolButton *>("FShowPreviewButton"))
-      showPreview->move(0, top);
-  }
-};
-
-// A glyph from the resources; the colour of its bottom-left pixel is drawn transparent.
-QIcon Glyph(const QString &name) {
-  const QImage image(":/preview/" + name);
-  QPixmap pixmap = QPixmap::fromImage(image);
-  if (!image.isNull())
-    pixmap.setMask(pixmap.createMaskFromColor(image.pixelColor(0, image.height() - 1), Qt::MaskInColor));
-  return QIcon(pixmap);
-}
-
-QToolButton *CreateToggle(QWidget *parent, const QString &name) {
-  auto *button = new QToolButton(parent);
-  button->setObjectName(name);
-  button->setFixedSize(ButtonSize, ButtonSize);
-  button->setCheckable(true);
-  button->setIconSize(QSize(18, 18));
-  return button;
-}
 
 QString ExtensionOf(const QString &path) {
   const QString name = QFileInfo(path).fileName();
@@ -94,7 +52,6 @@ QStringList ExtensionsOfMask(QString mask) {
 
 TOpenPreviewDialog::TOpenPreviewDialog(QWidget *owner, const QString &languageId)
     : TOpenDialog(owner), FLanguageId(languageId), FPrimaryLanguageId(PrimaryLanguageId(languageId)) {
-  InitPreviewResources();
   FPreviewExtensions = ExtensionsOfMask(TPictureRegistry::FileMask());
   FPreviewExtensions << "txt" << "ini" << "inf" << "bat" << "log" << "pas" << "dpr" << "dpk" << "rtf" << "wav";
   FShowPreviewButtonHints = DefaultShowPreviewButtonHints();
@@ -105,56 +62,6 @@ TOpenPreviewDialog::TOpenPreviewDialog(QWidget *owner, const QString &languageId
   CreateControls();
   SetShowPreview(true);
   SetWordWrapAndScale(true);
-}
-
-void TOpenPreviewDialog::CreateControls() {
-  QFileDialog &dialog = Dialog();
-  auto *strip = new QWidget(&dialog);
-  strip->setObjectName("PreviewStrip");
-  strip->setFixedWidth(StripWidthInDialogUnits * dialog.fontMetrics().averageCharWidth() / 4);
-  auto *stripLayout = new QVBoxLayout(strip);
-  stripLayout->setContentsMargins(2, 0, 0, 0);
-  stripLayout->setSpacing(1);
-
-  PreviewBox = new QScrollArea(strip);
-  PreviewBox->setObjectName("PreviewBox");
-  PreviewBox->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  PreviewBox->setBackgroundRole(QPalette::Button);
-  PreviewBox->setWidgetResizable(true);
-  auto *pane = new QWidget;
-  pane->setObjectName("PreviewPane");
-  auto *paneLayout = new QGridLayout(pane);
-  paneLayout->setContentsMargins(0, 0, 0, 0);
-  FPreviewText = new QTextEdit(pane);
-  FPreviewText->setObjectName("FPreviewText");
-  FPreviewText->setReadOnly(true);
-  FPreviewText->setFrameShape(QFrame::NoFrame);
-  FPreviewText->setTabChangesFocus(true);
-  FPreviewText->setUndoRedoEnabled(false);
-  FPreviewImage = new TPreviewImage(pane);
-  FPreviewImage->OnDrawFailed = [this] { PictureDrawFailed(); };
-  paneLayout->addWidget(FPreviewText, 0, 0);
-  paneLayout->addWidget(FPreviewImage, 0, 0);
-  PreviewBox->setWidget(pane);
-
-  CaptionPanel = new TCaptionPanel(LocalizedText(FPreviewCaptions), strip);
-  CaptionPanel->setObjectName("CaptionPanel");
-  CaptionPanel->setAlignment(Qt::AlignCenter);
-  CaptionPanel->setFrameShape(QFrame::NoFrame);
-  CaptionPanel->setFixedHeight(CaptionHeight);
-  FWordWrapButton = CreateToggle(CaptionPanel, "FWordWrapButton");
-  FShowPreviewButton = CreateToggle(CaptionPanel, "FShowPreviewButton");
-  connect(FWordWrapButton, &QToolButton::clicked, this, [this] { ApplyWordWrapAndScale(); });
-  connect(FShowPreviewButton, &QToolButton::clicked, this, [this] { ShowPreviewButtonClick(); });
-
-  stripLayout->addWidget(CaptionPanel);
-  stripLayout->addWidget(PreviewBox, 1);
-
-  // The standard controls keep their grid; the strip takes a column of its own to their right.
-  if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
-    grid->addWidget(strip, 0, grid->columnCount(), grid->rowCount(), 1);
-  else if (dialog.layout())
-    dialog.layout()->addWidget(strip);
 }
 
 void TOpenPreviewDialog::SetShowPreviewButtonHints(const QStringList &list) {
@@ -213,6 +120,18 @@ void TOpenPreviewDialog::DialogClosing() {
   TOpenDialog::DialogClosing();
 }
 
+// The pane follows the dialog's size: a message shown alone is centred again for the new height.
+bool TOpenPreviewDialog::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == FPreviewText && event->type() == QEvent::Resize && !FCenteredMessage.isEmpty() &&
+      static_cast<QResizeEvent *>(event)->oldSize().height() != FPreviewText->height()) {
+    const QString message = FCenteredMessage;
+    FPreviewText->clear();
+    CenterMessage(message);
+    FPreviewText->setLineWrapMode(FWordWrapAndScale ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+  }
+  return TOpenDialog::eventFilter(watched, event);
+}
+
 void TOpenPreviewDialog::UpdatePreview() {
   PlayWaveAsync(QString());
   FPreviewImage->Reset();
@@ -227,25 +146,13 @@ void TOpenPreviewDialog::UpdatePreview() {
   if (!previewed)
     CenterMessage(LocalizedText(FNoPreviewTexts));
 
-  if (TextLineCount() > 0) {
-    FPreviewText->show();
-    FPreviewText->raise();
-    FPreviewImage->hide();
-    FWordWrapButton->setToolTip(LocalizedText(FWordWrapHints));
-    FWordWrapButton->setIcon(Glyph("WORDWRAPBUTTON"));
-  } else {
-    FPreviewImage->show();
-    FPreviewImage->raise();
-    FPreviewText->hide();
-    FWordWrapButton->setToolTip(LocalizedText(FScaleHints));
-    FWordWrapButton->setIcon(Glyph("SCALEBUTTON"));
-  }
-  ApplyWordWrapAndScale();
+  ShowPane(TextLineCount() > 0);
   PreviewBox->update();
   CaptionPanel->setText(LocalizedText(FPreviewCaptions));
 }
 
 void TOpenPreviewDialog::ResetPreviewText() {
+  FCenteredMessage.clear();
   FPreviewText->clear();
   FPreviewText->setFont(PreviewBox->font());
   FPreviewText->setAlignment(Qt::AlignLeft);
@@ -259,10 +166,11 @@ void TOpenPreviewDialog::ResetPreviewText() {
 bool TOpenPreviewDialog::PreviewFile(const QString &path) {
   const QString &ext = FCurrentExtension;
   if (CustomPreviewExtensions.contains(ext, Qt::CaseInsensitive) && OnPreview) {
+    FCenteredMessage.clear();
     try {
       OnPreview(*this, ext);
       return true;
-    } catch (const std::exception &) {
+    } catch (...) {
       return false;
     }
   }
@@ -298,7 +206,12 @@ bool TOpenPreviewDialog::LoadText(const QString &path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return false;
-  const QByteArray bytes = file.read(MaxPreviewTextBytes);
+  QByteArray bytes = file.read(MaxPreviewTextBytes);
+  // A cut may split a UTF-8 character: drop its start rather than read the whole file as Windows-1250.
+  for (int dropped = 0; file.size() > bytes.size() && dropped < 3 && !bytes.isEmpty() &&
+                        static_cast<unsigned char>(bytes.back()) >= 0x80;
+       ++dropped)
+    bytes.chop(1);
   if (LooksLikeRtf(bytes)) {
     QTextCursor cursor(FPreviewText->document());
     cursor.setCharFormat(FPreviewText->currentCharFormat());
@@ -321,15 +234,19 @@ int TOpenPreviewDialog::TextLineCount() const {
 void TOpenPreviewDialog::CenterMessage(const QString &text) {
   FPreviewText->setLineWrapMode(QTextEdit::WidgetWidth);
   const QFont font = FPreviewText->currentCharFormat().font();
-  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / FPreviewText->logicalDpiY();
-  const int lineHeight = std::max(1, static_cast<int>(std::lround(points * FPreviewText->logicalDpiY() / 72.0)));
+  const int dpi = FPreviewText->logicalDpiY();
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / dpi;
+  const int lineHeight = std::max(1, static_cast<int>(std::lround(points * dpi / 72.0)));
   const int n = ((FPreviewText->height() - 4) / lineHeight) / 2;
 
+  // Lines of exactly the height the count assumes, so that the text does land about halfway down.
   QTextBlockFormat centred;
   centred.setAlignment(Qt::AlignHCenter);
+  centred.setLineHeight(lineHeight, QTextBlockFormat::FixedHeight);
   QTextCursor cursor(FPreviewText->document());
   cursor.movePosition(QTextCursor::End);
   bool firstLine = FPreviewText->document()->isEmpty();
+  FCenteredMessage = firstLine ? text : QString();
   const auto appendLine = [&](const QString &line) {
     if (firstLine)
       cursor.setBlockFormat(centred);
@@ -378,9 +295,17 @@ void TOpenPreviewDialog::PictureDrawFailed() {
   FPreviewImage->Reset();
   ResetPreviewText();
   CenterMessage(LocalizedText(FNoPreviewTexts));
-  FPreviewText->raise();
-  FPreviewImage->hide();
-  FWordWrapButton->setToolTip(LocalizedText(FWordWrapHints));
-  FWordWrapButton->setIcon(Glyph("WORDWRAPBUTTON"));
+  ShowPane(true);
+}
+
+// The text view or the image control in front, and the word-wrap toggle's hint and glyph to match.
+void TOpenPreviewDialog::ShowPane(bool text) {
+  QWidget *shown = text ? static_cast<QWidget *>(FPreviewText) : FPreviewImage;
+  QWidget *hidden = text ? static_cast<QWidget *>(FPreviewImage) : FPreviewText;
+  shown->show();
+  shown->raise();
+  hidden->hide();
+  FWordWrapButton->setToolTip(LocalizedText(text ? FWordWrapHints : FScaleHints));
+  FWordWrapButton->setIcon(Glyph(text ? "WORDWRAPBUTTON" : "SCALEBUTTON"));
   ApplyWordWrapAndScale();
 }

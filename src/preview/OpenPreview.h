@@ -75,6 +75,7 @@ protected:
   void DialogShown() override;
   void SelectionChanged() override;
   void DialogClosing() override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   void CreateControls();
@@ -82,6 +83,7 @@ private:
   bool PreviewFile(const QString &path);
   bool LoadText(const QString &path);
   int TextLineCount() const;
+  void ShowPane(bool text);
   void PictureDrawFailed();
 
   QString FLanguageId;
@@ -94,6 +96,8 @@ private:
   QStringList FScaleHints;
   QStringList FWordWrapHints;
   QStringList FTitles{"Default="};
+  // The message the text view holds alone, centred again when the pane changes height; empty otherwise.
+  QString FCenteredMessage;
   bool FShowPreview = false;
   bool FWordWrapAndScale = false;
 

@@ -2,8 +2,6 @@
 // kept, or the control taking the picture's size so that the scroll box around it scrolls.
 #include "preview/PreviewImage.h"
 
-#include "platform/Exceptions.h"
-
 #include <QPainter>
 #include <QTimer>
 
@@ -53,8 +51,10 @@ void TPreviewImage::Reset() {
   update();
 }
 
-void TPreviewImage::LoadPicture(const QString &path) {
-  picture = TPictureRegistry::LoadFromFile(path);
+void TPreviewImage::LoadPicture(const QString &path) { SetPicture(TPictureRegistry::LoadFromFile(path)); }
+
+void TPreviewImage::SetPicture(std::unique_ptr<TPicture> newPicture) {
+  picture = std::move(newPicture);
   update();
 }
 
@@ -76,7 +76,9 @@ void TPreviewImage::SetAutoSize(bool on) {
   update();
 }
 
-QRect TPreviewImage::PictureRect() const { return PicturePlacement(size(), PictureSize(), stretch, proportional, true); }
+QRect TPreviewImage::PictureRect() const {
+  return PicturePlacement(size(), PictureSize(), stretch, proportional, true);
+}
 
 void TPreviewImage::paintEvent(QPaintEvent *) {
   QPainter painter(this);
@@ -87,7 +89,7 @@ void TPreviewImage::paintEvent(QPaintEvent *) {
   painter.fillRect(rect(), palette().color(QPalette::Button));
   try {
     picture->Draw(painter, PictureRect());
-  } catch (const Exception &) {
+  } catch (const std::exception &) {
     // A picture that only decodes when drawn must not fail on every repaint: drop it and let the owner
     // show its no-preview text once painting is over.
     picture.reset();

@@ -24,6 +24,8 @@ public:
   void Reset();
   // Loads path with the picture format registered for its extension; throws Exception when that fails.
   void LoadPicture(const QString &path);
+  // Shows a picture made elsewhere (a custom preview's).
+  void SetPicture(std::unique_ptr<TPicture> newPicture);
   bool HasPicture() const { return picture != nullptr; }
   // The picture's own size; 0 × 0 without a picture.
   QSize PictureSize() const;

@@ -120,8 +120,10 @@ private:
   void ControlSymbol(char c) {
     switch (c) {
     case '\'': {
-      if (pos + 2 > rtf.size())
+      if (pos + 2 > rtf.size()) {
+        pos = rtf.size();
         return;
+      }
       bool ok = false;
       const int byte = rtf.mid(pos, 2).toInt(&ok, 16);
       pos += 2;

@@ -204,3 +204,22 @@ TEST_F(Container, ArchiveWithoutMediaEntryOrWithADamagedMediaStreamIsRefused) {
   EXPECT_EQ(document.List.Count(), 0);
   EXPECT_THROW(LoadContainer(document, WorkPath("missing.tvk")), EFOpenError);
 }
+
+TEST_F(Container, EveryArchiveOfTheCorpusIsOpenedOrRefusedCleanly) {
+  std::size_t files = 0;
+  for (const auto &item : std::filesystem::recursive_directory_iterator(std::string(TOVRIK_TESTDATA) + "/zip")) {
+    if (!item.is_regular_file())
+      continue;
+    ++files;
+    SCOPED_TRACE(item.path().string());
+    TMediaStream document;
+    try {
+      LoadContainer(document, item.path().string());
+    } catch (const Exception &error) {
+      EXPECT_GT(std::string(error.what()).size(), 5u);
+      EXPECT_EQ(document.List.Count(), 0);
+      EXPECT_EQ(document.BackingFile(), nullptr);
+    }
+  }
+  EXPECT_GT(files, 50u);
+}

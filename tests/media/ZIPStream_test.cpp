@@ -136,7 +136,9 @@ TEST(ZipWrite, BackslashesAreSlashesInTheArchiveAndBackAfterReading) {
   TMemoryStream target;
   zip.WriteTo(target);
   const std::string text(reinterpret_cast<const char *>(target.Memory()), static_cast<std::size_t>(target.Size()));
-  EXPECT_EQ(text.find('\\'), std::string::npos);
+  // Only the names are checked: CRC, time and deflated bytes may hold a 0x5C byte of their own.
+  EXPECT_EQ(text.find("sub\\a.txt"), std::string::npos);
+  EXPECT_EQ(text.find("folder\\"), std::string::npos);
   EXPECT_NE(text.find("sub/a.txt"), text.rfind("sub/a.txt")); // local and central header
 
   TZip read;
@@ -181,6 +183,9 @@ TEST(ZipWrite, ReplacingAndRemovingStagedEntriesKeepsStagingExact) {
   zip.RemoveEntry("first");
   EXPECT_EQ(zip.StagingSize(), (30 + 4 + 3) + (30 + 7 + 3));
   zip.RemoveEntry("nothing");
+  TMemoryStream staged; // staged entries read back before any archive is written
+  EXPECT_EQ(zip.ExtractEntry("media.m", staged), 3);
+  EXPECT_EQ(Contents(staged), BytesOf("new"));
   TMemoryStream target;
   zip.WriteTo(target);
   const TBytes archive = Contents(target);

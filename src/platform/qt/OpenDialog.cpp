@@ -22,7 +22,13 @@ TOpenDialog::TOpenDialog(QWidget *owner) : QObject(owner), dialog(new QFileDialo
   connect(dialog, &QDialog::finished, this, [this] { DialogClosing(); });
 }
 
-TOpenDialog::~TOpenDialog() { delete dialog.data(); }
+TOpenDialog::~TOpenDialog() {
+  if (!dialog)
+    return;
+  dialog->removeEventFilter(this);
+  disconnect(dialog, nullptr, this, nullptr);
+  delete dialog.data();
+}
 
 bool TOpenDialog::Execute() {
   ApplySettings();
@@ -87,7 +93,7 @@ void TOpenDialog::DialogClosing() {
 }
 
 bool TOpenDialog::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == dialog && event->type() == QEvent::Show)
+  if (event->type() == QEvent::Show && watched == dialog)
     DialogShown();
   return QObject::eventFilter(watched, event);
 }

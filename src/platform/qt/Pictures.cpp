@@ -1,37 +1,55 @@
-// Stand-in picture loader through QImageReader, only so this branch links; the real registry replaces this file.
+// The picture loader's registry: bmp, ico, emf, wmf, jpg, jpeg and dib, each loading a file into a picture.
 #include "platform/qt/Pictures.h"
 
 #include "platform/Exceptions.h"
+#include "platform/qt/DibPicture.h"
+#include "platform/qt/JpegPicture.h"
+#include "platform/qt/QtPicture.h"
 
 #include <QFileInfo>
-#include <QImageReader>
-#include <QPainter>
+#include <QStringList>
 
 namespace {
-
-class TReaderPicture : public TPicture {
-public:
-  explicit TReaderPicture(QImage image) : image(std::move(image)) {}
-  int Width() const override { return image.width(); }
-  int Height() const override { return image.height(); }
-  void Draw(QPainter &painter, const QRect &target) override { painter.drawImage(target, image); }
-  QImage ToImage() override { return image; }
-
-private:
-  QImage image;
+struct TPictureFormat {
+  const char *extension;
+  std::unique_ptr<TPicture> (*load)(const QString &path);
 };
 
+std::unique_ptr<TPicture> LoadBitmap(const QString &path) {
+  return std::make_unique<TQImagePicture>(path, "bmp", "Bitmap image is not valid");
+}
+std::unique_ptr<TPicture> LoadIcon(const QString &path) {
+  return std::make_unique<TQImagePicture>(path, "ico", "Icon image is not valid");
+}
+std::unique_ptr<TPicture> LoadMetafile(const QString &) {
+  throw Exception("Metafiles (.emf, .wmf) cannot be shown on this system");
+}
+std::unique_ptr<TPicture> LoadJpeg(const QString &path) { return std::make_unique<TJpegPicture>(path); }
+std::unique_ptr<TPicture> LoadDib(const QString &path) { return std::make_unique<TDibPicture>(path); }
+
+// In the order the formats register: the platform's own, then JPEG, then DIB.
+const TPictureFormat Formats[] = {
+    {"bmp", LoadBitmap},
+    {"ico", LoadIcon},
+    {"emf", LoadMetafile},
+    {"wmf", LoadMetafile},
+    {"jpg", LoadJpeg},
+    {"jpeg", LoadJpeg},
+    {"dib", LoadDib},
+};
 } // namespace
 
-QString TPictureRegistry::FileMask() { return "*.bmp;*.ico;*.emf;*.wmf;*.jpg;*.jpeg;*.dib"; }
+QString TPictureRegistry::FileMask() {
+  QStringList masks;
+  for (const TPictureFormat &format : Formats)
+    masks << QStringLiteral("*.") + QLatin1String(format.extension);
+  return masks.join(u';');
+}
 
 std::unique_ptr<TPicture> TPictureRegistry::LoadFromFile(const QString &path) {
-  const QString ext = QFileInfo(path).suffix().toLower();
-  if (!FileMask().split(';').contains("*." + ext))
-    throw Exception("Unknown picture file extension ." + ext.toStdString());
-  QImageReader reader(path, ext == "dib" ? QByteArray("bmp") : ext.toLatin1());
-  QImage image = reader.read();
-  if (image.isNull())
-    throw Exception(reader.errorString().toStdString());
-  return std::make_unique<TReaderPicture>(image.convertToFormat(QImage::Format_ARGB32));
+  const QString extension = QFileInfo(path).suffix().toLower();
+  for (const TPictureFormat &format : Formats)
+    if (extension == QLatin1String(format.extension))
+      return format.load(path);
+  throw Exception(Substitute("Unknown picture file extension (.%s)", {extension.toStdString()}));
 }

@@ -17,7 +17,8 @@ public:
   // Draws the whole picture into target, scaled by dropping or repeating whole rows and columns.
   // A format that decodes lazily (JPEG) decodes on the first draw and throws Exception when that fails.
   virtual void Draw(QPainter &painter, const QRect &target) = 0;
-  // The picture at its own size as 32-bit ARGB; decodes when needed, throws Exception on failure.
+  // The picture at its own size as 32-bit ARGB (a null image for an empty picture);
+  // decodes when needed, throws Exception on failure.
   virtual QImage ToImage() = 0;
 };
 

@@ -1,0 +1,191 @@
+// The column-settings grid: column synchronisation, cell drawing and the grid's side of in-place editing.
+#include "grid/XStringGrid.h"
+
+#include <QPainter>
+
+using namespace ColorValues;
+
+TXStringGrid::TXStringGrid(QWidget *parent) : TStringGrid(parent), columns(std::make_unique<TXStringColumns>(this)) {
+  for (int col = 0; col < ColCount(); ++col)
+    columns->Add();
+}
+
+TXStringGrid::~TXStringGrid() {
+  // Nobody is told about a grid that is going away.
+  OnSelectCell = nullptr;
+  OnDrawCell = nullptr;
+  OnSetEditText = nullptr;
+  OnDrawEditor = nullptr;
+  DestroyWnd();
+  columns.reset();
+}
+
+void TXStringGrid::DestroyWnd() {
+  for (int col = 0; col < columns->Count(); ++col)
+    if (TCellEditor *editor = columns->Items(col)->Editor())
+      editor->DestroyInplaceWindow();
+}
+
+void TXStringGrid::SetFixedLineColor(TColor color) {
+  fixedLineColor = color;
+  InvalidateGrid();
+}
+
+void TXStringGrid::SetGridLineColor(TColor color) {
+  gridLineColor = color;
+  InvalidateGrid();
+}
+
+void TXStringGrid::SetColumns(const TXStringColumns &source) {
+  columns->Assign(source);
+  while (columns->Count() < ColCount())
+    columns->Add();
+  while (columns->Count() > ColCount())
+    columns->Delete(columns->Count() - 1);
+  InvalidateGrid();
+}
+
+void TXStringGrid::SetMultiLine(bool value) {
+  multiLine = value;
+  InvalidateGrid();
+}
+
+void TXStringGrid::SizeChanged(int oldColCount, int oldRowCount) {
+  for (int col = oldColCount; col < ColCount(); ++col)
+    columns->Add();
+  for (int col = oldColCount - 1; col >= ColCount(); --col)
+    columns->Delete(col);
+  TStringGrid::SizeChanged(oldColCount, oldRowCount);
+}
+
+void TXStringGrid::ColumnMoved(int from, int to) {
+  columns->Move(from, to);
+  TStringGrid::ColumnMoved(from, to);
+}
+
+// --- drawing --------------------------------------------------------------------------------------------------
+
+void TXStringGrid::DrawCell(QPainter &canvas, int col, int row, const QRect &rect, TGridDrawState state) {
+  if (!DefaultDrawing()) {
+    TStringGrid::DrawCell(canvas, col, row, rect, state);
+    return;
+  }
+  const TXStringColumnItem *column = columns->Items(col);
+  QColor textColor = canvas.pen().color();
+  if (row < FixedRows()) {
+    canvas.setBrush(ColorToQColor(column->HeaderColor(), palette()));
+    canvas.setFont(column->HeaderFont());
+    textColor = ColorToQColor(column->HeaderFont().Color, palette());
+  } else if (col >= FixedCols()) {
+    canvas.setBrush(ColorToQColor(column->Color(), palette()));
+    canvas.setFont(column->Font());
+    textColor = ColorToQColor(column->Font().Color, palette());
+  }
+  if (state & gdSelected) {
+    canvas.setBrush(ColorToQColor(clHighlight, palette()));
+    textColor = ColorToQColor(clHighlightText, palette());
+  }
+  canvas.setPen(textColor);
+
+  SetDefaultDrawing(false);
+  canvas.fillRect(rect, canvas.brush());
+  DrawCellText(canvas, rect, Cells(col, row), row < FixedRows() ? column->HeaderAlignment() : column->Alignment());
+  TStringGrid::DrawCell(canvas, col, row, rect, state);
+
+  const QColor lineColor = ColorToQColor(state & gdFixed ? fixedLineColor : gridLineColor, palette());
+  for (int grow = 1; grow <= GridLineWidth(); ++grow) {
+    const QRect frame = rect.adjusted(-grow, -grow, grow, grow);
+    canvas.fillRect(QRect(frame.left(), frame.top(), frame.width(), 1), lineColor);
+    canvas.fillRect(QRect(frame.left(), frame.bottom(), frame.width(), 1), lineColor);
+    canvas.fillRect(QRect(frame.left(), frame.top(), 1, frame.height()), lineColor);
+    canvas.fillRect(QRect(frame.right(), frame.top(), 1, frame.height()), lineColor);
+  }
+  SetDefaultDrawing(true);
+}
+
+void TXStringGrid::DrawCellText(QPainter &canvas, const QRect &rect, const QString &text, TAlignment alignment) const {
+  int flags = Qt::AlignTop;
+  switch (alignment) {
+  case taLeftJustify: flags |= Qt::AlignLeft; break;
+  case taRightJustify: flags |= Qt::AlignRight; break;
+  case taCenter: flags |= Qt::AlignHCenter; break;
+  }
+  flags |= multiLine ? Qt::TextWordWrap : Qt::TextSingleLine;
+  // drawText clips to the rectangle and shows "&" as itself.
+  canvas.drawText(rect.adjusted(2, 2, -2, -2), flags, text);
+}
+
+// --- editing --------------------------------------------------------------------------------------------------
+
+bool TXStringGrid::CanEditShow() {
+  if (!TStringGrid::CanEditShow() || !hasFocus() || Row() < FixedRows())
+    return false;
+  TCellEditor *editor = columns->Items(Col())->Editor();
+  if (!editor)
+    return false;
+  activeEditor = editor;
+  try {
+    editor->StartEdit();
+  } catch (...) {
+    activeEditor = nullptr;
+    throw;
+  }
+  editCol = Col();
+  editRow = Row();
+  ShowEditorAt(Col(), Row());
+  return false;
+}
+
+void TXStringGrid::ShowEditorAt(int col, int row) {
+  TXStringColumnItem *column = columns->Items(col);
+  if (!column->Editor())
+    return;
+  if (OnDrawEditor) {
+    OnDrawEditor(this, col, row, column->Editor());
+    return;
+  }
+  column->PlaceEditor(row);
+}
+
+void TXStringGrid::TopLeftChanged() {
+  TStringGrid::TopLeftChanged();
+  // The editor follows the cell it edits, which is not necessarily the current one.
+  if (activeEditor)
+    ShowEditorAt(editCol, editRow);
+}
+
+void TXStringGrid::KeyPress(char32_t &key) {
+  if (immediateEditMode)
+    pendingChar = (Options() & goEditing) && key >= 32 && key != 127 ? key : 0;
+  TStringGrid::KeyPress(key);
+  // A character that opened no editor is not kept for some later edit.
+  if (!activeEditor)
+    pendingChar = 0;
+}
+
+void TXStringGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &pos) {
+  const QPoint cell = MouseToCell(pos);
+  if (cell.x() >= 0) {
+    const bool fixed = cell.x() < FixedCols() || cell.y() < FixedRows();
+    if ((Options() & goAlwaysShowEditor) && !fixed && activeEditor)
+      activeEditor->CommitEdit();
+    if (SelectCell(cell.x(), cell.y())) {
+      if (activeEditor)
+        activeEditor->Hide();
+      if (!fixed)
+        SetSelection({cell.x(), cell.y(), cell.x(), cell.y()});
+    }
+  }
+  TStringGrid::MouseDown(button, shift, pos);
+}
+
+void TXStringGrid::CommitActiveEditor() {
+  if (activeEditor)
+    activeEditor->CommitEdit();
+}
+
+std::string TXStringGrid::GetCell(int col, int row) const { return Cells(col, row).toStdString(); }
+
+void TXStringGrid::SetCell(int col, int row, const std::string &text) {
+  SetCells(col, row, QString::fromStdString(text));
+}
