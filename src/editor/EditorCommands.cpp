@@ -1,71 +1,198 @@
-// The commands of the main window: new, open, save, add, remove, move, update, settings, help, About, exit.
+// The document commands of the main window: new, open, save, add, remove, up, down and update.
 #include "editor/fTovrikEditor.h"
 
-#include "editor/About.h"
-#include "platform/Prompt.h"
+#include "config/ExtList.h"
+#include "config/fConfig.h"
+#include "editor/ItemGrids.h"
+#include "editor/ProgresForm.h"
+#include "grid/XStringGrid.h"
+#include "media/Container.h"
+#include "media/MediaDocument.h"
+#include "platform/AppFolder.h"
+#include "platform/CodePage.h"
+#include "platform/IntegerText.h"
+#include "platform/Progress.h"
+#include "platform/qt/OpenDialog.h"
 #include "platform/qt/Shell.h"
+#include "preview/OpenPreview.h"
 
-#include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-
-#include <cstdlib>
+#include <QLabel>
 
 namespace {
-// The executable's folder; TOVRIK_HOME replaces it for tests and portable installs.
-std::string AppFolderPath() {
-  if (const char *home = std::getenv("TOVRIK_HOME"); home && *home)
-    return home;
-  return QCoreApplication::applicationDirPath().toStdString();
-}
+const QString imagesText = QStringLiteral(" Obrázkový soubor");
+const QString soundsText = QStringLiteral(" Zvukový soubor");
+
+// A path as the file system wants it.
+std::string NativePath(const QString &path) { return QFile::encodeName(path).toStdString(); }
+
+// The progress window is the process-wide progress sink for exactly as long as it exists.
+class TInstalledProgress {
+public:
+  explicit TInstalledProgress(TProgressSink &sink) { SetProgress(&sink); }
+  ~TInstalledProgress() { SetProgress(nullptr); }
+  TInstalledProgress(const TInstalledProgress &) = delete;
+  TInstalledProgress &operator=(const TInstalledProgress &) = delete;
+};
 } // namespace
 
 void TForm1::FormCreate(const QStringList &arguments) {
-  const QString folder = QString::fromStdString(AppFolderPath());
+  const QString folder = QString::fromStdString(AppFolder());
+  OpenPreviewDialog1->InitialDir = folder;
+  OpenDialog2->InitialDir = folder;
   SaveDialog1->setDirectory(folder);
-  OpenDialog2->setDirectory(folder);
 
   const QString argument = arguments.value(0);
-  const QFileInfo file(argument);
-  if (!argument.isEmpty() && file.isFile() && argument.toUpper().endsWith(QStringLiteral(".TVK")))
-    Guarded([&] { LoadContainer(argument.toStdString()); });
+  if (!argument.isEmpty() && QFileInfo(argument).isFile() && argument.toUpper().endsWith(QStringLiteral(".TVK")))
+    Guarded([&] { LoadContainer(argument); });
   else
-    Obrzky1Click();
+    Guarded([this] { Obrzky1Click(); });
 }
 
-void TForm1::Obrzky1Click() {
-  mediaKind = 0;
-  SetStatus(QStringLiteral(" Obrázkový soubor"), QString());
+TMediaStream &TForm1::Document() {
+  if (!document)
+    document = std::make_unique<TMediaStream>();
+  return *document;
 }
 
-void TForm1::Zvuky1Click() {
-  mediaKind = 1;
-  SetStatus(QStringLiteral(" Zvukový soubor"), QString());
+void TForm1::ReplaceDocument() {
+  // The old document goes first, so that its backing file is free for the new one.
+  document.reset();
+  document = std::make_unique<TMediaStream>();
 }
 
-void TForm1::Otevt1Click() {}
-void TForm1::LoadContainer(const std::string &) {}
-void TForm1::Uloit1Click() {}
-void TForm1::PridatClick() {}
-void TForm1::OdebratClick() {}
-void TForm1::NahoruClick() {}
-void TForm1::DoluClick() {}
-void TForm1::AktualizovatClick() {}
-void TForm1::Nastaven1Click() {}
+TXStringGrid &TForm1::GridOfKind(uint8_t kind) const { return kind == mkSounds ? *XStringGrid2 : *XStringGrid1; }
 
-void TForm1::Npovda2Click() {
-  const std::string page = AppFolderPath() + "/help/index.html";
-  if (QFileInfo(QString::fromStdString(page)).isFile())
-    ShellOpenDocument(page);
-  else
-    Prompt().ShowError("Nenalezen soubor s nápovědou!");
+TXStringGrid &TForm1::KindGrid() const { return GridOfKind(mediaKind); }
+
+void TForm1::FillKindGrid() { Document().List.FillGrid(KindGrid(), mediaKind); }
+
+void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
+  statusKind->setText(kindText);
+  statusFile->setText(fileText);
+  statusFile->setToolTip(fileText.trimmed());
 }
 
-void TForm1::About1Click() {
-  TAboutForm about(this);
-  about.exec();
+void TForm1::ShowKind(uint8_t kind, const QString &fileText) {
+  GridOfKind(kind).show();
+  GridOfKind(kind == mkSounds ? mkImages : mkSounds).hide();
+  mediaKind = kind;
+  FillKindGrid();
+  SetStatus(kind == mkSounds ? soundsText : imagesText, fileText);
+  RebuildAddFilter();
 }
 
-void TForm1::Konec1Click() { close(); }
+void TForm1::RebuildAddFilter() {
+  const bool sounds = mediaKind == mkSounds;
+  const TExtList &list = sounds ? SoundExtList() : ImageExtList();
+  OpenPreviewDialog1->Filter = (sounds ? QStringLiteral("Zvukové soubory|") : QStringLiteral("Obrázkové soubory|")) +
+                               QString::fromStdString(list.GetFilterMask()) + QStringLiteral("|Všechny soubory|*.*");
+}
 
-void TForm1::FormClose() {}
+void TForm1::NewDocument(uint8_t kind) {
+  TXStringGrid &grid = GridOfKind(kind);
+  // Whatever the editor held goes with the document.
+  if (TCellEditor *editor = grid.ActiveEditor())
+    editor->Hide();
+  SetCurrentCell(grid, 3, 1);
+  ReplaceDocument();
+  ShowKind(kind, QString());
+}
+
+void TForm1::Obrzky1Click() { NewDocument(mkImages); }
+
+void TForm1::Zvuky1Click() { NewDocument(mkSounds); }
+
+void TForm1::Otevt1Click() {
+  if (!OpenDialog2->Execute())
+    return;
+  SaveDialog1->selectFile(OpenDialog2->FileName);
+  LoadContainer(OpenDialog2->FileName);
+}
+
+void TForm1::LoadContainer(const QString &path) {
+  ReplaceDocument();
+  // An empty file has been reported by now; the grids and the status bar keep showing what they showed.
+  if (const std::optional<uint8_t> kind = ::LoadContainer(*document, NativePath(path)))
+    ShowKind(*kind, QLatin1Char(' ') + path);
+}
+
+void TForm1::Uloit1Click() {
+  if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+    return;
+  const QString path = SaveDialog1->selectedFiles().front();
+  Document().List.TakeOverGrid(KindGrid(), mediaKind);
+  statusFile->setText(QLatin1Char(' ') + path);
+  statusFile->setToolTip(path);
+
+  TProgressForm progress(this);
+  TInstalledProgress installed(progress);
+  TBusyCursor busy;
+  // The container is written beside the target and replaces it only when complete: a failed save keeps the old file.
+  SaveContainer(Document(), mediaKind, NativePath(path), TConfigForm::ReadCompressionLevel());
+}
+
+void TForm1::PridatClick() {
+  RebuildAddFilter();
+  if (OpenPreviewDialog1->Execute())
+    for (const QString &file : OpenPreviewDialog1->Files)
+      Document().AddFile(NativePath(file), mediaKind);
+  FillKindGrid();
+}
+
+void TForm1::OdebratClick() {
+  TXStringGrid &grid = KindGrid();
+  for (int row = 0; row < grid.GetRowCount(); ++row) {
+    const QString name = QString::fromStdString(grid.GetCell(0, row));
+    if (HasRemoveMark(name))
+      Document().RemoveByName(Utf8ToCp1250(name.mid(2).toStdString()));
+  }
+  FillKindGrid();
+}
+
+void TForm1::NahoruClick() {
+  TXStringGrid &grid = KindGrid();
+  Document().List.TakeOverGrid(grid, mediaKind);
+  const int row = grid.Row();
+  if (row > 1 && row <= Document().List.Count()) {
+    Document().Exchange(row - 2, row - 1);
+    grid.SetRow(row - 1);
+  }
+  FillKindGrid();
+}
+
+void TForm1::DoluClick() {
+  TXStringGrid &grid = KindGrid();
+  Document().List.TakeOverGrid(grid, mediaKind);
+  const int row = grid.Row();
+  if (row + 1 < grid.GetRowCount() && !grid.GetCell(0, row + 1).empty() && row + 1 <= Document().List.Count()) {
+    Document().Exchange(row - 1, row);
+    grid.SetRow(row + 1);
+  }
+  FillKindGrid();
+}
+
+void TForm1::AktualizovatClick() {
+  TXStringGrid &grid = KindGrid();
+  const int row = grid.Row();
+  const std::string sizeText = grid.GetCell(2, row);
+  if (sizeText.empty())
+    return;
+  OpenPreviewDialog1->Options &= ~TOpenOptions(TOpenOption::ofAllowMultiSelect);
+  const bool chosen = OpenPreviewDialog1->Execute();
+  OpenPreviewDialog1->Options |= TOpenOption::ofAllowMultiSelect;
+  if (chosen) {
+    try {
+      Document().List.ReplaceSource(Utf8ToCp1250(grid.GetCell(0, row)), StrToInt64(sizeText),
+                                    NativePath(OpenPreviewDialog1->FileName));
+    } catch (...) {
+      FillKindGrid();
+      throw;
+    }
+  }
+  FillKindGrid();
+}
+
+void TForm1::FormClose() { document.reset(); }

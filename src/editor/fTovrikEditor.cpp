@@ -1,11 +1,26 @@
 // The main window TForm1: its frame (menu, buttons, status bar, dialogs) and how it lays them out.
 #include "editor/fTovrikEditor.h"
 
+#include "config/ExtList.h"
+#include "config/fConfig.h"
+#include "editor/About.h"
 #include "editor/EditorIcons.h"
+#include "editor/ItemGrids.h"
+#include "grid/XStringGrid.h"
+#include "media/MediaDocument.h"
+#include "platform/AppFolder.h"
 #include "platform/Prompt.h"
+#include "platform/qt/DesktopFont.h"
+#include "platform/qt/FileFilter.h"
+#include "platform/qt/OpenDialog.h"
+#include "platform/qt/Shell.h"
+#include "preview/OpenPreview.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -34,15 +49,25 @@ protected:
 private:
   std::function<void()> resized;
 };
+
+// list with its "Default" entry replaced by text; the entries of other languages stay.
+QStringList WithDefault(QStringList list, const QString &text) {
+  const QString entry = QStringLiteral("Default=") + text;
+  for (QString &line : list)
+    if (line.section(QLatin1Char('='), 0, 0).compare(QStringLiteral("Default"), Qt::CaseInsensitive) == 0) {
+      line = entry;
+      return list;
+    }
+  list.prepend(entry);
+  return list;
+}
 } // namespace
 
 TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("TovrikEditor"));
   setWindowIcon(ProgramIcon());
-  QFont font = this->font();
-  font.setPointSize(8);
-  setFont(font);
+  setFont(SmallSansFont());
 
   clientArea = new TClientArea(this, [this] { PlaceControls(); });
   clientArea->setObjectName(QStringLiteral("ClientArea"));
@@ -51,6 +76,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(pare
   BuildButtons();
   BuildStatusBar();
   BuildDialogs();
+  BuildGrids();
 
   const int frameHeight = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
   resize(designClientWidth, designAreaHeight + frameHeight);
@@ -141,24 +167,38 @@ void TForm1::BuildDialogs() {
   SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
   SaveDialog1->setFileMode(QFileDialog::AnyFile);
   SaveDialog1->setDefaultSuffix(QStringLiteral("tvk"));
-  SaveDialog1->setNameFilters({QStringLiteral("Tovrik (*.tvk)")});
+  ApplyFileFilter(*SaveDialog1, QStringLiteral("Tovrik|*.tvk"));
 
-  OpenDialog2 = new QFileDialog(this);
-  OpenDialog2->setObjectName(QStringLiteral("OpenDialog2"));
-  OpenDialog2->setOption(QFileDialog::DontUseNativeDialog);
-  OpenDialog2->setAcceptMode(QFileDialog::AcceptOpen);
-  OpenDialog2->setFileMode(QFileDialog::ExistingFile);
-  OpenDialog2->setNameFilters({QStringLiteral("Tovrik (*.tvk)"), QStringLiteral("Všechny soubory (*)")});
-}
+  OpenDialog2 = new TOpenDialog(this);
+  OpenDialog2->Dialog().setObjectName(QStringLiteral("OpenDialog2"));
+  OpenDialog2->Filter = QStringLiteral("Tovrik|*.tvk|Všechny soubory|*.*");
+  OpenDialog2->Options = TOpenOption::ofPathMustExist | TOpenOption::ofFileMustExist | TOpenOption::ofHideReadOnly |
+                         TOpenOption::ofEnableSizing;
 
-void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
-  statusKind->setText(kindText);
-  statusFile->setText(fileText);
-  statusFile->setToolTip(fileText.trimmed());
+  OpenPreviewDialog1 = new TOpenPreviewDialog(this);
+  OpenPreviewDialog1->Dialog().setObjectName(QStringLiteral("OpenPreviewDialog1"));
+  OpenPreviewDialog1->Options = TOpenOption::ofAllowMultiSelect | TOpenOption::ofFileMustExist |
+                                TOpenOption::ofHideReadOnly | TOpenOption::ofEnableSizing;
+  OpenPreviewDialog1->SetShowPreviewButtonHints(
+      WithDefault(OpenPreviewDialog1->ShowPreviewButtonHints(), QStringLiteral("Zapnutí / vypnutí náhledu")));
+  OpenPreviewDialog1->SetNoPreviewTexts(
+      WithDefault(OpenPreviewDialog1->NoPreviewTexts(), QStringLiteral("Náhled není k dispozici")));
+  OpenPreviewDialog1->SetPreviewCaptions(WithDefault(OpenPreviewDialog1->PreviewCaptions(), QStringLiteral("Náhled:")));
+  OpenPreviewDialog1->SetScaleHints(WithDefault(OpenPreviewDialog1->ScaleHints(), QStringLiteral("Přizpůsobit oknu")));
+  OpenPreviewDialog1->SetWordWrapHints(
+      WithDefault(OpenPreviewDialog1->WordWrapHints(), QStringLiteral("Zalamování řádků")));
+  OpenPreviewDialog1->SetShowPreview(true);
+  OpenPreviewDialog1->SetWordWrapAndScale(true);
+
+  ColorDialog1 = new QColorDialog(this);
+  ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
+  ColorDialog1->setOption(QColorDialog::DontUseNativeDialog);
 }
 
 void TForm1::PlaceControls() {
   const int buttonTop = clientArea->height() - buttonRowFromBottom;
+  for (TXStringGrid *grid : {XStringGrid1, XStringGrid2})
+    grid->setGeometry(0, 0, clientArea->width(), buttonTop);
   const int xs[] = {2, 77, 152, 227, 328};
   QPushButton *buttons[] = {Pridat, Odebrat, Nahoru, Dolu, Aktualizovat};
   for (int i = 0; i < 5; ++i)
@@ -166,7 +206,34 @@ void TForm1::PlaceControls() {
   FormResize();
 }
 
-void TForm1::FormResize() {}
+void TForm1::FormResize() {
+  for (TXStringGrid *grid : {XStringGrid1, XStringGrid2})
+    WidenNameColumn(*grid);
+}
+
+void TForm1::Nastaven1Click() {
+  TConfigForm settings(this);
+  settings.ShowSettings(ImageExtList(), SoundExtList());
+}
+
+void TForm1::Npovda2Click() {
+  // Beside the program, as in the build tree and portable copies; an installed program keeps it under share/.
+  const QString besideProgram = QString::fromStdString(AppFile("help/index.html"));
+  const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tovrikeditor/help/index.html");
+  if (QFileInfo(besideProgram).isFile())
+    ShellOpenDocument(besideProgram.toStdString());
+  else if (QFileInfo(installed).isFile())
+    ShellOpenDocument(QFileInfo(installed).canonicalFilePath().toStdString());
+  else
+    Prompt().ShowError("Nenalezen soubor s nápovědou!");
+}
+
+void TForm1::About1Click() {
+  TAboutForm about(this);
+  about.exec();
+}
+
+void TForm1::Konec1Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent *event) {
   FormClose();

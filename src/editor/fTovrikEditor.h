@@ -5,13 +5,19 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
+#include <memory>
 
-class QAction;
+class QColorDialog;
 class QFileDialog;
 class QLabel;
 class QPushButton;
-class QStatusBar;
+class TComboCellEditor;
+class TEditCellEditor;
+class TMediaStream;
+class TOpenDialog;
+class TOpenPreviewDialog;
+class TUpDownCellEditor;
+class TXStringGrid;
 
 class TForm1 : public QMainWindow {
 public:
@@ -35,10 +41,18 @@ public:
   void Konec1Click();
 
   // Shared by Open and start-up: replaces the document with the container at path.
-  void LoadContainer(const std::string &path);
+  void LoadContainer(const QString &path);
+
+  // The grids' handlers: the removal mark on name cells, and which cells may become current.
+  bool XStringGrid1SelectCell(int ACol, int ARow);
+  bool XStringGrid2SelectCell(int ACol, int ARow);
+  void EditCellEditor1ElipsisClick();
+  // "* " + text, or text without its first two characters when it carries the mark.
+  static QString ToggleRemoveMark(const QString &text);
 
   // 0 = images, 1 = sounds.
   uint8_t MediaKind() const { return mediaKind; }
+  TMediaStream &Document();
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -53,14 +67,35 @@ private:
   void BuildButtons();
   void BuildStatusBar();
   void BuildDialogs();
-  void SetStatus(const QString &kindText, const QString &fileText);
+  void BuildGrids();
 
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
   void Guarded(const std::function<void()> &command);
 
+  void NewDocument(uint8_t kind);
+  void ReplaceDocument();
+  // Shows the grid of kind, hides the other, and sets the kind with its status text and add filter.
+  void ShowKind(uint8_t kind, const QString &fileText);
+  void SetStatus(const QString &kindText, const QString &fileText);
+  void RebuildAddFilter();
+  TXStringGrid &KindGrid() const;
+  TXStringGrid &GridOfKind(uint8_t kind) const;
+  void FillKindGrid();
+  bool SelectCell(TXStringGrid &grid, int ACol, int ARow);
+
+  std::unique_ptr<TMediaStream> document;
   uint8_t mediaKind = 0;
 
   QWidget *clientArea = nullptr;
+  TXStringGrid *XStringGrid1 = nullptr;
+  TXStringGrid *XStringGrid2 = nullptr;
+  TComboCellEditor *ComboCellEditor1 = nullptr;
+  TComboCellEditor *ComboCellEditor2 = nullptr;
+  TEditCellEditor *EditCellEditor1 = nullptr;
+  TUpDownCellEditor *UpDownCellEditor1 = nullptr;
+  TUpDownCellEditor *UpDownCellEditor2 = nullptr;
+  TUpDownCellEditor *UpDownCellEditor3 = nullptr;
+  TUpDownCellEditor *UpDownCellEditor4 = nullptr;
   QPushButton *Pridat = nullptr;
   QPushButton *Odebrat = nullptr;
   QPushButton *Nahoru = nullptr;
@@ -69,5 +104,7 @@ private:
   QLabel *statusKind = nullptr;
   QLabel *statusFile = nullptr;
   QFileDialog *SaveDialog1 = nullptr;
-  QFileDialog *OpenDialog2 = nullptr;
+  TOpenDialog *OpenDialog2 = nullptr;
+  TOpenPreviewDialog *OpenPreviewDialog1 = nullptr;
+  QColorDialog *ColorDialog1 = nullptr;
 };

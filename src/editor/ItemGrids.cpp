@@ -1,0 +1,193 @@
+// The two item grids of the main window: their layout, columns and cell editors, the removal mark, the name column's width.
+#include "editor/ItemGrids.h"
+
+#include "editor/fTovrikEditor.h"
+#include "grid/CellEditors.h"
+#include "grid/XStringGrid.h"
+#include "media/CellTexts.h"
+#include "platform/qt/ColorMap.h"
+
+#include <QColorDialog>
+#include <QFontMetrics>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace {
+const QString removeMark = QStringLiteral("* ");
+
+struct TColumn {
+  const char *Caption;
+  int Width;
+};
+
+// The grid's font, made smaller for the header until every caption fits its column inside the 2-pixel inset.
+QFont FittingHeaderFont(const TXStringGrid &grid) {
+  QFont font = grid.font();
+  auto fits = [&grid](const QFont &candidate) {
+    const QFontMetrics metrics(candidate);
+    for (int col = 0; col < grid.ColCount(); ++col)
+      if (metrics.horizontalAdvance(grid.Cells(col, 0)) > grid.ColWidths(col) - 4)
+        return false;
+    return true;
+  };
+  while (!fits(font) && font.pointSizeF() > 6)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  return font;
+}
+
+void SetColumns(TXStringGrid &grid, std::initializer_list<TColumn> columns) {
+  int index = 0;
+  for (const TColumn &column : columns) {
+    TXStringColumnItem *item = grid.Columns()->Items(index++);
+    item->SetCaption(QString::fromUtf8(column.Caption));
+    item->SetWidth(column.Width);
+    item->SetHeaderAlignment(taCenter);
+    item->SetAlignment(taCenter);
+    item->SetFont(TFont(grid.font()));
+  }
+  const TFont header(FittingHeaderFont(grid));
+  for (int col = 0; col < grid.ColCount(); ++col)
+    grid.Columns()->Items(col)->SetHeaderFont(header);
+}
+} // namespace
+
+void SetupItemGrid(TXStringGrid &grid, int colCount) {
+  grid.SetColCount(colCount);
+  grid.SetRowCount(11);
+  grid.SetFixedRows(1);
+  grid.SetFixedCols(3);
+  grid.SetDefaultColWidth(68);
+  grid.SetDefaultRowHeight(17);
+  grid.SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect | goEditing);
+  grid.SetImmediateEditMode(false);
+  grid.SetMultiLine(false);
+  grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void SetupImageColumns(TXStringGrid &grid, TComboCellEditor &transparent, TEditCellEditor &color,
+                       TUpDownCellEditor &sizes) {
+  SetupItemGrid(grid, 9);
+  SetColumns(grid, {{"Jméno", 120},
+                    {"Ext", 52},
+                    {"Velikost", 68},
+                    {"Transparent", 62},
+                    {"TransparentColor", 92},
+                    {"PatternHeight", 70},
+                    {"PatternWidth", 70},
+                    {"SkipHeight", 70},
+                    {"SkipWidth", 70}});
+  grid.Columns()->Items(3)->SetEditor(&transparent);
+  grid.Columns()->Items(4)->SetEditor(&color);
+  for (int col = 5; col <= 8; ++col)
+    grid.Columns()->Items(col)->SetEditor(&sizes);
+}
+
+void SetupSoundColumns(TXStringGrid &grid, TComboCellEditor &looped, TUpDownCellEditor &frequency,
+                       TUpDownCellEditor &volume, TUpDownCellEditor &pan) {
+  SetupItemGrid(grid, 7);
+  SetColumns(grid, {{"Jméno", 120},
+                    {"Ext", 52},
+                    {"Velikost", 68},
+                    {"Looped", 68},
+                    {"Frequency", 68},
+                    {"Volume", 68},
+                    {"Pan", 68}});
+  grid.Columns()->Items(3)->SetEditor(&looped);
+  grid.Columns()->Items(4)->SetEditor(&frequency);
+  grid.Columns()->Items(5)->SetEditor(&volume);
+  grid.Columns()->Items(6)->SetEditor(&pan);
+}
+
+void SetupBooleanEditor(TComboCellEditor &editor) {
+  editor.SetStyle(csDropDownList);
+  editor.SetItems({QStringLiteral("True"), QStringLiteral("False")});
+}
+
+void SetupSpinEditor(TUpDownCellEditor &editor, short min, short max, const QString &defaultText) {
+  editor.SetMin(min);
+  editor.SetMax(max);
+  editor.SetIncrement(1);
+  editor.SetDefaultText(defaultText);
+}
+
+bool HasRemoveMark(const QString &nameCell) { return nameCell.startsWith(removeMark); }
+
+void WidenNameColumn(TXStringGrid &grid) { grid.Columns()->Items(0)->SetWidth(std::min(grid.width() - 584, 300)); }
+
+void SetCurrentCell(TXStringGrid &grid, int col, int row) {
+  grid.SetCol(col);
+  grid.SetRow(row);
+}
+
+void TForm1::BuildGrids() {
+  auto makeGrid = [this](const char *name) {
+    auto *grid = new TXStringGrid(clientArea);
+    grid->setObjectName(QString::fromLatin1(name));
+    return grid;
+  };
+  auto named = [](auto *editor, const char *name) {
+    editor->setObjectName(QString::fromLatin1(name));
+    return editor;
+  };
+  ComboCellEditor1 = named(new TComboCellEditor(this), "ComboCellEditor1");
+  ComboCellEditor2 = named(new TComboCellEditor(this), "ComboCellEditor2");
+  EditCellEditor1 = named(new TEditCellEditor(this), "EditCellEditor1");
+  UpDownCellEditor1 = named(new TUpDownCellEditor(this), "UpDownCellEditor1");
+  UpDownCellEditor2 = named(new TUpDownCellEditor(this), "UpDownCellEditor2");
+  UpDownCellEditor3 = named(new TUpDownCellEditor(this), "UpDownCellEditor3");
+  UpDownCellEditor4 = named(new TUpDownCellEditor(this), "UpDownCellEditor4");
+  SetupBooleanEditor(*ComboCellEditor1);
+  SetupBooleanEditor(*ComboCellEditor2);
+  EditCellEditor1->SetHasElipsis(true);
+  EditCellEditor1->SetElipsisCaption(QStringLiteral("..."));
+  EditCellEditor1->OnElipsisClick = [this](QObject *) { Guarded([this] { EditCellEditor1ElipsisClick(); }); };
+  SetupSpinEditor(*UpDownCellEditor1, 0, 32767, QStringLiteral("0"));
+  SetupSpinEditor(*UpDownCellEditor2, 0, 32767, QStringLiteral("0"));
+  SetupSpinEditor(*UpDownCellEditor3, 0, 255, QStringLiteral("255"));
+  SetupSpinEditor(*UpDownCellEditor4, -1, 255, QStringLiteral("-1"));
+
+  XStringGrid1 = makeGrid("XStringGrid1");
+  SetupImageColumns(*XStringGrid1, *ComboCellEditor1, *EditCellEditor1, *UpDownCellEditor1);
+  XStringGrid1->OnSelectCell = [this](TStringGrid *, int col, int row, bool &canSelect) {
+    canSelect = XStringGrid1SelectCell(col, row);
+  };
+  XStringGrid2 = makeGrid("XStringGrid2");
+  SetupSoundColumns(*XStringGrid2, *ComboCellEditor2, *UpDownCellEditor2, *UpDownCellEditor3, *UpDownCellEditor4);
+  XStringGrid2->OnSelectCell = [this](TStringGrid *, int col, int row, bool &canSelect) {
+    canSelect = XStringGrid2SelectCell(col, row);
+  };
+  XStringGrid2->hide();
+
+  // The editors' loaded step, once the window has all its parts.
+  for (TCellEditor *editor : std::initializer_list<TCellEditor *>{ComboCellEditor1, ComboCellEditor2, EditCellEditor1,
+                                                                  UpDownCellEditor1, UpDownCellEditor2,
+                                                                  UpDownCellEditor3, UpDownCellEditor4})
+    editor->SetupInplace();
+}
+
+QString TForm1::ToggleRemoveMark(const QString &text) {
+  return HasRemoveMark(text) ? text.mid(removeMark.size()) : removeMark + text;
+}
+
+bool TForm1::SelectCell(TXStringGrid &grid, int ACol, int ARow) {
+  if (ACol == 0 && ARow > 0 && ARow < grid.RowCount() && !grid.Cells(0, ARow).isEmpty())
+    grid.SetCells(0, ARow, ToggleRemoveMark(grid.Cells(0, ARow)));
+  return ACol >= 3 && ACol <= grid.ColCount() - 1 && ARow >= 1 && ARow <= grid.RowCount() - 1 &&
+         !grid.Cells(1, ARow).isEmpty();
+}
+
+bool TForm1::XStringGrid1SelectCell(int ACol, int ARow) { return SelectCell(*XStringGrid1, ACol, ARow); }
+
+bool TForm1::XStringGrid2SelectCell(int ACol, int ARow) { return SelectCell(*XStringGrid2, ACol, ARow); }
+
+void TForm1::EditCellEditor1ElipsisClick() {
+  auto *edit = qobject_cast<QLineEdit *>(EditCellEditor1->InplaceControl());
+  if (!edit)
+    return;
+  const TColor color = StringToColor(edit->text().toStdString());
+  ColorDialog1->setCurrentColor(ColorToQColor(color, palette()));
+  if (ColorDialog1->exec() == QDialog::Accepted)
+    edit->setText(QString::fromStdString(ColorToString(QColorToColor(ColorDialog1->currentColor()))));
+}

@@ -1,0 +1,115 @@
+// Driving the main window in tests as a user would: menu entries, buttons, grid cells, and answers to modal dialogs.
+#pragma once
+
+#include "editor/fTovrikEditor.h"
+#include "grid/XStringGrid.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+
+namespace EditorDriver {
+
+inline TXStringGrid *Grid(TForm1 &form, const char *name) {
+  return form.findChild<TXStringGrid *>(QString::fromLatin1(name));
+}
+inline TXStringGrid *ImagesGrid(TForm1 &form) { return Grid(form, "XStringGrid1"); }
+inline TXStringGrid *SoundsGrid(TForm1 &form) { return Grid(form, "XStringGrid2"); }
+
+inline void Show(TForm1 &form) {
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+}
+
+inline void Trigger(TForm1 &form, const char *action) {
+  QAction *found = form.findChild<QAction *>(QString::fromLatin1(action));
+  QVERIFY2(found, action);
+  found->trigger();
+}
+
+inline void Click(TForm1 &form, const char *button) {
+  QPushButton *found = form.findChild<QPushButton *>(QString::fromLatin1(button));
+  QVERIFY2(found, button);
+  QTest::mouseClick(found, Qt::LeftButton);
+}
+
+inline QString StatusText(TForm1 &form, int panel) {
+  return form.findChild<QLabel *>(QStringLiteral("StatusPanel%1").arg(panel))->text();
+}
+
+// Runs answer on the next modal widget once it is up; answer must close it.
+inline void WhenModal(std::function<void(QWidget *)> answer) {
+  QTimer::singleShot(0, [answer = std::move(answer)] {
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal) {
+      QTRY_VERIFY(QApplication::activeModalWidget());
+      modal = QApplication::activeModalWidget();
+    }
+    answer(modal);
+  });
+}
+
+// The next file dialog chooses files (full paths, all in one folder), or is cancelled when files is empty.
+inline void ChooseFiles(const QStringList &files, QString *proposed = nullptr) {
+  WhenModal([files, proposed](QWidget *modal) {
+    auto *dialog = qobject_cast<QFileDialog *>(modal);
+    QVERIFY2(dialog, "a file dialog is up");
+    if (proposed)
+      *proposed = dialog->selectedFiles().value(0);
+    if (files.isEmpty()) {
+      dialog->reject();
+      return;
+    }
+    dialog->setDirectory(QFileInfo(files.front()).absolutePath());
+    QStringList names;
+    for (const QString &file : files)
+      names << (files.size() == 1 ? QFileInfo(file).fileName() : QLatin1Char('"') + QFileInfo(file).fileName() + QLatin1Char('"'));
+    // What the dialog had selected before would win over the typed names.
+    for (QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
+      if (view->selectionModel())
+        view->selectionModel()->clearSelection();
+    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->setText(names.join(QLatin1Char(' ')));
+    QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+  });
+}
+
+inline QPoint CellCentre(TXStringGrid &grid, int col, int row) { return grid.CellRect(col, row).center(); }
+
+inline void ClickCell(TXStringGrid &grid, int col, int row, Qt::MouseButton button = Qt::LeftButton) {
+  // After a modal dialog the window system gives the focus back to the main window; here the test does.
+  grid.window()->activateWindow();
+  QTRY_VERIFY(grid.window()->isActiveWindow());
+  QVERIFY2(!grid.CellRect(col, row).isEmpty(), "the cell is visible");
+  QTest::mouseClick(grid.viewport(), button, {}, CellCentre(grid, col, row));
+}
+
+// Clicks a cell and types text into the editor that opens on it, then Enter.
+inline void TypeIntoCell(TXStringGrid &grid, int col, int row, const QString &text) {
+  ClickCell(grid, col, row);
+  QWidget *editor = QApplication::focusWidget();
+  QVERIFY2(editor && editor != &grid && grid.isAncestorOf(editor), "an in-place editor has the focus");
+  if (auto *edit = qobject_cast<QLineEdit *>(editor))
+    edit->selectAll();
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+}
+
+inline QString Cell(TXStringGrid &grid, int col, int row) { return grid.Cells(col, row); }
+
+// The name column as shown, top to bottom, up to the first empty row.
+inline QStringList Names(TXStringGrid &grid) {
+  QStringList names;
+  for (int row = 1; row < grid.RowCount() && !grid.Cells(0, row).isEmpty(); ++row)
+    names << grid.Cells(0, row);
+  return names;
+}
+
+} // namespace EditorDriver

@@ -1,0 +1,433 @@
+// The main window driven as a user drives it: start-up, New, Open, Save, Add, Remove, Up, Down, Update, Help.
+#include "EditorDriver.h"
+#include "EditorFixture.h"
+
+#include "media/FileListItems.h"
+
+#include <QColorDialog>
+#include <QMessageBox>
+#include <QStatusBar>
+
+using namespace EditorDriver;
+
+namespace {
+const QString imagesText = QStringLiteral(" Obrázkový soubor");
+const QString soundsText = QStringLiteral(" Zvukový soubor");
+
+const TImageFileItem &ImageEntry(TForm1 &form, int position) {
+  return static_cast<const TImageFileItem &>(*form.Document().List.Items().at(size_t(position)));
+}
+} // namespace
+
+class TEditorTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void StartUpOpensATvkArgumentInAnyLetterCase() {
+    TEditorFixture fixture;
+    const QString path = fixture.Container(QStringLiteral("Hra.TVK"), mkImages,
+                                           {fixture.Image("a.bmp"), fixture.Image("b.bmp")});
+    TForm1 form({path});
+    QCOMPARE(Names(*ImagesGrid(form)), QStringList({"a", "b"}));
+    QCOMPARE(StatusText(form, 0), imagesText);
+    QCOMPARE(StatusText(form, 1), QLatin1Char(' ') + path);
+    QCOMPARE(form.windowTitle(), QStringLiteral("TovrikEditor"));
+  }
+
+  void StartUpWithAnotherExtensionOrAMissingFileStartsAnImageList() {
+    TEditorFixture fixture;
+    const QString container = fixture.Container(QStringLiteral("a.tvk"), mkSounds, {fixture.File("s.wav", "RIFF")});
+    QFile::copy(container, fixture.Path(QStringLiteral("a.zip")));
+    for (const QString &argument : {fixture.Path(QStringLiteral("a.zip")), fixture.Path(QStringLiteral("chybi.tvk")),
+                                    QString()}) {
+      TForm1 form(argument.isEmpty() ? QStringList() : QStringList{argument});
+      QVERIFY(Names(*ImagesGrid(form)).isEmpty());
+      QVERIFY(!ImagesGrid(form)->isHidden());
+      QVERIFY(SoundsGrid(form)->isHidden());
+      QCOMPARE(form.MediaKind(), uint8_t(0));
+      QCOMPARE(StatusText(form, 0), imagesText);
+      QCOMPARE(StatusText(form, 1), QString());
+    }
+    QVERIFY(fixture.prompt.Errors.empty());
+  }
+
+  void NewSwitchesTheGridAndTheStatusBar() {
+    TEditorFixture fixture;
+    TForm1 form;
+    Trigger(form, "Zvuky1");
+    QVERIFY(SoundsGrid(form)->isVisibleTo(&form));
+    QVERIFY(!ImagesGrid(form)->isVisibleTo(&form));
+    QCOMPARE(StatusText(form, 0), soundsText);
+    QCOMPARE(form.MediaKind(), uint8_t(1));
+    Trigger(form, "Obrzky1");
+    QVERIFY(ImagesGrid(form)->isVisibleTo(&form));
+    QCOMPARE(StatusText(form, 0), imagesText);
+  }
+
+  void OpeningAnEmptyFileKeepsThePreviousRowsAndSavesTheKindShown() {
+    TEditorFixture fixture;
+    const QString sounds = fixture.Container(QStringLiteral("zvuky.tvk"), mkSounds,
+                                             {fixture.File("skok.wav", "RIFF1"), fixture.File("pad.wav", "RIFF22")});
+    const QString empty = fixture.File(QStringLiteral("prazdny.tvk"), {});
+    TForm1 form;
+    ChooseFiles({sounds});
+    Trigger(form, "Otevt1");
+    QCOMPARE(Names(*SoundsGrid(form)), QStringList({"skok", "pad"}));
+
+    ChooseFiles({empty});
+    Trigger(form, "Otevt1");
+    QCOMPARE(fixture.prompt.Errors, std::vector<std::string>{"Soubor je prázdný!"});
+    QCOMPARE(Names(*SoundsGrid(form)), QStringList({"skok", "pad"}));
+    QCOMPARE(StatusText(form, 1), QLatin1Char(' ') + sounds);
+    QCOMPARE(form.Document().List.Count(), 0);
+
+    const QString saved = fixture.Path(QStringLiteral("po-prazdnem.tvk"));
+    ChooseFiles({saved});
+    Trigger(form, "Uloit1");
+    QCOMPARE(TEditorFixture::MediaStream(saved), QByteArray(1, '\1'));
+  }
+
+  void SavingAnEmptyDocumentWritesTheKindByteAlone() {
+    TEditorFixture fixture;
+    TForm1 form;
+    Trigger(form, "Zvuky1");
+    ChooseFiles({fixture.Path(QStringLiteral("nic"))});
+    Trigger(form, "Uloit1");
+    const QString saved = fixture.Path(QStringLiteral("nic.tvk"));
+    QVERIFY2(QFile::exists(saved), "the default extension is added");
+    QCOMPARE(TEditorFixture::MediaStream(saved), QByteArray(1, '\1'));
+    QVERIFY(TEditorFixture::UnzipTestPasses(saved));
+    QCOMPARE(StatusText(form, 1), QLatin1Char(' ') + saved);
+    QVERIFY(fixture.prompt.Errors.empty());
+  }
+
+  void AfterOpenThenNewSaveProposesTheOpenedName() {
+    TEditorFixture fixture;
+    const QString opened = fixture.Container(QStringLiteral("A.tvk"), mkImages, {fixture.Image("a.bmp")});
+    const QByteArray before = fixture.Read(opened);
+    TForm1 form;
+    ChooseFiles({opened});
+    Trigger(form, "Otevt1");
+    Trigger(form, "Obrzky1");
+    QString proposed;
+    ChooseFiles({}, &proposed);
+    Trigger(form, "Uloit1");
+    QCOMPARE(proposed, opened);
+    QCOMPARE(fixture.Read(opened), before);
+    QCOMPARE(StatusText(form, 1), QString());
+  }
+
+  void EditsAreDroppedByAddRemoveAndUpdate() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp"), fixture.Image("b.bmp")})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    for (const char *command : {"Pridat", "Odebrat", "Aktualizovat"}) {
+      TypeIntoCell(grid, 5, 1, QStringLiteral("5"));
+      QCOMPARE(Cell(grid, 5, 1), QStringLiteral("5"));
+      if (QByteArray(command) != "Odebrat")
+        ChooseFiles({});
+      Click(form, command);
+      QCOMPARE(Cell(grid, 5, 1), QStringLiteral("0"));
+      QCOMPARE(ImageEntry(form, 0).PatternHeight, 0);
+    }
+  }
+
+  void EditsAreKeptByUpDownAndSave() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages,
+                                   {fixture.Image("a.bmp"), fixture.Image("b.bmp"), fixture.Image("c.bmp")})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+
+    TypeIntoCell(grid, 5, 1, QStringLiteral("7"));
+    Click(form, "Nahoru"); // row 1: nothing moves, the edit is taken over
+    QCOMPARE(Names(grid), QStringList({"a", "b", "c"}));
+    QCOMPARE(ImageEntry(form, 0).PatternHeight, 7);
+
+    TypeIntoCell(grid, 6, 2, QStringLiteral("9"));
+    Click(form, "Dolu");
+    QCOMPARE(Names(grid), QStringList({"a", "c", "b"}));
+    QCOMPARE(grid.Row(), 3);
+    QCOMPARE(Cell(grid, 6, 3), QStringLiteral("9"));
+
+    Click(form, "Dolu"); // the last entry: nothing moves
+    QCOMPARE(Names(grid), QStringList({"a", "c", "b"}));
+    QCOMPARE(grid.Row(), 3);
+
+    Click(form, "Nahoru");
+    QCOMPARE(Names(grid), QStringList({"a", "b", "c"}));
+    QCOMPARE(grid.Row(), 2);
+
+    TypeIntoCell(grid, 7, 3, QStringLiteral("11"));
+    const QString saved = fixture.Path(QStringLiteral("b.tvk"));
+    ChooseFiles({saved});
+    Trigger(form, "Uloit1");
+    TForm1 reopened({saved});
+    TXStringGrid &again = *ImagesGrid(reopened);
+    QCOMPARE(Cell(again, 5, 1), QStringLiteral("7"));
+    QCOMPARE(Cell(again, 6, 2), QStringLiteral("9"));
+    QCOMPARE(Cell(again, 7, 3), QStringLiteral("11"));
+  }
+
+  void UpBelowTheLastEntryMovesNothing() {
+    TEditorFixture fixture;
+    const QString three = fixture.Container(QStringLiteral("tri.tvk"), mkImages,
+                                            {fixture.Image("a.bmp"), fixture.Image("b.bmp"), fixture.Image("c.bmp")});
+    const QString one = fixture.Container(QStringLiteral("jedna.tvk"), mkImages, {fixture.Image("d.bmp")});
+    TForm1 form({three});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    ClickCell(grid, 3, 3);
+    ChooseFiles({one});
+    Trigger(form, "Otevt1");
+    QCOMPARE(grid.Row(), 3); // opening does not move the current cell
+    Click(form, "Nahoru");
+    QCOMPARE(Names(grid), QStringList({"d"}));
+    QVERIFY(fixture.prompt.Errors.empty());
+  }
+
+  void ClosingTheWindowDeletesTheBackingFile() {
+    TEditorFixture fixture;
+    const QString path = fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp")});
+    auto backingFiles = [&fixture] {
+      return QDir(QString::fromStdString(fixture.folder.Path().string()))
+          .entryList({QStringLiteral("Temp*.tmp")}, QDir::Files | QDir::Hidden);
+    };
+    {
+      TForm1 form({path});
+      Show(form);
+      QCOMPARE(backingFiles().size(), 1);
+      Trigger(form, "Konec1");
+      QVERIFY(!form.isVisible());
+      QVERIFY(backingFiles().isEmpty());
+    }
+  }
+
+  void NameClicksToggleTheMarkAndRemoveTakesEveryMarkedRow() {
+    TEditorFixture fixture;
+    const QString first = fixture.Image(QStringLiteral("jedna/a.bmp"), Qt::red);
+    const QString second = fixture.Image(QStringLiteral("dva/a.bmp"), Qt::blue);
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {first, fixture.Image("b.bmp"), second})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    const int row = grid.Row();
+
+    ClickCell(grid, 0, 2);
+    QCOMPARE(Cell(grid, 0, 2), QStringLiteral("* b"));
+    ClickCell(grid, 0, 2, Qt::RightButton);
+    QCOMPARE(Cell(grid, 0, 2), QStringLiteral("b"));
+    ClickCell(grid, 0, 0);
+    QCOMPARE(Cell(grid, 0, 0), QStringLiteral("Jméno"));
+    ClickCell(grid, 0, 5);
+    QCOMPARE(Cell(grid, 0, 5), QString());
+    QCOMPARE(grid.Row(), row);
+
+    ClickCell(grid, 0, 1);
+    ClickCell(grid, 0, 3);
+    QCOMPARE(Names(grid), QStringList({"* a", "b", "* a"}));
+    Click(form, "Odebrat");
+    QCOMPARE(Names(grid), QStringList({"b"}));
+    QCOMPARE(grid.RowCount(), 11);
+  }
+
+  void AMarkedRowKeepsItsOldValuesAtSave() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp")})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    ClickCell(grid, 0, 1);
+    TypeIntoCell(grid, 5, 1, QStringLiteral("4"));
+    ChooseFiles({fixture.Path(QStringLiteral("b.tvk"))});
+    Trigger(form, "Uloit1");
+    QCOMPARE(ImageEntry(form, 0).PatternHeight, 0);
+  }
+
+  void ANameStartingWithAnAsteriskIsNoMark() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("*hvezda.bmp")})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    Click(form, "Odebrat");
+    QCOMPARE(Names(grid), QStringList({"*hvezda"}));
+    ClickCell(grid, 0, 1);
+    QCOMPARE(Cell(grid, 0, 1), QStringLiteral("* *hvezda"));
+    ClickCell(grid, 0, 1);
+    QCOMPARE(Cell(grid, 0, 1), QStringLiteral("*hvezda"));
+  }
+
+  void UpdateReplacesTheCurrentEntrysData() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp"), fixture.Image("b.bmp")})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    ClickCell(grid, 3, 2);
+    const QString replacement = fixture.Image(QStringLiteral("nova.bmp"), Qt::green, 16);
+    ChooseFiles({replacement});
+    Click(form, "Aktualizovat");
+    QCOMPARE(Names(grid), QStringList({"a", "b"}));
+    QCOMPARE(Cell(grid, 2, 2), QString::number(QFileInfo(replacement).size()));
+  }
+
+  void AFailedSaveLeavesNoProgressWindowTheDefaultCursorAndTheOldFile() {
+    TEditorFixture fixture;
+    const QString source = fixture.Image(QStringLiteral("zmizi.bmp"));
+    const QString target = fixture.Container(QStringLiteral("stary.tvk"), mkImages, {fixture.Image("x.bmp")});
+    const QByteArray before = fixture.Read(target);
+    TForm1 form;
+    ChooseFiles({source});
+    Click(form, "Pridat");
+    QCOMPARE(Names(*ImagesGrid(form)), QStringList({"zmizi"}));
+    QFile::resize(source, 3);
+
+    ChooseFiles({target});
+    QTimer::singleShot(50, [] { // the overwrite question
+      if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+        box->button(QMessageBox::Yes)->click();
+    });
+    Trigger(form, "Uloit1");
+    QCOMPARE(fixture.prompt.Errors.size(), size_t(1));
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(!form.findChild<QWidget *>(QStringLiteral("ProgressForm")));
+    QCOMPARE(fixture.Read(target), before);
+    QVERIFY(form.isEnabled());
+  }
+
+  void HelpWithoutItsPageSaysSo() {
+    TEditorFixture fixture;
+    QDir(QString::fromStdString(fixture.folder.Path().string())).mkdir(QStringLiteral("help"));
+    TForm1 form;
+    Trigger(form, "Npovda2");
+    QCOMPARE(fixture.prompt.Errors, std::vector<std::string>{"Nenalezen soubor s nápovědou!"});
+  }
+
+  void EveryOneOf300RowsCanBeReachedAndEdited() {
+    TEditorFixture fixture;
+    QStringList files;
+    for (int i = 0; i < 300; ++i)
+      files << fixture.File(QStringLiteral("f%1.bmp").arg(i, 3, 10, QLatin1Char('0')), QByteArray(i + 1, 'x'));
+    TForm1 form({fixture.Container(QStringLiteral("velky.tvk"), mkImages, files)});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    QCOMPARE(grid.RowCount(), 301);
+    ClickCell(grid, 3, 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    grid.setFocus();
+    for (int row = 2; row <= 300; ++row) {
+      QTest::keyClick(&grid, Qt::Key_Down);
+      QCOMPARE(grid.Row(), row);
+    }
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QCOMPARE(grid.Row(), 300);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    QCOMPARE(grid.Col(), 3);
+    TypeIntoCell(grid, 5, 300, QStringLiteral("300"));
+    Click(form, "Nahoru");
+    QCOMPARE(ImageEntry(form, 298).PatternHeight, 300);
+  }
+
+  void TheColourPickerStartsFromTheCellAndWritesColourText() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp")})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    ClickCell(grid, 4, 1);
+    auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(edit);
+    edit->setText(QStringLiteral("clRed"));
+    QAbstractButton *ellipsis = nullptr;
+    for (QAbstractButton *button : grid.findChildren<QAbstractButton *>())
+      if (button->isVisible() && button->text() == QStringLiteral("..."))
+        ellipsis = button;
+    QVERIFY(ellipsis);
+
+    QColor preset;
+    WhenModal([&preset](QWidget *modal) {
+      auto *dialog = qobject_cast<QColorDialog *>(modal);
+      QVERIFY(dialog);
+      preset = dialog->currentColor();
+      dialog->setCurrentColor(QColor(1, 2, 3));
+      dialog->accept();
+    });
+    QTest::mouseClick(ellipsis, Qt::LeftButton);
+    QCOMPARE(preset, QColor(255, 0, 0));
+    QCOMPARE(edit->text(), QStringLiteral("$00030201"));
+    QCOMPARE(Cell(grid, 4, 1), QStringLiteral("clBlack"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(Cell(grid, 4, 1), QStringLiteral("$00030201"));
+
+    ClickCell(grid, 4, 1);
+    edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    edit->setText(QStringLiteral("cervena"));
+    QTest::mouseClick(ellipsis, Qt::LeftButton);
+    QCOMPARE(fixture.prompt.Errors, std::vector<std::string>{"'cervena' is not a valid integer value"});
+    QCOMPARE(edit->text(), QStringLiteral("cervena"));
+  }
+
+  void TheNameColumnFollowsTheWindowsWidth() {
+    TEditorFixture fixture;
+    TForm1 form;
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    QCOMPARE(grid.width(), 704);
+    QCOMPARE(grid.ColWidths(0), 120);
+    form.resize(1100, form.height());
+    QTRY_COMPARE(grid.ColWidths(0), 300);
+    QCOMPARE(SoundsGrid(form)->ColWidths(0), 300);
+    form.resize(form.minimumWidth(), form.height());
+    QTRY_COMPARE(grid.width(), 696);
+    QCOMPARE(grid.ColWidths(0), 112);
+  }
+
+  void TheButtonsKeepTheirPlaceAboveTheBottomEdge() {
+    TEditorFixture fixture;
+    TForm1 form;
+    Show(form);
+    auto *add = form.findChild<QPushButton *>(QStringLiteral("Pridat"));
+    auto *update = form.findChild<QPushButton *>(QStringLiteral("Aktualizovat"));
+    QWidget *area = add->parentWidget();
+    QCOMPARE(add->geometry(), QRect(2, 200, 75, 25));
+    QCOMPARE(update->geometry(), QRect(328, 200, 75, 25));
+    form.resize(form.width() + 50, form.height() + 100);
+    QTRY_COMPARE(add->y(), area->height() - 28);
+    QCOMPARE(add->x(), 2);
+    QCOMPARE(ImagesGrid(form)->height(), area->height() - 28);
+  }
+
+  void SettingsEditTheListsTheNextAddUses() {
+    TEditorFixture fixture;
+    TForm1 form;
+    WhenModal([](QWidget *modal) {
+      QCOMPARE(modal->windowTitle(), QStringLiteral("Nastavení"));
+      auto *edit = modal->findChild<QLineEdit *>(QStringLiteral("Edit1"));
+      QTest::keyClicks(edit, QStringLiteral(".png"));
+      QTest::keyClick(edit, Qt::Key_Return);
+      modal->close();
+    });
+    Trigger(form, "Nastaven1");
+    QVERIFY(fixture.Read(fixture.Path(QStringLiteral("config.ini"))).contains("Ext2=.PNG"));
+    QStringList filters;
+    WhenModal([&filters](QWidget *modal) {
+      filters = qobject_cast<QFileDialog *>(modal)->nameFilters();
+      qobject_cast<QFileDialog *>(modal)->reject();
+    });
+    Click(form, "Pridat");
+    QVERIFY2(filters.join(QLatin1Char('|')).contains(QStringLiteral("*.BMP *.DIB *.PNG")), qPrintable(filters.join('|')));
+  }
+
+  void AboutOpensAndCloses() {
+    TEditorFixture fixture;
+    TForm1 form;
+    QString title;
+    WhenModal([&title](QWidget *modal) {
+      title = modal->windowTitle();
+      QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+    });
+    Trigger(form, "About1");
+    QCOMPARE(title, QStringLiteral("About"));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+};
+
+QTEST_MAIN(TEditorTest)
+#include "fTovrikEditor_test.moc"
