@@ -44,11 +44,12 @@ void TForm1::FormCreate(const QStringList &arguments) {
   OpenDialog2->InitialDir = folder;
   SaveDialog1->setDirectory(folder);
 
+  // A new image list first: a container named on the command line replaces it, and when that container turns
+  // out empty or damaged the window still shows a usable image list rather than nothing at all.
+  Guarded([this] { Obrzky1Click(); });
   const QString argument = arguments.value(0);
   if (!argument.isEmpty() && QFileInfo(argument).isFile() && argument.toUpper().endsWith(QStringLiteral(".TVK")))
     Guarded([&] { LoadContainer(argument); });
-  else
-    Guarded([this] { Obrzky1Click(); });
 }
 
 TMediaStream &TForm1::Document() {

@@ -51,6 +51,21 @@ private slots:
     QVERIFY(fixture.prompt.Errors.empty());
   }
 
+  void StartUpWithAnEmptyOrDamagedContainerShowsAnImageList() {
+    TEditorFixture fixture;
+    const QString empty = fixture.File(QStringLiteral("prazdny.tvk"), {});
+    const QString damaged = fixture.File(QStringLiteral("poskozeny.tvk"), "PK\x03\x04 to neni archiv");
+    for (const QString &argument : {empty, damaged}) {
+      TForm1 form({argument});
+      QCOMPARE(StatusText(form, 0), imagesText);
+      QCOMPARE(StatusText(form, 1), QString());
+      QVERIFY(ImagesGrid(form)->isVisibleTo(&form));
+    }
+    QCOMPARE(fixture.prompt.Errors.size(), size_t(2));
+    QCOMPARE(fixture.prompt.Errors[0], std::string("Soubor je prázdný!"));
+    QVERIFY(!fixture.prompt.Errors[1].empty());
+  }
+
   void NewSwitchesTheGridAndTheStatusBar() {
     TEditorFixture fixture;
     TForm1 form;
