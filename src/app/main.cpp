@@ -1,4 +1,5 @@
 // The TovrikEditor program: starts the toolkit, shows the main window and runs the event loop.
+#include "editor/EditorIcons.h"
 #include "editor/fTovrikEditor.h"
 #include "platform/qt/MessagePrompt.h"
 
@@ -8,6 +9,7 @@ int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("TovrikEditor"));
   QApplication::setDesktopFileName(QStringLiteral("tovrikeditor"));
+  QApplication::setWindowIcon(ProgramIcon());
 
   TMessagePrompt prompt;
   SetPrompt(&prompt);

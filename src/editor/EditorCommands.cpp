@@ -79,6 +79,7 @@ void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
 void TForm1::ShowKind(uint8_t kind, const QString &fileText) {
   GridOfKind(kind).show();
   GridOfKind(kind == mkSounds ? mkImages : mkSounds).hide();
+  GridOfKind(kind).setFocus();
   mediaKind = kind;
   FillKindGrid();
   SetStatus(kind == mkSounds ? soundsText : imagesText, fileText);
