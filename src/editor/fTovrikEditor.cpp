@@ -170,12 +170,14 @@ void TForm1::BuildDialogs() {
   ApplyFileFilter(*SaveDialog1, QStringLiteral("Tovrik|*.tvk"));
 
   OpenDialog2 = new TOpenDialog(this);
+  OpenDialog2->setObjectName(QStringLiteral("OpenDialog2"));
   OpenDialog2->Dialog().setObjectName(QStringLiteral("OpenDialog2"));
   OpenDialog2->Filter = QStringLiteral("Tovrik|*.tvk|Všechny soubory|*.*");
   OpenDialog2->Options = TOpenOption::ofPathMustExist | TOpenOption::ofFileMustExist | TOpenOption::ofHideReadOnly |
                          TOpenOption::ofEnableSizing;
 
   OpenPreviewDialog1 = new TOpenPreviewDialog(this);
+  OpenPreviewDialog1->setObjectName(QStringLiteral("OpenPreviewDialog1"));
   OpenPreviewDialog1->Dialog().setObjectName(QStringLiteral("OpenPreviewDialog1"));
   OpenPreviewDialog1->Options = TOpenOption::ofAllowMultiSelect | TOpenOption::ofFileMustExist |
                                 TOpenOption::ofHideReadOnly | TOpenOption::ofEnableSizing;

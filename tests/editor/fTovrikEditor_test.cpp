@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 
 #include "media/FileListItems.h"
+#include "preview/OpenPreview.h"
 
 #include <QColorDialog>
 #include <QMessageBox>
@@ -428,6 +429,26 @@ private slots:
     });
     Click(form, "Pridat");
     QVERIFY2(filters.join(QLatin1Char('|')).contains(QStringLiteral("*.BMP *.DIB *.PNG")), qPrintable(filters.join('|')));
+  }
+
+  void TheAddDialogSpeaksCzechAndFiltersByTheKindsList() {
+    TEditorFixture fixture;
+    TForm1 form;
+    auto *dialog = static_cast<TOpenPreviewDialog *>(form.findChild<QObject *>(QStringLiteral("OpenPreviewDialog1")));
+    QVERIFY(dialog);
+    QCOMPARE(dialog->PreviewCaptions().front(), QStringLiteral("Default=Náhled:"));
+    QVERIFY(dialog->PreviewCaptions().contains(QStringLiteral("0407=Vorschau:")));
+    QCOMPARE(dialog->NoPreviewTexts().front(), QStringLiteral("Default=Náhled není k dispozici"));
+    QCOMPARE(dialog->ScaleHints().front(), QStringLiteral("Default=Přizpůsobit oknu"));
+    QCOMPARE(dialog->WordWrapHints().front(), QStringLiteral("Default=Zalamování řádků"));
+    QCOMPARE(dialog->ShowPreviewButtonHints().front(), QStringLiteral("Default=Zapnutí / vypnutí náhledu"));
+    QCOMPARE(dialog->Titles(), QStringList({"Default="}));
+    QVERIFY(dialog->ShowPreview());
+    QVERIFY(dialog->WordWrapAndScale());
+    QCOMPARE(dialog->Filter, QStringLiteral("Obrázkové soubory|*.BMP;*.DIB|Všechny soubory|*.*"));
+    QVERIFY(dialog->Options.testFlag(TOpenOption::ofAllowMultiSelect));
+    Trigger(form, "Zvuky1");
+    QCOMPARE(dialog->Filter, QStringLiteral("Zvukové soubory|*.WAV|Všechny soubory|*.*"));
   }
 
   void AboutOpensAndCloses() {
