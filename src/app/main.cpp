@@ -4,12 +4,18 @@
 #include "platform/qt/MessagePrompt.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("TovrikEditor"));
   QApplication::setDesktopFileName(QStringLiteral("tovrikeditor"));
   QApplication::setWindowIcon(ProgramIcon());
+  // The program speaks Czech, so the toolkit's own dialogs and buttons do too, where the translation is installed.
+  QTranslator toolkitTexts;
+  if (toolkitTexts.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&toolkitTexts);
 
   TMessagePrompt prompt;
   SetPrompt(&prompt);
