@@ -259,6 +259,22 @@ private slots:
     QCOMPARE(ImageEntry(form, 0).PatternHeight, 0);
   }
 
+  void CzechNamesAreEditedAndRemovedByTheirShownText() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages,
+                                   {fixture.Image(QStringLiteral("kůň.bmp")), fixture.Image(QStringLiteral("žába.bmp"))})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    QCOMPARE(Names(grid), QStringList({QStringLiteral("kůň"), QStringLiteral("žába")}));
+    TypeIntoCell(grid, 5, 2, QStringLiteral("12"));
+    Click(form, "Nahoru");
+    QCOMPARE(Names(grid), QStringList({QStringLiteral("žába"), QStringLiteral("kůň")}));
+    QCOMPARE(ImageEntry(form, 0).PatternHeight, 12);
+    ClickCell(grid, 0, 2);
+    Click(form, "Odebrat");
+    QCOMPARE(Names(grid), QStringList({QStringLiteral("žába")}));
+  }
+
   void ANameStartingWithAnAsteriskIsNoMark() {
     TEditorFixture fixture;
     TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("*hvezda.bmp")})});
