@@ -16,6 +16,7 @@
 #include "platform/qt/Shell.h"
 #include "preview/OpenPreview.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -39,7 +40,10 @@ public:
 } // namespace
 
 void TForm1::FormCreate(const QStringList &arguments) {
-  const QString folder = QString::fromStdString(AppFolder());
+  // The program's folder, as in a build tree or a portable copy; an installed program starts in the user's home.
+  QString folder = QString::fromStdString(AppFolder());
+  if (!QFileInfo(folder).isWritable())
+    folder = QDir::homePath();
   OpenPreviewDialog1->InitialDir = folder;
   OpenDialog2->InitialDir = folder;
   SaveDialog1->setDirectory(folder);
