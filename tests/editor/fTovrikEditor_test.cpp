@@ -48,6 +48,8 @@ private slots:
       QCOMPARE(form.MediaKind(), uint8_t(0));
       QCOMPARE(StatusText(form, 0), imagesText);
       QCOMPARE(StatusText(form, 1), QString());
+      QCOMPARE(form.findChild<QFileDialog *>(QStringLiteral("SaveDialog1"))->directory().absolutePath(),
+               QDir(QString::fromStdString(fixture.folder.Path().string())).absolutePath());
     }
     QVERIFY(fixture.prompt.Errors.empty());
   }
