@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -87,7 +88,7 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
   }
 
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
-  connect(Edit1, &QLineEdit::returnPressed, this, [this] { Button1Click(); });
+  Edit1->installEventFilter(this);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
@@ -133,6 +134,22 @@ void TConfigForm::ComboBox1Change() {
   FillListBox();
   if (ListBox1->count() > 0)
     ListBox1->setCurrentRow(0);
+}
+
+bool TConfigForm::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Edit1KeyDown(key);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TConfigForm::Edit1KeyDown(int key) {
+  if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    Button1Click();
 }
 
 void TConfigForm::Button1Click() {

@@ -23,12 +23,17 @@ public:
   static void WriteCompressionLevel(int level);
 
   void ComboBox1Change();
+  // Enter in the edit box adds its text; other keys act normally.
+  void Edit1KeyDown(int key);
   void Button1Click();
   void Button2Click();
   void Button3Click();
 
   // Every close comes here: "Konec", the close box and Escape.
   void done(int result) override;
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   void FormClose();
