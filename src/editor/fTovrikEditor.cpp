@@ -131,18 +131,25 @@ void TForm1::BuildMenu() {
 }
 
 void TForm1::BuildButtons() {
-  auto addButton = [this](const char *name, const QString &caption, void (TForm1::*command)()) {
+  auto addButton = [this](const char *name, const QString &caption, const QString &tip, void (TForm1::*command)()) {
     auto *button = new QPushButton(caption, clientArea);
     button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
     button->resize(buttonWidth, buttonHeight);
     connect(button, &QPushButton::clicked, this, [this, command] { Guarded([this, command] { (this->*command)(); }); });
     return button;
   };
-  Pridat = addButton("Pridat", QStringLiteral("Přidat"), &TForm1::PridatClick);
-  Odebrat = addButton("Odebrat", QStringLiteral("Odebrat"), &TForm1::OdebratClick);
-  Nahoru = addButton("Nahoru", QStringLiteral("Nahoru"), &TForm1::NahoruClick);
-  Dolu = addButton("Dolu", QStringLiteral("Dolů"), &TForm1::DoluClick);
-  Aktualizovat = addButton("Aktualizovat", QStringLiteral("Aktualizovat"), &TForm1::AktualizovatClick);
+  Pridat = addButton("Pridat", QStringLiteral("Přidat"), QStringLiteral("Přidat soubory na konec seznamu"),
+                     &TForm1::PridatClick);
+  Odebrat = addButton("Odebrat", QStringLiteral("Odebrat"),
+                      QStringLiteral("Odebrat položky označené hvězdičkou (označíte je klepnutím na jméno)"),
+                      &TForm1::OdebratClick);
+  Nahoru = addButton("Nahoru", QStringLiteral("Nahoru"), QStringLiteral("Posunout aktuální položku o místo výš"),
+                     &TForm1::NahoruClick);
+  Dolu = addButton("Dolu", QStringLiteral("Dolů"), QStringLiteral("Posunout aktuální položku o místo níž"),
+                   &TForm1::DoluClick);
+  Aktualizovat = addButton("Aktualizovat", QStringLiteral("Aktualizovat"),
+                           QStringLiteral("Nahradit data aktuální položky jiným souborem"), &TForm1::AktualizovatClick);
 }
 
 void TForm1::BuildStatusBar() {
