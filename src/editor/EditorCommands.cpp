@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QScopedValueRollback>
 
 namespace {
 const QString imagesText = QStringLiteral(" Obrázkový soubor");
@@ -133,6 +134,8 @@ void TForm1::Uloit1Click() {
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);
 
+  // The progress window lets the window system map it, so a close request could arrive; it waits for the save.
+  const QScopedValueRollback<bool> busySaving(saving, true);
   TProgressForm progress(this);
   TInstalledProgress installed(progress);
   TBusyCursor busy;

@@ -245,6 +245,10 @@ void TForm1::About1Click() {
 void TForm1::Konec1Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent *event) {
+  if (saving) {
+    event->ignore();
+    return;
+  }
   FormClose();
   event->accept();
 }

@@ -85,6 +85,8 @@ private:
 
   std::unique_ptr<TMediaStream> document;
   uint8_t mediaKind = 0;
+  // While a save runs, the window does not close (the document is in use).
+  bool saving = false;
 
   QWidget *clientArea = nullptr;
   TXStringGrid *XStringGrid1 = nullptr;
