@@ -55,8 +55,9 @@ void TProgressForm::Start() {
   show();
   // The window must be mapped before it can paint; let the window system do that, but take no user input.
   QDeadlineTimer deadline(500);
-  while (windowHandle() && !windowHandle()->isExposed() && !deadline.hasExpired())
+  do
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+  while (windowHandle() && !windowHandle()->isExposed() && !deadline.hasExpired());
   repaint();
 }
 

@@ -327,6 +327,28 @@ private slots:
     QVERIFY(form.isEnabled());
   }
 
+  void ACloseRequestDuringASaveWaitsForIt() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp")})});
+    Show(form);
+    bool visibleAfterClose = false;
+    WhenModal([&](QWidget *modal) {
+      // Arrives while the progress window lets the window system show it.
+      QTimer::singleShot(0, &form, [&] {
+        form.close();
+        visibleAfterClose = form.isVisible();
+      });
+      auto *dialog = qobject_cast<QFileDialog *>(modal);
+      dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(fixture.Path(QStringLiteral("b.tvk")));
+      QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    });
+    Trigger(form, "Uloit1");
+    QVERIFY(visibleAfterClose);
+    QVERIFY(fixture.prompt.Errors.empty());
+    QCOMPARE(form.Document().List.Count(), 1);
+    QVERIFY(TEditorFixture::UnzipTestPasses(fixture.Path(QStringLiteral("b.tvk"))));
+  }
+
   void HelpWithoutItsPageSaysSo() {
     TEditorFixture fixture;
     QDir(QString::fromStdString(fixture.folder.Path().string())).mkdir(QStringLiteral("help"));
