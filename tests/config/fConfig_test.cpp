@@ -181,6 +181,25 @@ private slots:
     QVERIFY(TTempAppFolder::ReadFile(ConfigIniPath()).find("[SoundFileExts]") != std::string::npos);
   }
 
+  void AConfigFileThatCannotBeWrittenIsReportedAndTheDialogStillCloses() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    // config.ini is a link into /proc, where no one can create the file that would replace it, not even root.
+    std::filesystem::create_symlink("/proc/version", folder.Path() / "config.ini");
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    bool closed = false;
+    RunDialog(images, sounds, [&](TConfigForm &form) {
+      Type(form, QStringLiteral(".bmp"));
+      QTest::mouseClick(Find<QPushButton>(form, "Button3"), Qt::LeftButton);
+      closed = !form.isVisible();
+    });
+    QVERIFY(closed);
+    QCOMPARE(prompt.Errors.size(), size_t(1));
+    QVERIFY2(QString::fromStdString(prompt.Errors[0]).startsWith(QStringLiteral("Unable to write to")),
+             prompt.Errors[0].c_str());
+    QCOMPARE(images.Count(), 1);
+  }
+
   void ALevelOutOfRangeShowsTheNearestAndIsWrittenValid() {
     TTempAppFolder folder;
     TScriptedPrompt prompt;
