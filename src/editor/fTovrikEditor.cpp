@@ -163,6 +163,8 @@ void TForm1::BuildStatusBar() {
   statusFile->setObjectName(QStringLiteral("StatusPanel1"));
   // The file panel is 80 pixels as designed but takes the rest of the bar, so that paths stay readable.
   statusFile->setMinimumWidth(80);
+  for (QLabel *panel : {statusKind, statusFile})
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   bar->addWidget(statusKind);
   bar->addWidget(statusFile, 1);
 }
