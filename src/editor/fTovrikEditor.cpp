@@ -17,15 +17,18 @@
 #include "preview/OpenPreview.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QCoreApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <exception>
 #include <functional>
 
@@ -78,11 +81,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(pare
   BuildDialogs();
   BuildGrids();
 
-  const int frameHeight = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-  resize(designClientWidth, designAreaHeight + frameHeight);
-  // The window may narrow by 8 pixels from its design width, never become lower.
-  setMinimumSize(designClientWidth - 8, designAreaHeight + frameHeight);
-
+  FitClientArea();
   FormCreate(arguments);
 }
 
@@ -245,6 +244,24 @@ void TForm1::About1Click() {
 }
 
 void TForm1::Konec1Click() { close(); }
+
+void TForm1::FitClientArea() {
+  // The menu bar and the status bar take what the desktop's fonts and style make them take; the area between
+  // them keeps its design size, and the window may narrow by 8 pixels but never become lower.
+  layout()->activate();
+  const int frameHeight = height() - clientArea->height();
+  resize(std::max(width(), designClientWidth), designAreaHeight + frameHeight);
+  setMinimumSize(designClientWidth - 8, designAreaHeight + frameHeight);
+}
+
+void TForm1::showEvent(QShowEvent *event) {
+  // Styles settle the bars' heights only when the window is first shown, just before it appears.
+  if (!event->spontaneous() && !fittedOnShow) {
+    fittedOnShow = true;
+    FitClientArea();
+  }
+  QMainWindow::showEvent(event);
+}
 
 void TForm1::closeEvent(QCloseEvent *event) {
   if (saving) {

@@ -55,6 +55,7 @@ public:
   TMediaStream &Document();
 
 protected:
+  void showEvent(QShowEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -62,6 +63,7 @@ private:
   void FormClose();
   void FormResize();
   void PlaceControls();
+  void FitClientArea();
 
   void BuildMenu();
   void BuildButtons();
@@ -87,6 +89,7 @@ private:
   uint8_t mediaKind = 0;
   // While a save runs, the window does not close (the document is in use).
   bool saving = false;
+  bool fittedOnShow = false;
 
   QWidget *clientArea = nullptr;
   TXStringGrid *XStringGrid1 = nullptr;
