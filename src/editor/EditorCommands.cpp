@@ -120,10 +120,15 @@ void TForm1::Otevt1Click() {
 }
 
 void TForm1::LoadContainer(const QString &path) {
-  ReplaceDocument();
-  // An empty file has been reported by now; the grids and the status bar keep showing what they showed.
-  if (const std::optional<uint8_t> kind = ::LoadContainer(*document, NativePath(path)))
-    ShowKind(*kind, QLatin1Char(' ') + path);
+  // The container is read into a document of its own, and the one shown is dropped only once that succeeded:
+  // after an empty or damaged file the rows still on screen keep their entries, so a save cannot write an
+  // empty container in their place. (The new document's backing file takes another name meanwhile.)
+  auto loaded = std::make_unique<TMediaStream>();
+  const std::optional<uint8_t> kind = ::LoadContainer(*loaded, NativePath(path));
+  if (!kind)
+    return; // an empty file has been reported; the grids and the status bar keep showing what they showed
+  document = std::move(loaded);
+  ShowKind(*kind, QLatin1Char(' ') + path);
 }
 
 void TForm1::Uloit1Click() {

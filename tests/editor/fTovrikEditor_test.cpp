@@ -82,7 +82,7 @@ private slots:
     QCOMPARE(StatusText(form, 0), imagesText);
   }
 
-  void OpeningAnEmptyFileKeepsThePreviousRowsAndSavesTheKindShown() {
+  void OpeningAnEmptyOrDamagedFileKeepsThePreviousDocument() {
     TEditorFixture fixture;
     const QString sounds = fixture.Container(QStringLiteral("zvuky.tvk"), mkSounds,
                                              {fixture.File("skok.wav", "RIFF1"), fixture.File("pad.wav", "RIFF22")});
@@ -92,17 +92,22 @@ private slots:
     Trigger(form, "Otevt1");
     QCOMPARE(Names(*SoundsGrid(form)), QStringList({"skok", "pad"}));
 
+    const QString damaged = fixture.File(QStringLiteral("poskozeny.tvk"), "PK\x03\x04 to neni archiv");
     ChooseFiles({empty});
     Trigger(form, "Otevt1");
-    QCOMPARE(fixture.prompt.Errors, std::vector<std::string>{"Soubor je prázdný!"});
+    ChooseFiles({damaged});
+    Trigger(form, "Otevt1");
+    QCOMPARE(fixture.prompt.Errors.size(), size_t(2));
+    QCOMPARE(fixture.prompt.Errors.front(), std::string("Soubor je prázdný!"));
     QCOMPARE(Names(*SoundsGrid(form)), QStringList({"skok", "pad"}));
     QCOMPARE(StatusText(form, 1), QLatin1Char(' ') + sounds);
-    QCOMPARE(form.Document().List.Count(), 0);
+    QCOMPARE(form.Document().List.Count(), 2);
 
+    // What is on screen is what a save writes: the rows have not lost their entries.
     const QString saved = fixture.Path(QStringLiteral("po-prazdnem.tvk"));
     ChooseFiles({saved});
     Trigger(form, "Uloit1");
-    QCOMPARE(TEditorFixture::MediaStream(saved), QByteArray(1, '\1'));
+    QCOMPARE(TEditorFixture::MediaStream(saved), TEditorFixture::MediaStream(sounds));
   }
 
   void SavingAnEmptyDocumentWritesTheKindByteAlone() {
