@@ -117,6 +117,9 @@ std::string ResolvedTarget(const std::string &fileName) {
 } // namespace
 
 TIniDocument TIniDocument::Load(const std::string &fileName) {
+  // A folder or a device under the file's name reads like a missing file: every value takes its default.
+  if (!FileExists(fileName))
+    return {};
   std::ifstream in(fileName, std::ios::binary);
   if (!in)
     return {};

@@ -18,6 +18,16 @@ TEST(IniFile, MissingFileSectionOrKeyReadsTheDefault) {
   EXPECT_EQ(ini.ReadInteger("NoSection", "Other", 7), 7);
 }
 
+TEST(IniFile, AFolderUnderTheFilesNameReadsAsDefaultsAndRefusesWrites) {
+  TTempAppFolder folder;
+  const std::string path = folder.File("config.ini");
+  std::filesystem::create_directory(path);
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadInteger("Zip", "CompressionLevel", 2), 2);
+  EXPECT_THROW(ini.WriteInteger("Zip", "CompressionLevel", 3), EIniFileException);
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
 TEST(IniFile, SectionsAndKeysMatchRegardlessOfCaseAndSpacing) {
   TTempAppFolder folder;
   TIniFile ini(folder.WriteFile("a.ini", "; comment\r\n[ imagefileexts ]\r\n  COUNT = 3 \r\next0=.BMP\r\n"
