@@ -8,7 +8,7 @@
 
 namespace {
 // Pictures larger than this are loaded but not drawn, to keep each run quick.
-constexpr int64_t MaxDrawnPixels = 16 << 20;
+constexpr int64_t MaxDrawnPixels = 1 << 20;
 
 void Draw(const TDIB &dib) {
   const int64_t pixels = static_cast<int64_t>(dib.Width()) * dib.Height();
