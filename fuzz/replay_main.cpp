@@ -1,17 +1,22 @@
 // Runs a fuzz target over saved inputs without a fuzzer: every file of the folders (or the files) named
 // on the command line, in name order, so a plain compiler build replays the collected corpus under CTest.
+// An input that takes longer than a few seconds ends the run, as a fuzzer's timeout would.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int *argc, char ***argv);
 
 namespace {
+// Every saved input runs in milliseconds; this much means the reader is stuck.
+constexpr unsigned SecondsPerInput = 10;
+
 std::vector<std::filesystem::path> InputsOf(const std::filesystem::path &path) {
   std::vector<std::filesystem::path> inputs;
   if (std::filesystem::is_directory(path)) {
@@ -48,7 +53,9 @@ int main(int argc, char **argv) {
       // Named first, so that a crash shows which input caused it.
       std::fprintf(stderr, "%s\n", input.c_str());
       const std::vector<uint8_t> bytes = ReadAll(input);
+      ::alarm(SecondsPerInput); // the default action of SIGALRM ends the process
       LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+      ::alarm(0);
       ++replayed;
     }
   }
