@@ -54,7 +54,8 @@ void ReadEntry(TZip &zip, int index, TEntries &kept, int64_t &keptBytes) {
   } catch (const EZipError &) {
   }
 }
-// Saves the entries at every level the editor offers and reads each one back.
+
+// Saves the entries at one of the editor's levels (0 stores, 1..3 deflate) and reads each one back.
 void CheckResave(const TEntries &entries, int level) {
   if (entries.empty())
     return; // an archive without entries is written as nothing at all
@@ -87,6 +88,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   int64_t keptBytes = 0;
   for (int i = 0; i < zip.Count(); ++i)
     ReadEntry(zip, i, kept, keptBytes);
-  CheckResave(kept, size % 4);
+  CheckResave(kept, static_cast<int>(size % 4));
   return 0;
 }
