@@ -38,7 +38,7 @@ asan-test: deps
 # Real libFuzzer binaries (clang-14, build-fuzz/bin/*_fuzzer), each run for FUZZ_SECONDS on its corpus in turn;
 # new inputs go to build-fuzz/found/<name>/, crashes to build-fuzz/crash-*.
 fuzz: deps
-	@command -v clang++-14 >/dev/null || apt-get install -y -qq --no-install-recommends clang-14 libclang-rt-14-dev
+	@command -v clang++-14 >/dev/null || { apt-get update -qq && apt-get install -y -qq --no-install-recommends clang-14 libclang-rt-14-dev; }
 	@cmake --preset fuzz >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target zip_fuzzer media_fuzzer dib_fuzzer ini_fuzzer rtf_fuzzer
 	@for name in zip media dib ini rtf; do \
