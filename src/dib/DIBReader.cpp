@@ -107,7 +107,7 @@ std::shared_ptr<TDIBSharedImage> ReadPlain(TStream &stream, const THeader &heade
                                                  header.bitCount, layout, colors);
   if (header.height >= 0) {
     stream.ReadBuffer(image->Pixels.data(), image->DataSize);
-  } else {
+  } else if (rowStride > 0) { // rows of zero width hold no bytes, however many there are
     for (int y = 0; y < height; ++y)
       stream.ReadBuffer(image->Row(y), rowStride);
   }

@@ -2,6 +2,7 @@
 #include "platform/AppFolder.h"
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempAppFolder.h"
 
 #include <cstdlib>
@@ -53,27 +54,27 @@ TEST(AppFolder, WithoutTovrikHomeItIsTheExecutablesFolder) {
 }
 
 TEST(AppFolder, AReadOnlyAppFolderSendsSettingsAndBackingFileToTheUsersFolders) {
-  if (::geteuid() == 0)
-    GTEST_SKIP() << "root may write into read-only folders";
   TTempAppFolder folder;
-  const auto app = folder.Path() / "app";
-  std::filesystem::create_directories(app);
-  std::filesystem::permissions(app, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  const std::string home = folder.Path().string();
-  setenv("TOVRIK_HOME", app.c_str(), 1);
-  setenv("XDG_CONFIG_HOME", (home + "/cfg").c_str(), 1);
-  setenv("XDG_RUNTIME_DIR", (home + "/run").c_str(), 1);
-  std::filesystem::create_directories(home + "/run");
-  EXPECT_EQ(ConfigIniPath(), home + "/cfg/TovrikEditor/config.ini");
-  EXPECT_EQ(BackingFolder(), home + "/run/tovrik");
-  struct stat info {};
-  ASSERT_EQ(::stat((home + "/run/tovrik").c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0700u);
+  RunAsOrdinaryUser(folder.Path(), [&] {
+    const auto app = folder.Path() / "app";
+    std::filesystem::create_directories(app);
+    std::filesystem::permissions(app, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const std::string home = folder.Path().string();
+    setenv("TOVRIK_HOME", app.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home + "/cfg").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (home + "/run").c_str(), 1);
+    std::filesystem::create_directories(home + "/run");
+    EXPECT_EQ(ConfigIniPath(), home + "/cfg/TovrikEditor/config.ini");
+    EXPECT_EQ(BackingFolder(), home + "/run/tovrik");
+    struct stat info {};
+    ASSERT_EQ(::stat((home + "/run/tovrik").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
 
-  std::filesystem::permissions(app, std::filesystem::perms::owner_all);
-  folder.WriteFile("app/config.ini", "[Zip]\n");
-  std::filesystem::permissions(app, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  EXPECT_EQ(ConfigIniPath(), app.string() + "/config.ini") << "an existing config.ini beside the program wins";
-  unsetenv("XDG_CONFIG_HOME");
-  unsetenv("XDG_RUNTIME_DIR");
+    std::filesystem::permissions(app, std::filesystem::perms::owner_all);
+    folder.WriteFile("app/config.ini", "[Zip]\n");
+    std::filesystem::permissions(app, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_EQ(ConfigIniPath(), app.string() + "/config.ini") << "an existing config.ini beside the program wins";
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("XDG_RUNTIME_DIR");
+  });
 }

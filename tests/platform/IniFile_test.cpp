@@ -1,12 +1,12 @@
 // Settings files: the Windows profile rules config.ini relies on, in-place writes and failed writes.
 #include "platform/Exceptions.h"
 #include "platform/IniFile.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempAppFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 TEST(IniFile, MissingFileSectionOrKeyReadsTheDefault) {
   TTempAppFolder folder;
@@ -78,20 +78,20 @@ TEST(IniFile, WritesCreateTheFileAndSectionsInOrder) {
 }
 
 TEST(IniFile, AFailedWriteSaysSoAndLeavesTheFileAsItWas) {
-  if (::geteuid() == 0)
-    GTEST_SKIP() << "root may write into read-only folders";
   TTempAppFolder folder;
-  const std::string path = folder.WriteFile("ro/config.ini", "[Zip]\nCompressionLevel=1\n");
-  std::filesystem::permissions(folder.Path() / "ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  TIniFile ini(path);
-  try {
-    ini.WriteInteger("Zip", "CompressionLevel", 3);
-    FAIL() << "the write reported success";
-  } catch (const EIniFileException &e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
-  }
-  EXPECT_EQ(ini.ReadInteger("Zip", "CompressionLevel", 0), 1);
-  std::filesystem::permissions(folder.Path() / "ro", std::filesystem::perms::owner_all);
+  RunAsOrdinaryUser(folder.Path(), [&] {
+    const std::string path = folder.WriteFile("ro/config.ini", "[Zip]\nCompressionLevel=1\n");
+    std::filesystem::permissions(folder.Path() / "ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    TIniFile ini(path);
+    try {
+      ini.WriteInteger("Zip", "CompressionLevel", 3);
+      FAIL() << "the write reported success";
+    } catch (const EIniFileException &e) {
+      EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+    }
+    EXPECT_EQ(ini.ReadInteger("Zip", "CompressionLevel", 0), 1);
+    std::filesystem::permissions(folder.Path() / "ro", std::filesystem::perms::owner_all);
+  });
 }
 
 TEST(IniFile, AWriteWhereNoFileCanBeCreatedSaysSo) {
@@ -108,14 +108,14 @@ TEST(IniFile, AWriteWhereNoFileCanBeCreatedSaysSo) {
 }
 
 TEST(IniFile, AnUnreadableFileIsNeverOverwritten) {
-  if (::geteuid() == 0)
-    GTEST_SKIP() << "root reads every file";
   TTempAppFolder folder;
-  const std::string path = folder.WriteFile("config.ini", "[Keep]\nA=1\n");
-  ::chmod(path.c_str(), 0200);
-  EXPECT_THROW(TIniFile(path).WriteString("Zip", "CompressionLevel", "1"), EIniFileException);
-  ::chmod(path.c_str(), 0600);
-  EXPECT_EQ(TTempAppFolder::ReadFile(path), "[Keep]\nA=1\n");
+  RunAsOrdinaryUser(folder.Path(), [&] {
+    const std::string path = folder.WriteFile("config.ini", "[Keep]\nA=1\n");
+    ::chmod(path.c_str(), 0200);
+    EXPECT_THROW(TIniFile(path).WriteString("Zip", "CompressionLevel", "1"), EIniFileException);
+    ::chmod(path.c_str(), 0600);
+    EXPECT_EQ(TTempAppFolder::ReadFile(path), "[Keep]\nA=1\n");
+  });
 }
 
 TEST(IniFile, WritingThroughALinkKeepsTheLink) {
