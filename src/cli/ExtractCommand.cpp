@@ -4,7 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 
-#include "media/TemporaryFile.h"
+#include "platform/TemporaryFile.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
 

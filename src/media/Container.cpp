@@ -4,7 +4,7 @@
 
 #include "config/ExtList.h"
 #include "media/MediaMessages.h"
-#include "media/TemporaryFile.h"
+#include "platform/TemporaryFile.h"
 #include "media/ZIPStream.h"
 #include "media/ZipDeflate.h"
 #include "platform/Files.h"

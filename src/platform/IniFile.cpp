@@ -4,15 +4,12 @@
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
+#include "platform/TemporaryFile.h"
 
-#include <cerrno>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <strings.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 const std::string byteOrderMarkBytes = "\xEF\xBB\xBF";
@@ -54,12 +51,6 @@ bool KeyLine(const std::string &line, std::string &key, std::string &value) {
   return true;
 }
 
-mode_t CurrentUmask() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return mask;
-}
-
 // A line break inside a name or value would split its line and corrupt the file.
 std::string OneLine(std::string text) {
   for (char &c : text)
@@ -74,35 +65,14 @@ std::string OneLine(std::string text) {
 
 // Writes all of text to a new file beside target, flushes it to the disk and renames it over target.
 void ReplaceFile(const std::string &target, const std::string &text) {
-  std::error_code error;
-  std::filesystem::create_directories(ExtractFileDir(target), error);
-  std::string temporary = target + ".XXXXXX";
-  const int handle = ::mkstemp(temporary.data());
-  if (handle < 0)
+  std::error_code ignored;
+  std::filesystem::create_directories(ExtractFileDir(target), ignored);
+  try {
+    TTemporaryFile file(ExtractFileDir(target), ExtractFileName(target) + ".");
+    file.Stream().WriteBuffer(text.data(), static_cast<int64_t>(text.size()));
+    file.CommitAs(target, true);
+  } catch (const EStreamError &) {
     WriteFailed(target);
-  struct stat old {};
-  const mode_t mode = ::stat(target.c_str(), &old) == 0 ? old.st_mode & 07777 : 0666 & ~CurrentUmask();
-  std::size_t done = 0;
-  bool ok = ::fchmod(handle, mode) == 0;
-  while (ok && done < text.size()) {
-    const ssize_t n = ::write(handle, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR)
-      continue;
-    ok = n > 0;
-    if (ok)
-      done += static_cast<std::size_t>(n);
-  }
-  ok = ok && ::fsync(handle) == 0;
-  ok = ::close(handle) == 0 && ok;
-  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temporary.c_str());
-    WriteFailed(target);
-  }
-  const int folder = ::open(ExtractFileDir(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder >= 0) {
-    ::fsync(folder);
-    ::close(folder);
   }
 }
 

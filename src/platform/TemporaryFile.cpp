@@ -1,5 +1,5 @@
 // Temporary files created with mkstemp and committed with fsync and rename.
-#include "media/TemporaryFile.h"
+#include "platform/TemporaryFile.h"
 
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
