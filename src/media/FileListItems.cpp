@@ -113,6 +113,14 @@ void TFileListItem::WriteHeader(TStream &stream) const {
   record.WriteTo(stream);
 }
 
+int64_t TFileListItem::HeaderSize() const {
+  return sizeBytes + 1 + static_cast<int64_t>(std::min(Name.size(), MaxNameLength)) + extBytes;
+}
+
+int64_t TImageFileItem::RecordSize() const { return HeaderSize() + imageFieldBytes; }
+
+int64_t TSoundFileItem::RecordSize() const { return HeaderSize() + soundFieldBytes; }
+
 std::unique_ptr<TImageFileItem> TImageFileItem::CreateFromFile(const std::string &path, bool transparent,
                                                                int64_t size, int64_t offset, TColor transparentColor,
                                                                int32_t patternHeight, int32_t patternWidth,

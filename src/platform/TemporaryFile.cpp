@@ -2,8 +2,11 @@
 #include "platform/TemporaryFile.h"
 
 #include "platform/Exceptions.h"
+#include "platform/FileLocks.h"
 #include "platform/Files.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,9 +24,7 @@ mode_t ModeFor(const std::string &target) {
   struct stat existing {};
   if (::stat(target.c_str(), &existing) == 0)
     return existing.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+  return 0666 & ~ProcessUmask();
 }
 
 // Makes the rename itself durable; a folder that cannot be opened or synced is not an error of the save.
@@ -41,30 +42,36 @@ TTemporaryFile::TTemporaryFile(const std::string &folder, const std::string &pre
   const int handle = ::mkostemp(pattern.data(), O_CLOEXEC);
   if (handle < 0)
     CannotCreate(pattern);
-  ::close(handle);
+  TryLockExclusive(handle); // a new file nobody else has open: the lock is free
   path = pattern;
-  try {
-    stream = std::make_unique<TFileStream>(path, TFileMode::fmOpenReadWrite);
-  } catch (...) {
-    ::unlink(path.c_str());
-    throw;
-  }
+  stream = std::make_unique<TFileStream>(path, handle);
+  removeOnSignal = std::make_unique<TRemoveOnSignal>(path);
 }
 
 TTemporaryFile::~TTemporaryFile() {
-  stream.reset();
   if (!committed)
-    ::unlink(path.c_str());
+    ::unlink(path.c_str()); // before closing: while the lock is held, nobody else may take the name's file
+  stream.reset();
 }
 
 void TTemporaryFile::CommitAs(const std::string &target, bool replace) {
   ::fchmod(stream->Handle(), ModeFor(target));
   stream->Flush();
-  stream.reset();
   const int renamed = replace ? std::rename(path.c_str(), target.c_str())
                               : ::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
   if (renamed != 0)
     CannotCreate(target);
   committed = true;
+  removeOnSignal.reset();
+  stream.reset();
   SyncFolder(ExtractFileDir(target));
+}
+
+void RemoveAbandonedTemporaryFiles(const std::string &folder, const std::string &prefix) {
+  constexpr std::size_t randomLength = 6; // mkostemp's XXXXXX
+  RemoveUnlockedMatching(folder, [&](const std::string &name) {
+    return name.size() == prefix.size() + randomLength && name.compare(0, prefix.size(), prefix) == 0 &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+  });
 }
