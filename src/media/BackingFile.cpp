@@ -11,17 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-// Owns a raw descriptor for the few steps before a TFileStream takes over.
-struct TDescriptor {
-  int handle;
-  ~TDescriptor() {
-    if (handle >= 0)
-      ::close(handle);
-  }
-};
-} // namespace
-
 std::unique_ptr<TBackingFile> TBackingFile::TryClaim(const std::string &path) {
   // A competitor may delete the name between our open and our lock; then the claim starts over.
   for (int attempt = 0; attempt < 16; ++attempt) {

@@ -14,16 +14,12 @@
 #include <thread>
 #include <unistd.h>
 
-namespace {
-// Owns a raw descriptor for the few steps it is needed.
-struct TDescriptor {
-  int handle;
-  ~TDescriptor() {
-    if (handle >= 0)
-      ::close(handle);
-  }
-};
+TDescriptor::~TDescriptor() {
+  if (handle >= 0)
+    ::close(handle);
+}
 
+namespace {
 bool SameFileFollowingLinks(int handle, const std::string &path) {
   struct stat held {}, named {};
   return ::fstat(handle, &held) == 0 && ::stat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&

@@ -5,6 +5,12 @@
 #include <functional>
 #include <string>
 
+// Owns a raw descriptor for the few steps it is needed (closed when dropped; -1 holds nothing).
+struct TDescriptor {
+  int handle;
+  ~TDescriptor();
+};
+
 // Takes the exclusive lock of an open file without waiting; false when another open file holds it.
 bool TryLockExclusive(int handle);
 // The name still leads to the file held open (a link at path is not followed): nobody replaced or deleted it.

@@ -1,4 +1,4 @@
-// Temporary files created with mkstemp and committed with fsync and rename.
+// Temporary files created under fresh random names and committed with fsync and rename.
 #include "platform/TemporaryFile.h"
 
 #include "platform/Exceptions.h"
@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <random>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -38,14 +39,28 @@ void SyncFolder(const std::string &folder) {
 } // namespace
 
 TTemporaryFile::TTemporaryFile(const std::string &folder, const std::string &prefix) {
-  std::string pattern = folder + "/" + prefix + "XXXXXX";
-  const int handle = ::mkostemp(pattern.data(), O_CLOEXEC);
-  if (handle < 0)
-    CannotCreate(pattern);
-  TryLockExclusive(handle); // a new file nobody else has open: the lock is free
-  path = pattern;
-  stream = std::make_unique<TFileStream>(path, handle);
-  removeOnSignal = std::make_unique<TRemoveOnSignal>(path);
+  // The name is registered for the signal handler before the file exists, so that no moment passes in which a
+  // signal could leave it behind; O_EXCL makes sure the file created is a new one of our own.
+  static thread_local std::mt19937_64 random(std::random_device{}());
+  static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string candidate = folder + "/" + prefix;
+    for (int i = 0; i < 6; ++i)
+      candidate += letters[random() % (sizeof letters - 1)];
+    auto registration = std::make_unique<TRemoveOnSignal>(candidate);
+    const int handle = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (handle < 0 && errno == EEXIST)
+      continue;
+    if (handle < 0)
+      CannotCreate(candidate);
+    TryLockExclusive(handle); // a new file nobody else has open: the lock is free
+    path = candidate;
+    stream = std::make_unique<TFileStream>(path, handle);
+    removeOnSignal = std::move(registration);
+    return;
+  }
+  errno = EEXIST;
+  CannotCreate(folder + "/" + prefix + "XXXXXX");
 }
 
 TTemporaryFile::~TTemporaryFile() {
@@ -68,7 +83,7 @@ void TTemporaryFile::CommitAs(const std::string &target, bool replace) {
 }
 
 void RemoveAbandonedTemporaryFiles(const std::string &folder, const std::string &prefix) {
-  constexpr std::size_t randomLength = 6; // mkostemp's XXXXXX
+  constexpr std::size_t randomLength = 6;
   RemoveUnlockedMatching(folder, [&](const std::string &name) {
     return name.size() == prefix.size() + randomLength && name.compare(0, prefix.size(), prefix) == 0 &&
            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
