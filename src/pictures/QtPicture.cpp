@@ -1,5 +1,5 @@
 // Nearest-neighbour drawing of raster pictures, and bmp and ico through Qt's image readers.
-#include "platform/qt/QtPicture.h"
+#include "pictures/QtPicture.h"
 
 #include "platform/Exceptions.h"
 #include "platform/Streams.h"

@@ -1,5 +1,5 @@
 // Loading a DIB file and expanding its pixels (palette, bit fields, run-length data) for drawing.
-#include "platform/qt/DibPicture.h"
+#include "pictures/DibPicture.h"
 
 #include "platform/Exceptions.h"
 

@@ -1,7 +1,7 @@
 // JPEG pictures decoded with libjpeg: the header is read at load, the pixels on first use.
 #pragma once
 
-#include "platform/qt/QtPicture.h"
+#include "pictures/QtPicture.h"
 
 #include <string>
 

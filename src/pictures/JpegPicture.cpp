@@ -1,5 +1,5 @@
 // libjpeg decoding to 24-bit RGB with an error manager that reports failures as exceptions instead of exiting.
-#include "platform/qt/JpegPicture.h"
+#include "pictures/JpegPicture.h"
 
 #include "platform/Exceptions.h"
 

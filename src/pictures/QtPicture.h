@@ -2,7 +2,7 @@
 // Qt's own image readers decode (bmp, ico).
 #pragma once
 
-#include "platform/qt/Pictures.h"
+#include "pictures/Pictures.h"
 
 #include <QByteArray>
 #include <QImage>

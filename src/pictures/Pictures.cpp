@@ -1,10 +1,10 @@
 // The picture loader's registry: bmp, ico, emf, wmf, jpg, jpeg and dib, each loading a file into a picture.
-#include "platform/qt/Pictures.h"
+#include "pictures/Pictures.h"
 
+#include "pictures/DibPicture.h"
+#include "pictures/JpegPicture.h"
+#include "pictures/QtPicture.h"
 #include "platform/Exceptions.h"
-#include "platform/qt/DibPicture.h"
-#include "platform/qt/JpegPicture.h"
-#include "platform/qt/QtPicture.h"
 
 #include <QFileInfo>
 #include <QStringList>

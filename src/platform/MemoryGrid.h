@@ -1,4 +1,4 @@
-// A text grid held in memory for tests: cells by column and row, and an optional pending editor text.
+// A text grid held in memory: cells by column and row, and an optional pending editor text (tests use it).
 #pragma once
 
 #include "platform/TextGrid.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "dib/DIB.h"
-#include "platform/qt/QtPicture.h"
+#include "pictures/QtPicture.h"
 
 class TDibPicture : public TRasterPicture {
 public:
