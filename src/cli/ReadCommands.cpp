@@ -52,11 +52,13 @@ void PrintTable(const TFileList &list, uint8_t kind) {
     std::cout << '\t' << key;
   std::cout << '\n';
   int row = 0;
+  std::string line;
   for (const auto &entry : list.Items()) {
-    std::cout << ++row;
+    line = std::to_string(++row);
     for (const std::string &cell : GridCells(*entry))
-      std::cout << '\t' << PrintableText(cell);
-    std::cout << '\n';
+      line.append(1, '\t').append(PrintableText(cell));
+    line += '\n';
+    std::cout << line;
   }
 }
 

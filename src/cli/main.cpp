@@ -115,6 +115,7 @@ int main(int argc, char *argv[]) {
   // A save that meets a file size limit gets a write error ("File too large") instead of being killed.
   std::signal(SIGXFSZ, SIG_IGN);
   InstallSignalCleanup();
+  std::ios::sync_with_stdio(false); // tvk writes through the streams only: a list of a million rows goes faster
   std::string error;
   int status;
   {
