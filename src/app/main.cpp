@@ -1,9 +1,11 @@
 // The TovrikEditor program: starts the toolkit, shows the main window and runs the event loop.
+#include "config/DefaultConfig.h"
 #include "editor/EditorIcons.h"
 #include "editor/fTovrikEditor.h"
 #include "platform/qt/MessagePrompt.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -16,6 +18,11 @@ int main(int argc, char *argv[]) {
   QTranslator toolkitTexts;
   if (toolkitTexts.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&toolkitTexts);
+
+  // An installed program's first start takes the shipped lists; a build tree has its config.ini beside the program.
+  InstallDefaultConfig(QFile::encodeName(QApplication::applicationDirPath() +
+                                         QStringLiteral("/../share/tovrikeditor/config.ini"))
+                           .toStdString());
 
   TMessagePrompt prompt;
   SetPrompt(&prompt);

@@ -29,6 +29,8 @@ public:
 
   // Removes every entry whose Name equals name exactly.
   void RemoveByName(const std::string &name);
+  // Removes the entries at these zero-based positions (in any order); positions outside the list are ignored.
+  void RemoveAt(std::vector<int> positions);
   // Swaps the entries at two valid zero-based positions.
   void Exchange(int i, int j);
   // The last entry with this Name and Size, or null.
@@ -36,12 +38,20 @@ public:
   // The found entry takes its data from path from now on (offset 0, the file's size); a missing entry
   // or file changes nothing; a file that cannot be opened raises the platform's error.
   void ReplaceSource(const std::string &name, int64_t size, const std::string &path);
+  // The same for the entry at a zero-based position; a position outside the list changes nothing.
+  void ReplaceSourceAt(int position, const std::string &path);
 
   // Clears rows 1 and below, then writes one row per entry of the kind, growing (never shrinking) the rows.
   void FillGrid(TTextGrid &grid, TMediaKind kind) const;
   // Commits the grid's active editor, then stores every row's attribute cells into the entry found by
   // its name and size cells. A cell that is not a valid value raises EConvertError; values stored before stay.
   void TakeOverGrid(TTextGrid &grid, TMediaKind kind);
+  // Row n's attribute cells into the entry at position n - 1, whatever its name cell shows; true when a value
+  // changed. A cell that is not a valid value raises EConvertError naming the entry and the column
+  // ("Položka tile, sloupec PatternHeight: ..."); the columns before it stay stored.
+  bool TakeOverRow(const TTextGrid &grid, TMediaKind kind, int row);
+  // Commits the grid's active editor, then takes over every row that shows an entry; true when a value changed.
+  bool TakeOverGridByRow(TTextGrid &grid, TMediaKind kind);
 
 private:
   std::vector<std::unique_ptr<TFileListItem>> items;

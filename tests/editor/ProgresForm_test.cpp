@@ -14,7 +14,7 @@ private slots:
     QCOMPARE(form.windowTitle(), QStringLiteral("Prosím čekejte"));
     auto *bar = form.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
     QVERIFY(bar);
-    QCOMPARE(bar->geometry(), QRect(16, 24, 150, 17));
+    QCOMPARE(bar->geometry(), QRect(16, 24, 208, 17));
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), 100);
     QCOMPARE(bar->value(), 0);
