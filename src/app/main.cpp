@@ -30,6 +30,8 @@ int main(int argc, char *argv[]) {
   {
     TForm1 window(app.arguments().mid(1));
     window.show();
+    // Message boxes are centred on the main window, whichever window happens to be active.
+    prompt.SetOwner(&window);
     result = QApplication::exec();
   }
   SetPrompt(nullptr);

@@ -8,13 +8,6 @@
 
 namespace {
 const std::string shipped = std::string(TOVRIK_SOURCE_DIR) + "/data/config.ini";
-
-std::vector<std::string> Texts(const TExtList &list) {
-  std::vector<std::string> texts;
-  for (const auto &ext : list.Items())
-    texts.push_back(ext.Text());
-  return texts;
-}
 } // namespace
 
 TEST(DefaultConfig, AFirstStartGetsTheShippedListsAndLevel) {
@@ -23,8 +16,8 @@ TEST(DefaultConfig, AFirstStartGetsTheShippedListsAndLevel) {
   TExtList images("ImageFileExts"), sounds("SoundFileExts");
   images.LoadFromIni();
   sounds.LoadFromIni();
-  EXPECT_EQ(Texts(images), (std::vector<std::string>{".BMP", ".DIB", ".JPG", ".JPEG", ".ICO"}));
-  EXPECT_EQ(Texts(sounds), (std::vector<std::string>{".WAV"}));
+  EXPECT_EQ(images.GetFilterMask(), "*.BMP;*.DIB;*.JPG;*.JPEG;*.ICO");
+  EXPECT_EQ(sounds.GetFilterMask(), "*.WAV");
   EXPECT_EQ(ReadCompressionLevel(), 2);
 }
 

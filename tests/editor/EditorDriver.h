@@ -94,17 +94,23 @@ inline std::function<void(QWidget *)> PressButton(const char *name) {
   };
 }
 
+// Types names (file names or a quoted list) into a file dialog showing folder, and accepts.
+inline void AcceptNames(QWidget *modal, const QString &folder, const QString &names) {
+  auto *dialog = qobject_cast<QFileDialog *>(modal);
+  QVERIFY2(dialog, "a file dialog is up");
+  dialog->setDirectory(folder);
+  // What the dialog had selected before would win over the typed names.
+  for (QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
+    if (view->selectionModel())
+      view->selectionModel()->clearSelection();
+  auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+  QVERIFY(edit);
+  edit->setText(names);
+  QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+}
+
 inline std::function<void(QWidget *)> ChooseFile(const QString &path) {
-  return [path](QWidget *modal) {
-    auto *dialog = qobject_cast<QFileDialog *>(modal);
-    QVERIFY2(dialog, "a file dialog is up");
-    dialog->setDirectory(QFileInfo(path).absolutePath());
-    for (QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
-      if (view->selectionModel())
-        view->selectionModel()->clearSelection();
-    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
-    QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
-  };
+  return [path](QWidget *modal) { AcceptNames(modal, QFileInfo(path).absolutePath(), QFileInfo(path).fileName()); };
 }
 
 // Types text as a user does: each key goes to whatever has the focus at that moment.
@@ -124,18 +130,10 @@ inline void ChooseFiles(const QStringList &files, QString *proposed = nullptr) {
       dialog->reject();
       return;
     }
-    dialog->setDirectory(QFileInfo(files.front()).absolutePath());
     QStringList names;
     for (const QString &file : files)
       names << (files.size() == 1 ? QFileInfo(file).fileName() : QLatin1Char('"') + QFileInfo(file).fileName() + QLatin1Char('"'));
-    // What the dialog had selected before would win over the typed names.
-    for (QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
-      if (view->selectionModel())
-        view->selectionModel()->clearSelection();
-    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    QVERIFY(edit);
-    edit->setText(names.join(QLatin1Char(' ')));
-    QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    AcceptNames(dialog, QFileInfo(files.front()).absolutePath(), names.join(QLatin1Char(' ')));
   });
 }
 
