@@ -2,8 +2,8 @@
 #include "media/ItemColumns.h"
 #include "media/fMediaStream.h"
 #include "platform/CodePage.h"
+#include "platform/MemoryGrid.h"
 #include "platform/Streams.h"
-#include "support/MemoryGrid.h"
 #include "support/TempAppFolder.h"
 
 #include <cctype>
