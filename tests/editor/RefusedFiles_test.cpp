@@ -3,7 +3,10 @@
 #include "EditorDriver.h"
 #include "EditorFixture.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace EditorDriver;
 
@@ -15,10 +18,19 @@ private slots:
     TEditorFixture fixture;
     const QString fifo = fixture.Path(QStringLiteral("roura.bmp"));
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A program that opened the FIFO after all would wait for a writer: this one comes and goes at once, so such
+    // a fault fails the test instead of hanging it. A refused FIFO leaves the writer waiting until the test lets it go.
+    std::thread writer([path = QFile::encodeName(fifo)] {
+      if (const int fd = ::open(path.constData(), O_WRONLY); fd >= 0)
+        ::close(fd);
+    });
     TForm1 form;
     Show(form);
     ChooseFiles({fixture.Image("a.bmp"), fifo, fixture.Image("b.bmp")});
     Click(form, "Pridat");
+    const int release = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    writer.join();
+    ::close(release);
     QCOMPARE(fixture.prompt.Errors.size(), size_t(1));
     QVERIFY2(QString::fromStdString(fixture.prompt.Errors.front()).contains(QStringLiteral("roura")),
              fixture.prompt.Errors.front().c_str());
