@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <cstdint>
 #include <functional>
@@ -56,6 +57,12 @@ public:
   uint8_t MediaKind() const { return mediaKind; }
   TMediaStream &Document();
 
+  // Whether the document differs from what was last opened or saved; the title shows it with "*".
+  bool Modified() const { return modified; }
+  void SetModified(bool value);
+  // The container the document was opened from or last saved to; empty for a new document.
+  const QString &DocumentPath() const { return documentPath; }
+
 protected:
   void showEvent(QShowEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
@@ -78,6 +85,20 @@ private:
 
   void NewDocument(uint8_t kind);
   void ReplaceDocument();
+  void SetDocumentPath(const QString &path);
+  void UpdateTitle();
+  // Ends the kind grid's active edit: its text goes into its cell, and from there into its entry.
+  void EndEdit();
+  // Ends the edit and takes every row over, so that a refill loses nothing the user typed.
+  void TakeOverKindGrid();
+  // Asked before the document goes (New, Open, closing): false when the user keeps it.
+  bool MayDropDocument();
+  // Runs the save dialog; false when it was cancelled.
+  bool ChooseSavePath(QString &path);
+  // The road of a save to path; throws when the container could not be written.
+  bool SaveTo(const QString &path);
+  // A cell edit has ended: its row goes into its entry, and a text that is no value is marked.
+  void CellCommitted(TXStringGrid &grid, int col, int row);
   // Shows the grid of kind, hides the other, and sets the kind with its status text and add filter.
   void ShowKind(uint8_t kind, const QString &fileText);
   void SetStatus(const QString &kindText, const QString &fileText);
@@ -92,6 +113,9 @@ private:
   // While a save runs, the window does not close (the document is in use).
   bool saving = false;
   bool fittedOnShow = false;
+  bool modified = false;
+  QString documentPath;
+  QPointer<QWidget> helpWindow;
 
   QWidget *clientArea = nullptr;
   TXStringGrid *XStringGrid1 = nullptr;

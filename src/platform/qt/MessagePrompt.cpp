@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
-QWidget *TMessagePrompt::Owner() const { return parent ? parent : QApplication::activeWindow(); }
+QWidget *TMessagePrompt::Owner() const {
+  return parent && parent->isVisible() ? parent : QApplication::activeWindow();
+}
 
 void TMessagePrompt::ShowError(const std::string &text) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Chyba"), QString::fromStdString(text), QMessageBox::Ok, Owner());
