@@ -31,6 +31,11 @@ class EFCreateError : public EStreamError {
 public:
   using EStreamError::EStreamError;
 };
+// Work that the user cancelled: the command ends without an error box.
+class EAbort : public Exception {
+public:
+  EAbort() : Exception("Přerušeno") {}
+};
 // A text that is not the number (or colour) it should be.
 class EConvertError : public Exception {
 public:

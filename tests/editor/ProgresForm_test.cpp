@@ -3,12 +3,17 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QtTest>
+
+using namespace std::chrono_literals;
 
 class TProgresFormTest : public QObject {
   Q_OBJECT
 
 private slots:
+  void initTestCase() { TProgressForm::SetShowDelay(0ms); }
+
   void LooksAsDesigned() {
     TProgressForm form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Prosím čekejte"));
@@ -18,7 +23,11 @@ private slots:
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), 100);
     QCOMPARE(bar->value(), 0);
-    QVERIFY(!form.isModal());
+    auto *cancel = form.findChild<QPushButton *>(QStringLiteral("Peruit1"));
+    QVERIFY(cancel);
+    QCOMPARE(cancel->text(), QStringLiteral("Přerušit"));
+    // While it is up, the work's pauses for the event loop let only this window take input.
+    QCOMPARE(form.windowModality(), Qt::ApplicationModal);
   }
 
   void FollowsTheCallsOfASave() {
@@ -31,7 +40,6 @@ private slots:
     QCOMPARE(label->text(), QStringLiteral("Sestavuji soubor"));
     form.Start(2);
     QVERIFY(form.isVisible());
-    QVERIFY(!form.isModal());
     QCOMPARE(bar->maximum(), 2);
     sink.SetPosition(1);
     QCOMPARE(bar->value(), 1);
@@ -46,6 +54,34 @@ private slots:
       sink.SetPosition(step);
       QCOMPARE(bar->value(), step);
     }
+  }
+
+  void PrerusitEscAndTheCloseBoxEachAskToCancel() {
+    for (int way = 0; way < 3; ++way) {
+      TProgressForm form;
+      form.Start(10);
+      QVERIFY(!form.CancelRequested());
+      auto *cancel = form.findChild<QPushButton *>(QStringLiteral("Peruit1"));
+      if (way == 0)
+        QTest::mouseClick(cancel, Qt::LeftButton);
+      else if (way == 1)
+        QTest::keyClick(&form, Qt::Key_Escape);
+      else
+        form.close();
+      QVERIFY(form.CancelRequested());
+      QVERIFY2(form.isVisible(), "the window stays until the work has stopped");
+      QVERIFY(!cancel->isEnabled());
+    }
+  }
+
+  void QuickWorkShowsNoWindow() {
+    TProgressForm::SetShowDelay(1h);
+    TProgressForm form;
+    form.Start(100);
+    form.SetPosition(50);
+    form.SetPosition(100);
+    QVERIFY(!form.isVisible());
+    TProgressForm::SetShowDelay(0ms);
   }
 
   void AnEmptyDocumentStartsAtZero() {

@@ -334,6 +334,7 @@ private slots:
 
   void ACloseRequestDuringASaveWaitsForIt() {
     TEditorFixture fixture;
+    const TProgressShownAtOnce shownAtOnce;
     TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp")})});
     Show(form);
     bool visibleAfterClose = false;
