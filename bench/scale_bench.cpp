@@ -76,12 +76,22 @@ void EditorWindowWithRows(benchmark::State &state) {
   }
 }
 
-// One form for the commands: each run is one press of the command on row 2 of 50,000.
+// The window on the container of 50,000 entries, shown, for the commands' runs.
+struct TShownForm {
+  TForm1 form{QStringList{QString::fromStdString(Folder().container)}};
+  TXStringGrid *grid = nullptr;
+  TShownForm() {
+    form.show();
+    QCoreApplication::processEvents();
+    grid = form.findChild<TXStringGrid *>(QStringLiteral("XStringGrid2"));
+  }
+};
+
+// Each run is one press of the command on row 2 of 50,000.
 void EditorCommand(benchmark::State &state, void (TForm1::*command)()) {
-  TForm1 form({QString::fromStdString(Folder().container)});
-  form.show();
-  QCoreApplication::processEvents();
-  auto *grid = form.findChild<TXStringGrid *>(QStringLiteral("XStringGrid2"));
+  TShownForm shown;
+  TForm1 &form = shown.form;
+  TXStringGrid *grid = shown.grid;
   for (auto _ : state) {
     grid->SetRow(2);
     (form.*command)();
@@ -90,10 +100,9 @@ void EditorCommand(benchmark::State &state, void (TForm1::*command)()) {
 }
 
 void CellEdit(benchmark::State &state) {
-  TForm1 form({QString::fromStdString(Folder().container)});
-  form.show();
-  QCoreApplication::processEvents();
-  auto *grid = form.findChild<TXStringGrid *>(QStringLiteral("XStringGrid2"));
+  TShownForm shown;
+  TForm1 &form = shown.form;
+  TXStringGrid *grid = shown.grid;
   int value = 0;
   for (auto _ : state) {
     grid->SetCells(4, 2, QString::number(++value % 1000));
@@ -103,10 +112,9 @@ void CellEdit(benchmark::State &state) {
 }
 
 void Remove(benchmark::State &state) {
-  TForm1 form({QString::fromStdString(Folder().container)});
-  form.show();
-  QCoreApplication::processEvents();
-  auto *grid = form.findChild<TXStringGrid *>(QStringLiteral("XStringGrid2"));
+  TShownForm shown;
+  TForm1 &form = shown.form;
+  TXStringGrid *grid = shown.grid;
   for (auto _ : state) {
     grid->SetCells(0, 2, TForm1::ToggleRemoveMark(grid->Cells(0, 2)));
     form.OdebratClick();
