@@ -7,6 +7,7 @@
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
 
+#include <algorithm>
 #include <iostream>
 #include <unistd.h>
 
@@ -65,7 +66,7 @@ void TConsoleProgress::Show() {
     return;
   std::cerr << "\r\033[K" << message;
   if (max > 0)
-    std::cerr << ' ' << position << '/' << max;
+    std::cerr << ' ' << std::clamp<int64_t>(position * 100 / max, 0, 100) << " %";
   std::cerr << " (" << elapsed.count() << " s)" << std::flush;
   shown = true;
 }

@@ -26,8 +26,8 @@ public:
 // The prompt tvk installs for the whole run.
 TCliPrompt &CliPrompt();
 
-// A progress line on stderr, shown only when stderr is a terminal and the work has lasted over a second.
-// A ticker redraws it with the elapsed time, so a long step (the compression) still shows life.
+// A progress line on stderr ("Komprimuji soubor 45 % (3 s)"), shown only when stderr is a terminal and the work
+// has lasted over a second. A ticker redraws it four times a second from the latest byte counts.
 class TConsoleProgress : public TProgressSink {
 public:
   TConsoleProgress();

@@ -201,6 +201,9 @@ void TForm1::LoadContainer(const QString &path) {
   // after an empty or damaged file the rows still on screen keep their entries, so a save cannot write an
   // empty container in their place. (The new document's backing file takes another name meanwhile.)
   auto loaded = std::make_unique<TMediaStream>();
+  const QScopedValueRollback<bool> busyOpening(saving, true);
+  TProgressForm progress(this);
+  TInstalledProgress installed(progress);
   const std::optional<uint8_t> kind = ::LoadContainer(*loaded, NativePath(path));
   if (!kind)
     return; // an empty file has been reported; the grids and the status bar keep showing what they showed
@@ -228,17 +231,18 @@ bool TForm1::SaveTo(const QString &path) {
   if (Document().ChangedOnDisk(NativePath(path)) && !Prompt().AskYesNo(MediaMessages::ChangedOnDisk))
     return false;
   TakeOverKindGrid();
-  statusFile->setText(QLatin1Char(' ') + path);
-  statusFile->setToolTip(path);
   {
     // The progress window lets the window system map it, so a close request could arrive; it waits for the save.
     const QScopedValueRollback<bool> busySaving(saving, true);
     TProgressForm progress(this);
     TInstalledProgress installed(progress);
     TBusyCursor busy;
-    // The container is written beside the target and replaces it only when complete: a failed save keeps the old file.
+    // The container is written beside the target and replaces it only when complete: a failed or cancelled save
+    // keeps the old file, and the status bar keeps naming the file the window showed before.
     SaveContainer(Document(), mediaKind, NativePath(path), TConfigForm::ReadCompressionLevel());
   }
+  statusFile->setText(QLatin1Char(' ') + path);
+  statusFile->setToolTip(path);
   SetDocumentPath(path);
   SetModified(false);
   return true;

@@ -9,6 +9,8 @@
 #include "editor/ItemGrids.h"
 #include "grid/XStringGrid.h"
 #include "media/MediaDocument.h"
+#include "platform/AppFolder.h"
+#include "platform/Exceptions.h"
 #include "platform/Prompt.h"
 #include "platform/qt/DesktopFont.h"
 #include "platform/qt/FileFilter.h"
@@ -88,6 +90,8 @@ TForm1::~TForm1() = default;
 void TForm1::Guarded(const std::function<void()> &command) {
   try {
     command();
+  } catch (const EAbort &) {
+    // the user cancelled the work in the progress window: nothing to report
   } catch (const std::exception &error) {
     Prompt().ShowError(error.what());
   }

@@ -110,7 +110,7 @@ private:
 
   std::unique_ptr<TMediaStream> document;
   uint8_t mediaKind = 0;
-  // While a save runs, the window does not close (the document is in use).
+  // While a save or an open runs, the window does not close (the document is in use).
   bool saving = false;
   bool fittedOnShow = false;
   bool modified = false;

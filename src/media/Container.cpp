@@ -1,5 +1,5 @@
-// Save and Open of a container: the media stream assembled into a temporary file and deflated from it in chunks
-// straight into a temporary archive that replaces the target; "Media.m" inflated once into the backing file.
+// Save and Open of a container: the media stream assembled into a temporary file and deflated from it on every
+// core straight into a temporary archive that replaces the target; "Media.m" inflated once into the backing file.
 #include "media/Container.h"
 
 #include "config/ExtList.h"
@@ -80,19 +80,15 @@ void SaveContainer(TMediaStream &document, TMediaKind kind, const std::string &p
   NamingTarget(path, [&] {
     document.Assemble(mediaStream.Stream(), kind);
 
-    TProgressSink &progress = Progress();
-    progress.SetMessage(MediaMessages::Compressing);
-    progress.SetMax(3);
+    Progress().SetMessage(MediaMessages::Compressing);
+    Progress().SetMax(mediaStream.Stream().Size());
     TZip zip;
     zip.AddEntryFrom(mediaEntryName, mediaStream.Stream(), level);
-    progress.SetPosition(1);
-    zip.WriteTo(archive.Stream());
+    zip.WriteTo(archive.Stream(), [](int64_t done, int64_t) { ReportProgress(done); });
     archive.Stream().Flush();
-    progress.SetPosition(2);
     const TFileIdentity written = IdentityOf(archive.Stream().Handle());
     archive.CommitAs(target, true);
     document.RememberDiskFile(target, written);
-    progress.SetPosition(3);
   });
 }
 

@@ -10,12 +10,14 @@
 // Writes the document as a container at path: its media stream as the single entry "Media.m" at level
 // (0 stored, 1-3 deflated; other values are clamped). The archive goes to a temporary file beside path that
 // replaces path only once everything was written and flushed, so a failed save leaves the old file untouched.
-// Reports "Sestavuji soubor" per entry, then "Komprimuji soubor" in three steps.
+// Reports "Sestavuji soubor", then "Komprimuji soubor", both in bytes. A cancel (EAbort) before the
+// commit leaves the old file byte for byte and no temporary file behind.
 void SaveContainer(TMediaStream &document, uint8_t kind, const std::string &path, int level);
 
 // Reads the container at path into document (a freshly constructed one) and returns the media kind.
 // An empty file shows "Soubor je prázdný!" through the prompt and returns nothing, leaving the document empty.
-// Anything else that is wrong with the file throws with a clear text; the document then holds no entries.
+// Anything else that is wrong with the file throws with a clear text, and a cancel throws EAbort; the
+// document then holds no entries.
 std::optional<uint8_t> LoadContainer(TMediaStream &document, const std::string &path);
 
 // What the central directory tells of a container's entry "Media.m".

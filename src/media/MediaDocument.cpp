@@ -57,12 +57,15 @@ bool Listed(const TExtList &extensions, const std::string &utf8Extension) {
   return extensions.IndexOf(TExtString::FromUtf8(utf8Extension)) >= 0;
 }
 
-void CopyExactly(TStream &source, TStream &target, int64_t count, std::vector<uint8_t> &buffer) {
+// Copies count bytes and reports the running byte count done after every block.
+void CopyExactly(TStream &source, TStream &target, int64_t count, std::vector<uint8_t> &buffer, int64_t &done) {
   while (count > 0) {
     const int64_t chunk = std::min<int64_t>(count, static_cast<int64_t>(buffer.size()));
     source.ReadBuffer(buffer.data(), chunk);
     target.WriteBuffer(buffer.data(), chunk);
     count -= chunk;
+    done += chunk;
+    ReportProgress(done);
   }
 }
 
@@ -126,27 +129,29 @@ void TMediaStream::RemoveAt(const std::vector<int> &positions) { List.RemoveAt(p
 void TMediaStream::Exchange(int i, int j) { List.Exchange(i, j); }
 
 void TMediaStream::Assemble(TStream &target, TMediaKind kind) {
+  int64_t total = 0;
+  for (const auto &entry : List.Items())
+    total += entry->Size;
   Progress().SetMessage(MediaMessages::Assembling);
-  Progress().SetMax(List.Count());
+  Progress().SetMax(total);
   Progress().Start();
   target.SetPosition(0);
   target.WriteValue<TMediaKind>(kind);
-  for (int i = 0; i < List.Count(); ++i) {
-    TFileListItem &entry = *List.Items()[static_cast<std::size_t>(i)];
-    entry.WriteRecord(&target);
-    CopyEntryData(entry, target);
-    Progress().SetPosition(i + 1);
+  int64_t done = 0;
+  for (const auto &entry : List.Items()) {
+    entry->WriteRecord(&target);
+    CopyEntryData(*entry, target, done);
   }
 }
 
-void TMediaStream::CopyEntryData(TFileListItem &entry, TStream &target) {
+void TMediaStream::CopyEntryData(TFileListItem &entry, TStream &target, int64_t &done) {
   if (entry.Size == 0 && entry.SourcePath.empty())
     return;
   std::vector<uint8_t> buffer(static_cast<std::size_t>(std::min<int64_t>(entry.Size, copyBufferSize)));
   if (entry.SourcePath.empty()) {
     TFileStream &backingFile = backing->Stream();
     backingFile.SetPosition(entry.Offset);
-    CopyExactly(backingFile, target, entry.Size, buffer);
+    CopyExactly(backingFile, target, entry.Size, buffer, done);
     return;
   }
   TFileStream source(entry.SourcePath, TFileMode::fmOpenRead);
@@ -157,7 +162,7 @@ void TMediaStream::CopyEntryData(TFileListItem &entry, TStream &target) {
   if (source.Size() != entry.Size)
     throw changed();
   try {
-    CopyExactly(source, target, entry.Size, buffer);
+    CopyExactly(source, target, entry.Size, buffer, done);
   } catch (const EReadError &) {
     throw changed(); // the file shrank while it was being copied
   }
@@ -169,8 +174,13 @@ void TMediaStream::ReadMediaStream(TStream &source, TMediaKind &kind) {
   ClaimBackingFile();
   try {
     TFileStream &file = backing->Stream();
+    const int64_t total = source.Size();
+    Progress().SetMessage(MediaMessages::Loading);
+    Progress().SetMax(total);
+    Progress().Start();
     std::vector<uint8_t> buffer(copyBufferSize);
-    CopyExactly(source, file, source.Size(), buffer);
+    int64_t done = 0;
+    CopyExactly(source, file, total, buffer, done);
     List.ReadAll(file, kind);
   } catch (...) {
     backing.reset(); // nothing of a damaged stream stays behind; the document remains without entries

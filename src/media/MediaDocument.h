@@ -33,11 +33,13 @@ public:
   void RemoveAt(const std::vector<int> &positions);
   // Swaps the entries at two valid zero-based positions.
   void Exchange(int i, int j);
-  // Writes the media stream into target from its start, reporting progress. Every record is followed by
-  // exactly its Size bytes: a source file whose size changed since it was added fails the assembly.
+  // Writes the media stream into target from its start, reporting the data bytes copied ("Sestavuji soubor");
+  // a cancel ends it with EAbort. Every record is followed by exactly its Size bytes: a source file whose
+  // size changed since it was added fails the assembly.
   void Assemble(TStream &target, TMediaKind kind);
   // Copies source (from its start, as many bytes as it reports) into a new backing file and reads the
-  // entries from there; kind receives the stream's kind byte.
+  // entries from there, reporting the bytes copied ("Načítám soubor"); kind receives the stream's kind byte.
+  // A failure or a cancel (EAbort) leaves the document without entries and without a backing file.
   void ReadMediaStream(TStream &source, TMediaKind &kind);
 
   // The bytes Assemble writes: the kind byte, every record and the entries' sizes.
@@ -61,7 +63,7 @@ private:
   std::string diskPath;
   TFileIdentity diskIdentity;
   void ClaimBackingFile();
-  void CopyEntryData(TFileListItem &entry, TStream &target);
+  void CopyEntryData(TFileListItem &entry, TStream &target, int64_t &done);
 };
 
 // The extension lists of the latest document: kind 0 images ("ImageFileExts"), kind 1 sounds ("SoundFileExts").

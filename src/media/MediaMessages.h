@@ -8,6 +8,7 @@ inline constexpr const char *AddQuestionStart = "Přípona ";
 inline constexpr const char *EmptyFile = "Soubor je prázdný!";
 inline constexpr const char *Assembling = "Sestavuji soubor";
 inline constexpr const char *Compressing = "Komprimuji soubor";
+inline constexpr const char *Loading = "Načítám soubor";
 // %s: the file; %s: its size when added; %s: its size now.
 inline constexpr const char *SourceChanged =
     "Soubor %s se od přidání změnil (přidán s velikostí %s bajtů, nyní má %s bajtů). Aktualizujte položku nebo ji přidejte znovu.";

@@ -135,7 +135,7 @@ std::unique_ptr<TZipEntryStream> TZip::GetEntryStream(const std::string &name) {
   header.Stream->SetPosition(DataPosition(header));
   TEntryInfo info{header.FileName, header.Crc32, header.CompressedSize, header.UncompressedSize};
   if (header.Method == MethodDeflated)
-    return std::make_unique<TZIPDecompressionStream>(*header.Stream, std::move(info), LevelHintFromFlags(header.Flags));
+    return std::make_unique<TZIPDecompressionStream>(*header.Stream, std::move(info));
   return std::make_unique<TStoredStream>(*header.Stream, std::move(info));
 }
 

@@ -7,12 +7,8 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
 
 namespace {
-constexpr std::size_t ZlibTrailerSize = 4;
-constexpr std::size_t DeflateOutputChunk = 1 << 20;
-
 [[noreturn]] void ThrowZlibFailure(const z_stream &stream, int result) {
   throw Exception(std::string("zlib: ") + (stream.msg ? stream.msg : zError(result)));
 }
@@ -35,8 +31,8 @@ int LevelHintFromFlags(uint16_t flags) {
   }
 }
 
-TDeflateState::TDeflateState(int zlibLevel) {
-  const int result = deflateInit2(&stream, zlibLevel, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY);
+TDeflateState::TDeflateState(int zlibLevel, int windowBits) {
+  const int result = deflateInit2(&stream, zlibLevel, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY);
   if (result != Z_OK)
     ThrowZlibFailure(stream, result);
 }
@@ -65,50 +61,4 @@ std::vector<uint8_t> CompressBlock(const void *data, std::size_t size, int zlibL
   }
   buffer.resize(z.total_out);
   return buffer;
-}
-
-TRawDeflater::TRawDeflater(int zlibLevel, TSink sink)
-    : state(zlibLevel), sink(std::move(sink)), output(DeflateOutputChunk) {}
-
-void TRawDeflater::Compress(const uint8_t *data, std::size_t size, bool last) {
-  z_stream &z = state.Stream();
-  z.next_in = const_cast<Bytef *>(data);
-  z.avail_in = static_cast<uInt>(size);
-  const int flush = last ? Z_FINISH : Z_NO_FLUSH;
-  for (;;) {
-    z.next_out = output.data();
-    z.avail_out = static_cast<uInt>(output.size());
-    const int result = deflate(&z, flush);
-    if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR)
-      ThrowZlibFailure(z, result);
-    Emit(output.data(), output.size() - z.avail_out);
-    if (result == Z_STREAM_END || (!last && z.avail_in == 0 && z.avail_out != 0))
-      return;
-  }
-}
-
-// Drops the first two bytes of the zlib stream and always keeps its latest four back, so that
-// what is left when deflate ends is exactly the Adler-32 trailer.
-void TRawDeflater::Emit(const uint8_t *data, std::size_t size) {
-  const std::size_t skip = std::min(headerLeft, size);
-  headerLeft -= skip;
-  data += skip;
-  size -= skip;
-  if (size == 0)
-    return;
-  if (size >= ZlibTrailerSize) {
-    sink(tail, tailLength);
-    sink(data, size - ZlibTrailerSize);
-    std::memcpy(tail, data + size - ZlibTrailerSize, ZlibTrailerSize);
-    tailLength = ZlibTrailerSize;
-    return;
-  }
-  uint8_t joined[2 * ZlibTrailerSize];
-  std::memcpy(joined, tail, tailLength);
-  std::memcpy(joined + tailLength, data, size);
-  const std::size_t total = tailLength + size;
-  const std::size_t released = total > ZlibTrailerSize ? total - ZlibTrailerSize : 0;
-  sink(joined, released);
-  tailLength = total - released;
-  std::memcpy(tail, joined + released, tailLength);
 }

@@ -1,10 +1,9 @@
-// Compressing entries through zlib: the compression levels, one-shot CompressBlock and the chunked
-// raw deflater that the streaming save uses; both give the same bytes for the same data and level.
+// Compressing entries through zlib: the compression levels and one-shot CompressBlock (the streaming
+// save deflates in chunks, ParallelDeflate.h).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include <zlib.h>
@@ -26,10 +25,10 @@ int LevelHintFromFlags(uint16_t flags);
 // 4-byte Adler-32); the archive keeps only the deflate data between header and trailer.
 std::vector<uint8_t> CompressBlock(const void *data, std::size_t size, int zlibLevel);
 
-// A zlib deflate state that is always ended.
+// A zlib deflate state that is always ended: a zlib stream (window bits 15) or, with -15, raw deflate.
 class TDeflateState {
 public:
-  explicit TDeflateState(int zlibLevel);
+  explicit TDeflateState(int zlibLevel, int windowBits = 15);
   ~TDeflateState();
   TDeflateState(const TDeflateState &) = delete;
   TDeflateState &operator=(const TDeflateState &) = delete;
@@ -37,25 +36,4 @@ public:
 
 private:
   z_stream stream{};
-};
-
-// Deflates data handed in chunks and passes on only the raw deflate data: the zlib header and
-// the Adler-32 trailer that deflate produces are held back and dropped.
-class TRawDeflater {
-public:
-  using TSink = std::function<void(const uint8_t *data, std::size_t size)>;
-
-  TRawDeflater(int zlibLevel, TSink sink);
-  // Compresses the next chunk; last marks the end of the data.
-  void Compress(const uint8_t *data, std::size_t size, bool last);
-
-private:
-  void Emit(const uint8_t *data, std::size_t size);
-
-  TDeflateState state;
-  TSink sink;
-  std::vector<uint8_t> output;
-  std::size_t headerLeft = 2;
-  uint8_t tail[4] = {};
-  std::size_t tailLength = 0;
 };

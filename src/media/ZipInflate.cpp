@@ -1,4 +1,4 @@
-// Inflating an entry through zlib with the checks that tell a damaged entry from a sound one.
+// Inflating an entry with the checks that tell a damaged entry from a sound one.
 #include "media/ZipInflate.h"
 
 #include "media/ZipErrors.h"
@@ -10,30 +10,21 @@ constexpr int64_t DiscardBlock = 4096;
 constexpr int64_t LargestInflateCall = int64_t(1) << 30;
 } // namespace
 
-TZIPDecompressionStream::TZIPDecompressionStream(TStream &source, TEntryInfo entry, int levelHint)
+TZIPDecompressionStream::TZIPDecompressionStream(TStream &source, TEntryInfo entry,
+                                                 std::unique_ptr<TRawInflater> inflater)
     : TZipEntryStream(std::move(entry)), Source(source), StartPosition(source.Position()),
-      SourcePosition(StartPosition), LevelHint(levelHint), UncompressedSize(Entry.UncompressedSize) {
+      SourcePosition(StartPosition), Inflater(std::move(inflater)), UncompressedSize(Entry.UncompressedSize) {
   Reset();
 }
 
-TZIPDecompressionStream::~TZIPDecompressionStream() {
-  if (initialised)
-    inflateEnd(&ZStream);
-}
+TZIPDecompressionStream::~TZIPDecompressionStream() = default;
 
 void TZIPDecompressionStream::Reset() {
   SourcePosition = StartPosition;
-  const int result = initialised ? inflateReset(&ZStream) : inflateInit(&ZStream);
-  if (result != Z_OK)
-    throw ZipErrors::InflateFailed(Entry.Name, zError(result));
-  initialised = true;
-  header[0] = 0x78;
-  header[1] = LevelHint == 9 ? 0xDA : 0x01;
-  ZStream.next_in = header;
-  ZStream.avail_in = sizeof header;
+  Inflater->Reset();
   compressedLeft = Entry.CompressedSize;
   position = 0;
-  trailerFed = ended = finished = false;
+  ended = finished = false;
   RestartCheck();
 }
 
@@ -45,41 +36,32 @@ void TZIPDecompressionStream::Refill() {
     throw ZipErrors::DataOutside(Entry.Name);
   SourcePosition += got;
   compressedLeft -= got;
-  ZStream.next_in = InputBuffer.data();
-  ZStream.avail_in = static_cast<uInt>(got);
+  Inflater->SetInput(InputBuffer.data(), static_cast<std::size_t>(got));
 }
 
-// The archive leaves the zlib trailer out; once the entry's own bytes are used up, inflate gets
-// the Adler-32 of what it produced, which ends a complete stream and fails an incomplete one.
-void TZIPDecompressionStream::FeedTrailer() {
-  const uLong adler = ZStream.adler;
-  for (int i = 0; i < 4; ++i)
-    trailer[i] = static_cast<uint8_t>(adler >> (24 - 8 * i));
-  ZStream.next_in = trailer;
-  ZStream.avail_in = sizeof trailer;
-  trailerFed = true;
-}
-
+// The deflate data must end exactly with the entry's compressed bytes: bytes left over or data cut
+// short both mean a damaged entry.
 int64_t TZIPDecompressionStream::Inflate(uint8_t *output, int64_t count) {
-  ZStream.next_out = output;
-  ZStream.avail_out = static_cast<uInt>(count);
-  while (ZStream.avail_out > 0 && !ended) {
-    if (ZStream.avail_in == 0 && compressedLeft > 0)
+  int64_t produced = 0;
+  while (produced < count && !ended) {
+    if (Inflater->InputLeft() == 0 && compressedLeft > 0)
       Refill();
-    const int result = inflate(&ZStream, Z_NO_FLUSH);
-    if (result == Z_STREAM_END) {
+    std::size_t n = 0;
+    try {
+      n = Inflater->Inflate(output + produced, static_cast<std::size_t>(std::min(count - produced, LargestInflateCall)));
+    } catch (const EInflateDamage &damage) {
+      throw ZipErrors::InflateFailed(Entry.Name, damage.what());
+    }
+    produced += static_cast<int64_t>(n);
+    if (Inflater->Ended()) {
       ended = true;
-      if (!trailerFed || ZStream.avail_in != 0)
+      if (Inflater->InputLeft() != 0 || compressedLeft != 0)
         throw ZipErrors::InflateFailed(Entry.Name, "za komprimovanými daty následují další bajty");
-    } else if (result == Z_BUF_ERROR && ZStream.avail_in == 0 && compressedLeft == 0) {
-      if (trailerFed)
-        throw ZipErrors::InflateFailed(Entry.Name, "komprimovaná data jsou zkrácená");
-      FeedTrailer();
-    } else if (result != Z_OK) {
-      throw ZipErrors::InflateFailed(Entry.Name, ZStream.msg ? ZStream.msg : zError(result));
+    } else if (n == 0 && Inflater->InputLeft() == 0 && compressedLeft == 0) {
+      throw ZipErrors::InflateFailed(Entry.Name, "komprimovaná data jsou zkrácená");
     }
   }
-  return count - ZStream.avail_out;
+  return produced;
 }
 
 int64_t TZIPDecompressionStream::Read(void *buffer, int64_t count) {

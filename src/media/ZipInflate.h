@@ -1,16 +1,15 @@
 // The forward-reading stream that inflates one deflated entry of an archive.
 #pragma once
 
+#include "media/RawInflater.h"
 #include "media/ZipEntryStream.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
-#include <zlib.h>
-
-// Inflates the raw deflate data of an entry. The data are fed to zlib as the body of a zlib
-// stream: a two-byte header goes first, and the Adler-32 trailer zlib then expects is the one it
-// computed itself, so the end of the deflate data is recognised exactly. Reads stop at the
+// Inflates the raw deflate data of an entry through the fastest engine of the build (RawInflater.h),
+// which recognises the end of the deflate data exactly. Reads stop at the
 // directory's UncompressedSize; reaching it checks that the data end there and that the CRC-32
 // matches. Damaged data throw EZipError ("Soubor je poškozený: …"), never a silent short read.
 // Seeking forward inflates and discards; seeking backward restarts from the entry's first byte;
@@ -18,7 +17,7 @@
 class TZIPDecompressionStream : public TZipEntryStream {
 public:
   // source must be positioned at the entry's first data byte; it is not owned.
-  TZIPDecompressionStream(TStream &source, TEntryInfo entry, int levelHint);
+  TZIPDecompressionStream(TStream &source, TEntryInfo entry, std::unique_ptr<TRawInflater> inflater = NewRawInflater());
   ~TZIPDecompressionStream() override;
 
   int64_t Read(void *buffer, int64_t count) override;
@@ -28,7 +27,6 @@ public:
 private:
   void Reset();
   void Refill();
-  void FeedTrailer();
   // Inflates up to count bytes into output; fewer only when the deflate data have ended.
   int64_t Inflate(uint8_t *output, int64_t count);
   void Finish();
@@ -37,17 +35,12 @@ private:
   TStream &Source;
   int64_t StartPosition;
   int64_t SourcePosition;
-  z_stream ZStream{};
-  int LevelHint;
+  std::unique_ptr<TRawInflater> Inflater;
   std::array<uint8_t, 65536> InputBuffer{};
   int64_t UncompressedSize;
 
-  bool initialised = false;
   int64_t position = 0; // bytes produced since the last Reset
   int64_t compressedLeft = 0;
-  uint8_t header[2] = {};
-  uint8_t trailer[4] = {};
-  bool trailerFed = false;
   bool ended = false;
   bool finished = false;
 };

@@ -1,8 +1,9 @@
 // Writing a whole archive: every entry's local header and data, then the central directory and
-// its end record. Streamed entries are checksummed and deflated chunk by chunk on the way.
+// its end record. Streamed entries are checksummed and deflated on every core on the way.
 #include "media/ZIPStream.h"
 
 #include "media/CalcCRC.h"
+#include "media/ParallelDeflate.h"
 #include "media/ZipDeflate.h"
 
 #include <algorithm>
@@ -11,6 +12,23 @@ namespace {
 
 constexpr int64_t StreamChunk = 1 << 20;
 constexpr int64_t LocalCrcOffset = 14; // CRC, then both sizes, in the local header
+
+// Copies total bytes of source to write in chunks and returns their CRC-32.
+uint32_t CopyStored(TStream &source, int64_t total, const TDeflateSink &write, const TZipProgress &progress) {
+  std::vector<uint8_t> buffer(static_cast<std::size_t>(std::clamp<int64_t>(total, 1, StreamChunk)));
+  uint32_t crc = 0;
+  int64_t done = 0;
+  while (done < total) {
+    const int64_t n = std::min<int64_t>(total - done, int64_t(buffer.size()));
+    source.ReadBuffer(buffer.data(), n);
+    crc = UpdateCrc32(crc, buffer.data(), static_cast<std::size_t>(n));
+    write(buffer.data(), static_cast<std::size_t>(n));
+    done += n;
+    if (progress)
+      progress(done, total);
+  }
+  return crc;
+}
 
 void CheckFits32(int64_t value) {
   if (value > int64_t(UINT32_MAX))
@@ -112,26 +130,10 @@ void TZip::StreamEntry(TStream &target, TFileHeader &header, const TZipProgress 
     target.WriteBuffer(bytes, static_cast<int64_t>(count));
     compressed += static_cast<int64_t>(count);
   };
-  std::optional<TRawDeflater> deflater;
-  if (header.Method == MethodDeflated)
-    deflater.emplace(LevelSettings(header.Level).ZlibLevel, write);
-
-  std::vector<uint8_t> buffer(static_cast<std::size_t>(std::clamp<int64_t>(total, 1, StreamChunk)));
-  uint32_t crc = 0;
-  int64_t done = 0;
   source.SetPosition(0);
-  do {
-    const int64_t n = std::min<int64_t>(total - done, int64_t(buffer.size()));
-    source.ReadBuffer(buffer.data(), n);
-    crc = UpdateCrc32(crc, buffer.data(), static_cast<std::size_t>(n));
-    done += n;
-    if (deflater)
-      deflater->Compress(buffer.data(), static_cast<std::size_t>(n), done == total);
-    else
-      write(buffer.data(), static_cast<std::size_t>(n));
-    if (progress)
-      progress(done, total);
-  } while (done < total);
+  const uint32_t crc = header.Method == MethodDeflated
+                           ? DeflateInChunks(source, total, LevelSettings(header.Level).ZlibLevel, write, progress).Crc32
+                           : CopyStored(source, total, write, progress);
   CheckFits32(compressed);
 
   header.Crc32 = crc;

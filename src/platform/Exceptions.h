@@ -41,6 +41,11 @@ class EFCreateError : public EStreamError {
 public:
   using EStreamError::EStreamError;
 };
+// Work that the user cancelled: the command ends without an error box.
+class EAbort : public Exception {
+public:
+  EAbort() : Exception("Přerušeno") {}
+};
 // A file another process kept locked for longer than the caller would wait.
 class ELockTimeout : public Exception {
 public:

@@ -1,5 +1,7 @@
-// The process-wide progress sink.
+// The process-wide progress sink and the cancellation check of long work.
 #include "platform/Progress.h"
+
+#include "platform/Exceptions.h"
 
 namespace {
 class TSilentProgress : public TProgressSink {
@@ -17,3 +19,10 @@ TProgressSink *installed = nullptr;
 TProgressSink &Progress() { return installed ? *installed : silent; }
 
 void SetProgress(TProgressSink *sink) { installed = sink; }
+
+void ReportProgress(int64_t position) {
+  TProgressSink &sink = Progress();
+  sink.SetPosition(position);
+  if (sink.CancelRequested())
+    throw EAbort();
+}

@@ -1,6 +1,7 @@
 // Driving the main window in tests as a user would: menu entries, buttons, grid cells, and answers to modal dialogs.
 #pragma once
 
+#include "editor/ProgresForm.h"
 #include "editor/fTovrikEditor.h"
 #include "grid/XStringGrid.h"
 
@@ -157,6 +158,13 @@ inline void TypeIntoCell(TXStringGrid &grid, int col, int row, const QString &te
   QTest::keyClicks(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
 }
+
+// While it lives, the progress window shows as soon as a save or an open starts, however short it is.
+struct TProgressShownAtOnce {
+  std::chrono::milliseconds kept = TProgressForm::ShowDelay();
+  TProgressShownAtOnce() { TProgressForm::SetShowDelay(std::chrono::milliseconds(0)); }
+  ~TProgressShownAtOnce() { TProgressForm::SetShowDelay(kept); }
+};
 
 inline QString Cell(TXStringGrid &grid, int col, int row) { return grid.Cells(col, row); }
 

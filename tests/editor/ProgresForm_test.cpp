@@ -5,12 +5,17 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QtTest>
+
+using namespace std::chrono_literals;
 
 class TProgresFormTest : public QObject {
   Q_OBJECT
 
 private slots:
+  void initTestCase() { TProgressForm::SetShowDelay(0ms); }
+
   void LooksAsDesigned() {
     TProgressForm form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Prosím čekejte"));
@@ -20,11 +25,15 @@ private slots:
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), 100);
     QCOMPARE(bar->value(), 0);
-    QVERIFY(!form.isModal());
     // Fixed in size, with no maximise button, and wide enough for its whole title.
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(QFontMetrics(QApplication::font()).horizontalAdvance(form.windowTitle()) + 80 < form.width());
+    auto *cancel = form.findChild<QPushButton *>(QStringLiteral("Peruit1"));
+    QVERIFY(cancel);
+    QCOMPARE(cancel->text(), QStringLiteral("Přerušit"));
+    // While it is up, the work's pauses for the event loop let only this window take input.
+    QCOMPARE(form.windowModality(), Qt::ApplicationModal);
   }
 
   void FollowsTheCallsOfASave() {
@@ -37,7 +46,6 @@ private slots:
     QCOMPARE(label->text(), QStringLiteral("Sestavuji soubor"));
     form.Start(2);
     QVERIFY(form.isVisible());
-    QVERIFY(!form.isModal());
     QCOMPARE(bar->maximum(), 2);
     sink.SetPosition(1);
     QCOMPARE(bar->value(), 1);
@@ -52,6 +60,34 @@ private slots:
       sink.SetPosition(step);
       QCOMPARE(bar->value(), step);
     }
+  }
+
+  void PrerusitEscAndTheCloseBoxEachAskToCancel() {
+    for (int way = 0; way < 3; ++way) {
+      TProgressForm form;
+      form.Start(10);
+      QVERIFY(!form.CancelRequested());
+      auto *cancel = form.findChild<QPushButton *>(QStringLiteral("Peruit1"));
+      if (way == 0)
+        QTest::mouseClick(cancel, Qt::LeftButton);
+      else if (way == 1)
+        QTest::keyClick(&form, Qt::Key_Escape);
+      else
+        form.close();
+      QVERIFY(form.CancelRequested());
+      QVERIFY2(form.isVisible(), "the window stays until the work has stopped");
+      QVERIFY(!cancel->isEnabled());
+    }
+  }
+
+  void QuickWorkShowsNoWindow() {
+    TProgressForm::SetShowDelay(1h);
+    TProgressForm form;
+    form.Start(100);
+    form.SetPosition(50);
+    form.SetPosition(100);
+    QVERIFY(!form.isVisible());
+    TProgressForm::SetShowDelay(0ms);
   }
 
   void AnEmptyDocumentStartsAtZero() {

@@ -493,6 +493,7 @@ private slots:
   void ACloseRequestDuringASaveWaitsForIt() {
     SKIP_WITHOUT_UNZIP();
     TEditorFixture fixture;
+    const TProgressShownAtOnce shownAtOnce;
     TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp")})});
     Show(form);
     bool visibleAfterClose = false;

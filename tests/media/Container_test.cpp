@@ -4,6 +4,7 @@
 #include "media/ZIPStream.h"
 #include "platform/Progress.h"
 #include "platform/Streams.h"
+#include "support/ScriptedProgress.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempAppFolder.h"
 
@@ -14,17 +15,6 @@
 #include <random>
 
 namespace {
-class TRecordingProgress : public TProgressSink {
-public:
-  TRecordingProgress() { SetProgress(this); }
-  ~TRecordingProgress() override { SetProgress(nullptr); }
-  void SetMessage(const std::string &text) override { Calls.push_back("message " + text); }
-  void SetMax(int64_t max) override { Calls.push_back("max " + std::to_string(max)); }
-  void SetPosition(int64_t position) override { Calls.push_back("position " + std::to_string(position)); }
-  void Start() override { Calls.push_back("start"); }
-  std::vector<std::string> Calls;
-};
-
 std::string RandomBytes(std::size_t size, unsigned seed) {
   std::mt19937 generator(seed);
   std::string bytes(size, '\0');
@@ -110,16 +100,55 @@ TEST_F(Container, LevelsOutsideTheRangeAreClamped) {
   EXPECT_EQ(ReadMediaEntryFacts(WorkPath("high.tvk")).Level, 3);
 }
 
-TEST_F(Container, SaveReportsAssemblyThenThreeCompressionSteps) {
+TEST_F(Container, SaveReportsAssemblyThenCompressionInBytes) {
   TMediaStream document;
   document.AddFile(WorkFile("a.bmp", "ABC"), mkImages);
-  document.AddFile(WorkFile("b.bmp", "DEF"), mkImages);
-  TRecordingProgress progress;
+  document.AddFile(WorkFile("b.bmp", "DEFG"), mkImages);
+  TScriptedProgress progress;
   SaveContainer(document, mkImages, WorkPath("a.tvk"), 2);
-  const std::vector<std::string> expected{"message Sestavuji soubor", "max 2", "start", "position 1", "position 2",
-                                          "message Komprimuji soubor", "max 3", "position 1", "position 2",
-                                          "position 3"};
-  EXPECT_EQ(progress.Calls, expected);
+  const std::size_t mediaStream = MediaStreamOf(document, mkImages).size();
+  const std::vector<std::string> expected{"message Sestavuji soubor", "max 7", "start", "position 3", "position 7",
+                                          "message Komprimuji soubor", "max " + std::to_string(mediaStream),
+                                          "position " + std::to_string(mediaStream)};
+  EXPECT_EQ(std::vector<std::string>(progress.Calls.begin(), progress.Calls.begin() + long(expected.size())), expected);
+}
+
+TEST_F(Container, CancelledSaveLeavesTheOldContainerAndNoTemporaryFiles) {
+  TMediaStream document;
+  document.AddFile(WorkFile("a.wav", RandomBytes(3 << 20, 2)), mkSounds);
+  document.AddFile(WorkFile("b.wav", std::string(5 << 20, 'b')), mkSounds);
+  const std::string path = WorkPath("keep.tvk");
+  SaveContainer(document, mkSounds, path, 1);
+  const std::string before = TTempAppFolder::ReadFile(path);
+  const auto contents = FolderContents(work);
+  for (const char *step : {"Sestavuji soubor", "Komprimuji soubor"}) {
+    for (int level = 0; level <= 3; level += 3) {
+      TScriptedProgress progress;
+      progress.CancelAt(step, 2 << 20);
+      EXPECT_THROW(SaveContainer(document, mkSounds, path, level), EAbort) << step;
+      EXPECT_EQ(TTempAppFolder::ReadFile(path), before) << step;
+      EXPECT_EQ(FolderContents(work), contents) << step;
+    }
+  }
+}
+
+TEST_F(Container, CancelledOpenLeavesTheDocumentEmptyWithoutABackingFile) {
+  TMediaStream document;
+  document.AddFile(WorkFile("a.wav", RandomBytes(4 << 20, 3)), mkSounds);
+  const std::string path = WorkPath("big.tvk");
+  SaveContainer(document, mkSounds, path, 2);
+  TMediaStream reopened;
+  {
+    TScriptedProgress progress;
+    progress.CancelAt("Načítám soubor", 1 << 20);
+    EXPECT_THROW(LoadContainer(reopened, path), EAbort);
+    EXPECT_EQ(progress.Calls.front(), "message Načítám soubor");
+  }
+  EXPECT_EQ(reopened.List.Count(), 0);
+  EXPECT_EQ(reopened.BackingFile(), nullptr);
+  EXPECT_FALSE(std::filesystem::exists(BackingFilePath()));
+  EXPECT_EQ(LoadContainer(reopened, path), std::optional<TMediaKind>(mkSounds));
+  EXPECT_EQ(reopened.List.Count(), 1);
 }
 
 TEST_F(Container, FailedSaveLeavesTheOldContainerAndNoTemporaryFiles) {

@@ -29,9 +29,10 @@ const char *PythonWriteZip =
     "    z.write(sys.argv[2], 'Media.m')\n"
     "    z.writestr('sub/zzz.bin', bytes(range(256)) * 40)\n";
 
+// Long enough that a streamed entry is deflated in three chunks on several threads.
 TBytes MediaLikeData() {
   TBytes data = SampleMediaStream();
-  const TBytes mixed = MixedData(700000);
+  const TBytes mixed = MixedData(2600000);
   data.insert(data.end(), mixed.begin(), mixed.end());
   return data;
 }

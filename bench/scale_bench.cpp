@@ -1,0 +1,145 @@
+// 50,000 entries: opening and listing, adding one file and saving, and the editor's window with its rows
+// (offscreen) and its commands. Google Benchmark; run by bench/scale.sh, which prints the figures.
+#include "editor/fTovrikEditor.h"
+#include "grid/XStringGrid.h"
+#include "media/Container.h"
+#include "media/MediaDocument.h"
+#include "platform/Prompt.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+constexpr int EntryCount = 50000;
+
+// Answers yes to everything (the extension gate) and keeps errors from blocking.
+class TYesPrompt : public TPrompt {
+public:
+  void ShowError(const std::string &text) override { throw std::runtime_error(text); }
+  bool AskYesNo(const std::string &) override { return true; }
+};
+
+// The app folder with config.ini, a small sound file and a container of 50,000 entries of it.
+struct TScaleFolder {
+  std::filesystem::path folder;
+  std::string container, sound;
+  TScaleFolder() {
+    folder = std::filesystem::temp_directory_path() / ("tovrik-scale-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    ::setenv("TOVRIK_HOME", folder.c_str(), 1);
+    std::ofstream(folder / "config.ini") << "[SoundFileExts]\nCount=1\nExt0=.WAV\n[ImageFileExts]\nCount=1\nExt0=.BMP\n";
+    sound = (folder / "kratky.wav").string();
+    std::ofstream(sound) << std::string(200, 's');
+    container = (folder / "velky.tvk").string();
+    TMediaStream document;
+    for (int i = 0; i < EntryCount; ++i)
+      document.AddFile(sound, mkSounds);
+    SaveContainer(document, mkSounds, container, 2);
+  }
+  ~TScaleFolder() { std::filesystem::remove_all(folder); }
+};
+
+TScaleFolder &Folder() {
+  static TScaleFolder folder;
+  return folder;
+}
+
+void OpenAndList(benchmark::State &state) {
+  for (auto _ : state) {
+    TMediaStream document;
+    LoadContainer(document, Folder().container);
+    benchmark::DoNotOptimize(document.List.Count());
+  }
+}
+
+void AddOneAndSave(benchmark::State &state) {
+  const std::string target = (Folder().folder / "pridany.tvk").string();
+  for (auto _ : state) {
+    TMediaStream document;
+    LoadContainer(document, Folder().container);
+    document.AddFile(Folder().sound, mkSounds);
+    SaveContainer(document, mkSounds, target, 2);
+  }
+}
+
+void EditorWindowWithRows(benchmark::State &state) {
+  for (auto _ : state) {
+    TForm1 form({QString::fromStdString(Folder().container)});
+    form.show();
+    QCoreApplication::processEvents();
+    benchmark::DoNotOptimize(form.Document().List.Count());
+  }
+}
+
+// The window on the container of 50,000 entries, shown, for the commands' runs.
+struct TShownForm {
+  TForm1 form{QStringList{QString::fromStdString(Folder().container)}};
+  TXStringGrid *grid = nullptr;
+  TShownForm() {
+    form.show();
+    QCoreApplication::processEvents();
+    grid = form.findChild<TXStringGrid *>(QStringLiteral("XStringGrid2"));
+  }
+};
+
+// Each run is one press of the command on row 2 of 50,000.
+void EditorCommand(benchmark::State &state, void (TForm1::*command)()) {
+  TShownForm shown;
+  TForm1 &form = shown.form;
+  TXStringGrid *grid = shown.grid;
+  for (auto _ : state) {
+    grid->SetRow(2);
+    (form.*command)();
+    QCoreApplication::processEvents();
+  }
+}
+
+void CellEdit(benchmark::State &state) {
+  TShownForm shown;
+  TForm1 &form = shown.form;
+  TXStringGrid *grid = shown.grid;
+  int value = 0;
+  for (auto _ : state) {
+    grid->SetCells(4, 2, QString::number(++value % 1000));
+    form.Document().List.TakeOverGrid(*grid, mkSounds);
+    QCoreApplication::processEvents();
+  }
+}
+
+void Remove(benchmark::State &state) {
+  TShownForm shown;
+  TForm1 &form = shown.form;
+  TXStringGrid *grid = shown.grid;
+  for (auto _ : state) {
+    grid->SetCells(0, 2, TForm1::ToggleRemoveMark(grid->Cells(0, 2)));
+    form.OdebratClick();
+    QCoreApplication::processEvents();
+  }
+}
+} // namespace
+
+BENCHMARK(OpenAndList)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(AddOneAndSave)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(EditorWindowWithRows)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK_CAPTURE(EditorCommand, Nahoru, &TForm1::NahoruClick)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK_CAPTURE(EditorCommand, Dolu, &TForm1::DoluClick)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(Remove)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(CellEdit)->Unit(benchmark::kMillisecond)->MinTime(1);
+
+int main(int argc, char **argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication application(argc, argv);
+  TYesPrompt prompt;
+  SetPrompt(&prompt);
+  Folder();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  SetPrompt(nullptr);
+  return 0;
+}
