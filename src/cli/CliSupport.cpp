@@ -70,23 +70,6 @@ void TConsoleProgress::Show() {
   shown = true;
 }
 
-std::string TListGrid::GetCell(int col, int row) const {
-  if (row < 0 || row >= GetRowCount() || col < 0 || col >= cols)
-    return "";
-  const auto &cellsOfRow = cells[static_cast<std::size_t>(row)];
-  return static_cast<std::size_t>(col) < cellsOfRow.size() ? cellsOfRow[static_cast<std::size_t>(col)] : "";
-}
-
-void TListGrid::SetCell(int col, int row, const std::string &text) {
-  if (row < 0 || row >= GetRowCount() || col < 0 || col >= cols)
-    return;
-  auto &cellsOfRow = cells[static_cast<std::size_t>(row)];
-  cellsOfRow.resize(static_cast<std::size_t>(cols));
-  cellsOfRow[static_cast<std::size_t>(col)] = text;
-}
-
-void TListGrid::SetRowCount(int rowCount) { cells.resize(static_cast<std::size_t>(std::max(rowCount, 1))); }
-
 const std::vector<std::string> &ColumnKeys(uint8_t kind) {
   static const std::vector<std::string> images{"name",          "ext",           "size",        "transparent", "color",
                                                "pattern-height", "pattern-width", "skip-height", "skip-width"};
@@ -94,8 +77,8 @@ const std::vector<std::string> &ColumnKeys(uint8_t kind) {
   return kind == mkImages ? images : sounds;
 }
 
-TListGrid FillGridOf(TMediaStream &document, uint8_t kind) {
-  TListGrid grid(static_cast<int>(ColumnKeys(kind).size()));
+TMemoryGrid FillGridOf(TMediaStream &document, uint8_t kind) {
+  TMemoryGrid grid(static_cast<int>(ColumnKeys(kind).size()), 1);
   document.List.FillGrid(grid, kind);
   return grid;
 }

@@ -129,7 +129,7 @@ int RunSet(const TArguments &arguments) {
   const std::string &path = line.Positional()[0];
   TOpenedContainer opened = OpenContainer(path);
   const int row = FindEntryByName(*opened.Document, line.Positional()[1]) + 1;
-  TListGrid grid = FillGridOf(*opened.Document, opened.Kind);
+  TMemoryGrid grid = FillGridOf(*opened.Document, opened.Kind);
   const std::vector<std::string> &keys = ColumnKeys(opened.Kind);
   for (auto assignment = line.Positional().begin() + 2; assignment != line.Positional().end(); ++assignment) {
     const auto equals = assignment->find('=');

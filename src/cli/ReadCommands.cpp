@@ -27,7 +27,7 @@ std::string JsonString(const std::string &text) {
   return out + "\"";
 }
 
-void PrintJson(const TListGrid &grid, uint8_t kind, int count) {
+void PrintJson(const TMemoryGrid &grid, uint8_t kind, int count) {
   const std::vector<std::string> &keys = ColumnKeys(kind);
   std::cout << "{\"kind\": " << JsonString(KindName(kind)) << ", \"entries\": [";
   for (int row = 1; row <= count; ++row) {
@@ -41,7 +41,7 @@ void PrintJson(const TListGrid &grid, uint8_t kind, int count) {
   std::cout << (count > 0 ? "\n]}\n" : "]}\n");
 }
 
-void PrintTable(const TListGrid &grid, uint8_t kind, int count) {
+void PrintTable(const TMemoryGrid &grid, uint8_t kind, int count) {
   const std::vector<std::string> &keys = ColumnKeys(kind);
   std::cout << "kind: " << KindName(kind) << "\nposition";
   for (const std::string &key : keys)
@@ -66,7 +66,7 @@ int RunList(const TArguments &arguments) {
   const TCommandLine line(arguments, {"--json"}, {});
   line.RequirePositional(1, 1);
   TOpenedContainer opened = OpenContainer(line.Positional()[0]);
-  const TListGrid grid = FillGridOf(*opened.Document, opened.Kind);
+  const TMemoryGrid grid = FillGridOf(*opened.Document, opened.Kind);
   const int count = opened.Document->List.Count();
   if (line.Has("--json"))
     PrintJson(grid, opened.Kind, count);

@@ -2,6 +2,7 @@
 #include "media/FileList.h"
 
 #include "media/CellTexts.h"
+#include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
@@ -71,9 +72,9 @@ void TFileList::ReadAll(TStream &stream, TMediaKind &kind) {
   stream.SetPosition(0);
   uint8_t kindByte = 0;
   if (stream.Read(&kindByte, 1) != 1)
-    throw EMediaStreamError("Soubor je poškozený: chybí typ médií.");
+    throw EMediaStreamError(MediaMessages::NoKind);
   if (kindByte != mkImages && kindByte != mkSounds)
-    throw EMediaStreamError("Neznámý typ médií v souboru.");
+    throw EMediaStreamError(MediaMessages::UnknownKind);
   // Entries are collected aside, so a damaged stream leaves the list as it was.
   TFileList read;
   const int64_t size = stream.Size();

@@ -5,9 +5,12 @@
 #include "platform/Exceptions.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
+class TByteReader;
+class TByteWriter;
 class TStream;
 
 // Media kind: the first byte of a media stream.
@@ -47,6 +50,10 @@ protected:
   // Records where the data starts and moves past it, after checking that all of it is there.
   void SkipData(TStream &stream, int64_t recordStart);
   void WriteHeader(TStream &stream) const;
+  // The whole record at the stream's position: the header, attributeBytes of attributes that readAttributes
+  // takes, then past the data.
+  void ReadRecord(TStream &stream, int64_t attributeBytes, const std::function<void(TByteReader &)> &readAttributes);
+  void WriteRecordTo(TStream &stream, const std::function<void(TByteWriter &)> &writeAttributes) const;
 };
 
 class TImageFileItem : public TFileListItem {

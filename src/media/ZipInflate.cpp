@@ -70,10 +70,10 @@ int64_t TZIPDecompressionStream::Inflate(uint8_t *output, int64_t count) {
     if (result == Z_STREAM_END) {
       ended = true;
       if (!trailerFed || ZStream.avail_in != 0)
-        throw ZipErrors::InflateFailed(Entry.Name, "za komprimovanými daty následují další bajty");
+        throw ZipErrors::InflateFailed(Entry.Name, ZipErrors::BytesAfterData);
     } else if (result == Z_BUF_ERROR && ZStream.avail_in == 0 && compressedLeft == 0) {
       if (trailerFed)
-        throw ZipErrors::InflateFailed(Entry.Name, "komprimovaná data jsou zkrácená");
+        throw ZipErrors::InflateFailed(Entry.Name, ZipErrors::DataCutShort);
       FeedTrailer();
     } else if (result != Z_OK) {
       throw ZipErrors::InflateFailed(Entry.Name, ZStream.msg ? ZStream.msg : zError(result));
