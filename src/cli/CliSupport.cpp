@@ -1,8 +1,9 @@
-// The pipeline prompt, the progress line, the in-memory grid and the container helpers of the tvk subcommands.
+// The pipeline prompt, the progress line, the column keys and the container helpers of the tvk subcommands.
 #include "cli/CliSupport.h"
 
 #include "cli/CliMessages.h"
 #include "media/Container.h"
+#include "media/ItemColumns.h"
 #include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
@@ -71,9 +72,13 @@ void TConsoleProgress::Show() {
 }
 
 const std::vector<std::string> &ColumnKeys(uint8_t kind) {
-  static const std::vector<std::string> images{"name",          "ext",           "size",        "transparent", "color",
-                                               "pattern-height", "pattern-width", "skip-height", "skip-width"};
-  static const std::vector<std::string> sounds{"name", "ext", "size", "looped", "frequency", "volume", "pan"};
+  auto keysOf = [](TMediaKind of) {
+    std::vector<std::string> keys;
+    for (const TItemColumn &column : ItemColumns(of))
+      keys.push_back(column.Key);
+    return keys;
+  };
+  static const std::vector<std::string> images = keysOf(mkImages), sounds = keysOf(mkSounds);
   return kind == mkImages ? images : sounds;
 }
 

@@ -5,6 +5,7 @@
 #include "grid/CellEditors.h"
 #include "grid/XStringGrid.h"
 #include "media/CellTexts.h"
+#include "media/ItemColumns.h"
 #include "platform/qt/ColorMap.h"
 
 #include <QColorDialog>
@@ -12,14 +13,10 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 const QString removeMark = QStringLiteral("* ");
-
-struct TColumn {
-  const char *Caption;
-  int Width;
-};
 
 // The grid's font, made smaller for the header until every caption fits its column inside the 2-pixel inset.
 QFont FittingHeaderFont(const TXStringGrid &grid) {
@@ -36,12 +33,15 @@ QFont FittingHeaderFont(const TXStringGrid &grid) {
   return font;
 }
 
-void SetColumns(TXStringGrid &grid, std::initializer_list<TColumn> columns) {
-  int index = 0;
-  for (const TColumn &column : columns) {
-    TXStringColumnItem *item = grid.Columns()->Items(index++);
+// The kind's columns with their captions and widths, and the editor that editorOf gives for each.
+void SetColumns(TXStringGrid &grid, TMediaKind kind, const std::function<TCellEditor *(TCellEditing)> &editorOf) {
+  SetupItemGrid(grid, static_cast<int>(ItemColumns(kind).size()));
+  for (const TItemColumn &column : ItemColumns(kind)) {
+    TXStringColumnItem *item = grid.Columns()->Items(column.Index);
     item->SetCaption(QString::fromUtf8(column.Caption));
     item->SetWidth(column.Width);
+    if (TCellEditor *editor = editorOf(column.Editing))
+      item->SetEditor(editor);
     item->SetHeaderAlignment(taCenter);
     item->SetAlignment(taCenter);
     item->SetFont(TFont(grid.font()));
@@ -68,36 +68,27 @@ void SetupItemGrid(TXStringGrid &grid, int colCount) {
 
 void SetupImageColumns(TXStringGrid &grid, TComboCellEditor &transparent, TEditCellEditor &color,
                        TUpDownCellEditor &sizes) {
-  SetupItemGrid(grid, 9);
-  SetColumns(grid, {{"Jméno", 120},
-                    {"Ext", 52},
-                    {"Velikost", 68},
-                    {"Transparent", 62},
-                    {"TransparentColor", 92},
-                    {"PatternHeight", 70},
-                    {"PatternWidth", 70},
-                    {"SkipHeight", 70},
-                    {"SkipWidth", 70}});
-  grid.Columns()->Items(3)->SetEditor(&transparent);
-  grid.Columns()->Items(4)->SetEditor(&color);
-  for (int col = 5; col <= 8; ++col)
-    grid.Columns()->Items(col)->SetEditor(&sizes);
+  SetColumns(grid, mkImages, [&](TCellEditing editing) -> TCellEditor * {
+    switch (editing) {
+    case TCellEditing::Boolean: return &transparent;
+    case TCellEditing::Color: return &color;
+    case TCellEditing::Size: return &sizes;
+    default: return nullptr;
+    }
+  });
 }
 
 void SetupSoundColumns(TXStringGrid &grid, TComboCellEditor &looped, TUpDownCellEditor &frequency,
                        TUpDownCellEditor &volume, TUpDownCellEditor &pan) {
-  SetupItemGrid(grid, 7);
-  SetColumns(grid, {{"Jméno", 120},
-                    {"Ext", 52},
-                    {"Velikost", 68},
-                    {"Looped", 68},
-                    {"Frequency", 68},
-                    {"Volume", 68},
-                    {"Pan", 68}});
-  grid.Columns()->Items(3)->SetEditor(&looped);
-  grid.Columns()->Items(4)->SetEditor(&frequency);
-  grid.Columns()->Items(5)->SetEditor(&volume);
-  grid.Columns()->Items(6)->SetEditor(&pan);
+  SetColumns(grid, mkSounds, [&](TCellEditing editing) -> TCellEditor * {
+    switch (editing) {
+    case TCellEditing::Boolean: return &looped;
+    case TCellEditing::Frequency: return &frequency;
+    case TCellEditing::Volume: return &volume;
+    case TCellEditing::Pan: return &pan;
+    default: return nullptr;
+    }
+  });
 }
 
 void SetupBooleanEditor(TComboCellEditor &editor) {

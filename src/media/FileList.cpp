@@ -1,7 +1,7 @@
 // The ordered list of a document's entries: adding, reading a media stream, removal, look-up and the grid texts.
 #include "media/FileList.h"
 
-#include "media/CellTexts.h"
+#include "media/ItemColumns.h"
 #include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
@@ -13,40 +13,10 @@
 #include <utility>
 
 namespace {
-void WriteRow(TTextGrid &grid, int row, const std::vector<std::string> &cells) {
-  const int columns = std::min(grid.GetColCount(), static_cast<int>(cells.size()));
-  for (int col = 0; col < columns; ++col)
-    grid.SetCell(col, row, cells[static_cast<std::size_t>(col)]);
-}
-
-std::vector<std::string> ImageCells(const TImageFileItem &item) {
-  return {Cp1250ToUtf8(item.Name),          item.Ext.Utf8(),
-          IntToStr(item.Size),              BoolToString(item.Transparent),
-          ColorToString(item.TransparentColor), IntToStr(item.PatternHeight),
-          IntToStr(item.PatternWidth),      IntToStr(item.SkipHeight),
-          IntToStr(item.SkipWidth)};
-}
-
-std::vector<std::string> SoundCells(const TSoundFileItem &item) {
-  return {Cp1250ToUtf8(item.Name), item.Ext.Utf8(),      IntToStr(item.Size), BoolToString(item.Looped),
-          IntToStr(item.Frequency), IntToStr(item.Volume), IntToStr(item.Pan)};
-}
-
-// Each value is stored as soon as its cell converts, so a bad cell leaves the earlier columns stored.
-void TakeOverImage(TImageFileItem &item, const TTextGrid &grid, int row) {
-  item.Transparent = StringToBool(grid.GetCell(3, row));
-  item.TransparentColor = StringToColor(grid.GetCell(4, row));
-  item.PatternHeight = StrToInt(grid.GetCell(5, row));
-  item.PatternWidth = StrToInt(grid.GetCell(6, row));
-  item.SkipHeight = StrToInt(grid.GetCell(7, row));
-  item.SkipWidth = StrToInt(grid.GetCell(8, row));
-}
-
-void TakeOverSound(TSoundFileItem &item, const TTextGrid &grid, int row) {
-  item.Looped = StringToBool(grid.GetCell(3, row));
-  item.Frequency = StrToInt(grid.GetCell(4, row));
-  item.Volume = static_cast<uint8_t>(StrToInt(grid.GetCell(5, row)) & 0xFF);
-  item.Pan = StrToInt(grid.GetCell(6, row));
+// Whether item is an entry of kind: an image for images, a sound for sounds.
+bool IsOfKind(const TFileListItem *item, TMediaKind kind) {
+  return kind == mkImages ? dynamic_cast<const TImageFileItem *>(item) != nullptr
+                          : kind == mkSounds && dynamic_cast<const TSoundFileItem *>(item) != nullptr;
 }
 } // namespace
 
@@ -113,15 +83,15 @@ void TFileList::FillGrid(TTextGrid &grid, TMediaKind kind) const {
   for (int row = 1; row < grid.GetRowCount(); ++row)
     for (int col = 0; col < columns; ++col)
       grid.SetCell(col, row, "");
+  const int filled = std::min(columns, static_cast<int>(ItemColumns(kind).size()));
   int row = 1;
   for (const auto &item : items) {
-    const auto *image = kind == mkImages ? dynamic_cast<const TImageFileItem *>(item.get()) : nullptr;
-    const auto *sound = kind == mkSounds ? dynamic_cast<const TSoundFileItem *>(item.get()) : nullptr;
-    if (!image && !sound)
+    if (!IsOfKind(item.get(), kind))
       continue;
     if (grid.GetRowCount() < row + 1)
       grid.SetRowCount(row + 1);
-    WriteRow(grid, row, image ? ImageCells(*image) : SoundCells(*sound));
+    for (int col = 0; col < filled; ++col)
+      grid.SetCell(col, row, ItemColumns(kind)[static_cast<std::size_t>(col)].ToText(*item));
     ++row;
   }
 }
@@ -136,9 +106,11 @@ void TFileList::TakeOverGrid(TTextGrid &grid, TMediaKind kind) {
       continue;
     const int64_t size = StrToInt64(sizeText);
     TFileListItem *entry = FindEntry(Utf8ToCp1250(grid.GetCell(0, row)), size);
-    if (auto *image = kind == mkImages ? dynamic_cast<TImageFileItem *>(entry) : nullptr)
-      TakeOverImage(*image, grid, row);
-    else if (auto *sound = kind == mkSounds ? dynamic_cast<TSoundFileItem *>(entry) : nullptr)
-      TakeOverSound(*sound, grid, row);
+    if (!IsOfKind(entry, kind))
+      continue;
+    // Each value is stored as soon as its cell converts, so a bad cell leaves the earlier columns stored.
+    for (const TItemColumn &column : ItemColumns(kind))
+      if (column.FromText)
+        column.FromText(*entry, grid.GetCell(column.Index, row));
   }
 }

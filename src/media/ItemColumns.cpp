@@ -1,0 +1,66 @@
+// The columns of the item grids: captions, widths, editing, tvk keys and the text of every value.
+#include "media/ItemColumns.h"
+
+#include "media/CellTexts.h"
+#include "platform/CodePage.h"
+#include "platform/IntegerText.h"
+
+namespace {
+const TImageFileItem &Image(const TFileListItem &item) { return static_cast<const TImageFileItem &>(item); }
+TImageFileItem &Image(TFileListItem &item) { return static_cast<TImageFileItem &>(item); }
+const TSoundFileItem &Sound(const TFileListItem &item) { return static_cast<const TSoundFileItem &>(item); }
+TSoundFileItem &Sound(TFileListItem &item) { return static_cast<TSoundFileItem &>(item); }
+
+// The three columns every kind starts with; the grid shows them and never writes them back.
+constexpr TItemColumn NameColumn{0, "Jméno", 120, TCellEditing::None, "name",
+                                 [](const TFileListItem &item) { return Cp1250ToUtf8(item.Name); }, nullptr};
+constexpr TItemColumn ExtColumn{1, "Ext", 52, TCellEditing::None, "ext",
+                                [](const TFileListItem &item) { return item.Ext.Utf8(); }, nullptr};
+constexpr TItemColumn SizeColumn{2, "Velikost", 68, TCellEditing::None, "size",
+                                 [](const TFileListItem &item) { return IntToStr(item.Size); }, nullptr};
+} // namespace
+
+const std::vector<TItemColumn> &ItemColumns(TMediaKind kind) {
+  static const std::vector<TItemColumn> images{
+      NameColumn,
+      ExtColumn,
+      SizeColumn,
+      {3, "Transparent", 62, TCellEditing::Boolean, "transparent",
+       [](const TFileListItem &item) { return BoolToString(Image(item).Transparent); },
+       [](TFileListItem &item, const std::string &text) { Image(item).Transparent = StringToBool(text); }},
+      {4, "TransparentColor", 92, TCellEditing::Color, "color",
+       [](const TFileListItem &item) { return ColorToString(Image(item).TransparentColor); },
+       [](TFileListItem &item, const std::string &text) { Image(item).TransparentColor = StringToColor(text); }},
+      {5, "PatternHeight", 70, TCellEditing::Size, "pattern-height",
+       [](const TFileListItem &item) { return IntToStr(Image(item).PatternHeight); },
+       [](TFileListItem &item, const std::string &text) { Image(item).PatternHeight = StrToInt(text); }},
+      {6, "PatternWidth", 70, TCellEditing::Size, "pattern-width",
+       [](const TFileListItem &item) { return IntToStr(Image(item).PatternWidth); },
+       [](TFileListItem &item, const std::string &text) { Image(item).PatternWidth = StrToInt(text); }},
+      {7, "SkipHeight", 70, TCellEditing::Size, "skip-height",
+       [](const TFileListItem &item) { return IntToStr(Image(item).SkipHeight); },
+       [](TFileListItem &item, const std::string &text) { Image(item).SkipHeight = StrToInt(text); }},
+      {8, "SkipWidth", 70, TCellEditing::Size, "skip-width",
+       [](const TFileListItem &item) { return IntToStr(Image(item).SkipWidth); },
+       [](TFileListItem &item, const std::string &text) { Image(item).SkipWidth = StrToInt(text); }},
+  };
+  static const std::vector<TItemColumn> sounds{
+      NameColumn,
+      ExtColumn,
+      SizeColumn,
+      {3, "Looped", 68, TCellEditing::Boolean, "looped",
+       [](const TFileListItem &item) { return BoolToString(Sound(item).Looped); },
+       [](TFileListItem &item, const std::string &text) { Sound(item).Looped = StringToBool(text); }},
+      {4, "Frequency", 68, TCellEditing::Frequency, "frequency",
+       [](const TFileListItem &item) { return IntToStr(Sound(item).Frequency); },
+       [](TFileListItem &item, const std::string &text) { Sound(item).Frequency = StrToInt(text); }},
+      // The grid keeps the low byte of a volume out of range, as the stored byte does.
+      {5, "Volume", 68, TCellEditing::Volume, "volume",
+       [](const TFileListItem &item) { return IntToStr(Sound(item).Volume); },
+       [](TFileListItem &item, const std::string &text) { Sound(item).Volume = static_cast<uint8_t>(StrToInt(text) & 0xFF); }},
+      {6, "Pan", 68, TCellEditing::Pan, "pan",
+       [](const TFileListItem &item) { return IntToStr(Sound(item).Pan); },
+       [](TFileListItem &item, const std::string &text) { Sound(item).Pan = StrToInt(text); }},
+  };
+  return kind == mkImages ? images : sounds;
+}
