@@ -22,7 +22,7 @@ struct TExtraction {
 std::string SafeFileName(const TFileListItem &entry) {
   const std::string name = Cp1250ToUtf8(entry.Name + entry.Ext.Text());
   if (name.empty() || name == "." || name == ".." || name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
-    throw Exception(Substitute(CliMessages::UnsafeName, {name}));
+    throw Exception(Substitute(CliMessages::UnsafeName, {PrintableText(name)}));
   return name;
 }
 

@@ -8,10 +8,12 @@
 #include "grid/XStringGrid.h"
 #include "media/Container.h"
 #include "media/MediaDocument.h"
+#include "media/MediaMessages.h"
 #include "platform/AppFolder.h"
 #include "platform/CodePage.h"
 #include "platform/IntegerText.h"
 #include "platform/Progress.h"
+#include "platform/Prompt.h"
 #include "platform/qt/OpenDialog.h"
 #include "platform/qt/Shell.h"
 #include "preview/OpenPreview.h"
@@ -135,6 +137,8 @@ void TForm1::Uloit1Click() {
   if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
     return;
   const QString path = SaveDialog1->selectedFiles().front();
+  if (Document().ChangedOnDisk(NativePath(path)) && !Prompt().AskYesNo(MediaMessages::ChangedOnDisk))
+    return;
   Document().List.TakeOverGrid(KindGrid(), mediaKind);
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);

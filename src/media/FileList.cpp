@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
+#include "platform/ReadBuffer.h"
 #include "platform/Streams.h"
 #include "platform/TextGrid.h"
 
@@ -18,7 +19,25 @@ bool IsOfKind(const TFileListItem *item, TMediaKind kind) {
   return kind == mkImages ? dynamic_cast<const TImageFileItem *>(item) != nullptr
                           : kind == mkSounds && dynamic_cast<const TSoundFileItem *>(item) != nullptr;
 }
+
+// A missing file changes nothing; one that cannot be opened raises the platform's error.
+void TakeDataFrom(TFileListItem &entry, const std::string &path) {
+  RequireRegularFile(path);
+  if (!FileExists(path))
+    return;
+  const int64_t newSize = FileSize(path);
+  entry.Offset = 0;
+  entry.Size = newSize;
+  entry.SourcePath = path;
+}
 } // namespace
+
+std::vector<std::string> GridCells(const TFileListItem &item) {
+  std::vector<std::string> cells;
+  for (const TItemColumn &column : ItemColumns(IsOfKind(&item, mkImages) ? mkImages : mkSounds))
+    cells.push_back(column.ToText(item));
+  return cells;
+}
 
 void TFileList::AddImage(const std::string &path, bool transparent, int64_t size, int64_t offset,
                          TColor transparentColor, int32_t patternHeight, int32_t patternWidth, int32_t skipHeight,
@@ -47,9 +66,10 @@ void TFileList::ReadAll(TStream &stream, TMediaKind &kind) {
     throw EMediaStreamError(MediaMessages::UnknownKind);
   // Entries are collected aside, so a damaged stream leaves the list as it was.
   TFileList read;
-  const int64_t size = stream.Size();
-  while (stream.Position() < size)
-    read.ReadEntry(kindByte, stream);
+  TReadBuffer records(stream);
+  const int64_t size = records.Size();
+  while (records.Position() < size)
+    read.ReadEntry(kindByte, records);
   kind = kindByte;
   for (auto &item : read.items)
     items.push_back(std::move(item));
@@ -57,6 +77,15 @@ void TFileList::ReadAll(TStream &stream, TMediaKind &kind) {
 
 void TFileList::RemoveByName(const std::string &name) {
   std::erase_if(items, [&](const auto &item) { return item->Name == name; });
+}
+
+void TFileList::RemoveAt(std::vector<int> positions) {
+  // From the back, so that the positions still to come keep meaning the same entries.
+  std::sort(positions.begin(), positions.end());
+  positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+  for (auto it = positions.rbegin(); it != positions.rend(); ++it)
+    if (*it >= 0 && *it < Count())
+      items.erase(items.begin() + *it);
 }
 
 void TFileList::Exchange(int i, int j) { std::swap(items.at(static_cast<std::size_t>(i)), items.at(static_cast<std::size_t>(j))); }
@@ -69,13 +98,13 @@ TFileListItem *TFileList::FindEntry(const std::string &name, int64_t size) const
 }
 
 void TFileList::ReplaceSource(const std::string &name, int64_t size, const std::string &path) {
-  TFileListItem *entry = FindEntry(name, size);
-  if (!entry || !FileExists(path))
-    return;
-  const int64_t newSize = FileSize(path);
-  entry->Offset = 0;
-  entry->Size = newSize;
-  entry->SourcePath = path;
+  if (TFileListItem *entry = FindEntry(name, size))
+    TakeDataFrom(*entry, path);
+}
+
+void TFileList::ReplaceSourceAt(int position, const std::string &path) {
+  if (position >= 0 && position < Count())
+    TakeDataFrom(*items[static_cast<std::size_t>(position)], path);
 }
 
 void TFileList::FillGrid(TTextGrid &grid, TMediaKind kind) const {

@@ -9,7 +9,7 @@
 #include "platform/Streams.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
 
 namespace {
 constexpr int64_t sizeBytes = 8, extBytes = TExtString::Capacity + 1;
@@ -19,13 +19,16 @@ constexpr int64_t imageFieldBytes = 1 + 4 + 1 + 4 * 4, soundFieldBytes = 1 + 4 +
   throw EMediaStreamError(Substitute(pattern, {IntToStr(recordStart)}));
 }
 
-// The next count bytes of the record starting at recordStart, read from the stream; a stream that ends first
-// holds an incomplete record.
-std::vector<uint8_t> RecordBytes(TStream &stream, int64_t count, int64_t recordStart) {
-  std::vector<uint8_t> bytes(static_cast<std::size_t>(count));
-  if (stream.Read(bytes.data(), count) != count)
+// Room for the largest part of a record read at once, a name of 255 bytes with the extension: no allocation
+// per record.
+using TRecordPart = std::array<uint8_t, TFileListItem::MaxNameLength + extBytes>;
+
+// The next count bytes of the record starting at recordStart, read from the stream into part; a stream that ends
+// first holds an incomplete record.
+TByteReader ReadPart(TStream &stream, TRecordPart &part, int64_t count, int64_t recordStart) {
+  if (count > static_cast<int64_t>(part.size()) || stream.Read(part.data(), count) != count)
     Corrupt(MediaMessages::RecordCutShort, recordStart);
-  return bytes;
+  return TByteReader(part.data(), static_cast<std::size_t>(count));
 }
 
 // The attributes after an entry's header, one field list for reading and writing.
@@ -63,12 +66,11 @@ void TFileListItem::InitFromFile(const std::string &path, int64_t size, int64_t 
 
 void TFileListItem::ReadHeader(TStream &stream) {
   const int64_t recordStart = stream.Position();
-  const std::vector<uint8_t> headBytes = RecordBytes(stream, sizeBytes + 1, recordStart);
-  TByteReader head(headBytes);
+  TRecordPart part;
+  TByteReader head = ReadPart(stream, part, sizeBytes + 1, recordStart);
   head.Field(Size);
   const uint8_t nameLength = head.U8();
-  const std::vector<uint8_t> nameAndExt = RecordBytes(stream, nameLength + extBytes, recordStart);
-  TByteReader rest(nameAndExt);
+  TByteReader rest = ReadPart(stream, part, nameLength + extBytes, recordStart);
   Name = rest.Text(nameLength);
   std::array<uint8_t, extBytes> stored{};
   std::copy_n(rest.Raw(extBytes), extBytes, stored.begin());
@@ -90,8 +92,8 @@ void TFileListItem::ReadRecord(TStream &stream, int64_t attributeBytes,
                                const std::function<void(TByteReader &)> &readAttributes) {
   const int64_t recordStart = stream.Position();
   ReadHeader(stream);
-  const std::vector<uint8_t> bytes = RecordBytes(stream, attributeBytes, recordStart);
-  TByteReader attributes(bytes);
+  TRecordPart part;
+  TByteReader attributes = ReadPart(stream, part, attributeBytes, recordStart);
   readAttributes(attributes);
   SkipData(stream, recordStart);
 }
@@ -112,6 +114,14 @@ void TFileListItem::WriteHeader(TStream &stream) const {
   record.Raw(Ext.Stored().data(), Ext.Stored().size());
   record.WriteTo(stream);
 }
+
+int64_t TFileListItem::HeaderSize() const {
+  return sizeBytes + 1 + static_cast<int64_t>(std::min(Name.size(), MaxNameLength)) + extBytes;
+}
+
+int64_t TImageFileItem::RecordSize() const { return HeaderSize() + imageFieldBytes; }
+
+int64_t TSoundFileItem::RecordSize() const { return HeaderSize() + soundFieldBytes; }
 
 std::unique_ptr<TImageFileItem> TImageFileItem::CreateFromFile(const std::string &path, bool transparent,
                                                                int64_t size, int64_t offset, TColor transparentColor,
