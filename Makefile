@@ -1,8 +1,16 @@
 # Quick start: `make run` opens the editor on the demo container, `make test` runs every test.
+# With PRESET=<name> (CI runs `make test PRESET=ci`, warnings as errors) the build uses that CMake preset.
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
+
+ifdef PRESET
+  BUILD_DIR := build-$(PRESET)
+  CONFIGURE := cmake --preset $(PRESET)
+else
+  CONFIGURE := cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+endif
 
 # The core's GoogleTest suites (every tovrik_add_gtest) and the corpus replays of the non-Qt fuzz targets.
 ASAN_TARGETS := $(shell sed -n 's/^tovrik_add_gtest.\([a-z_]*\).*/\1/p' tests/*/CMakeLists.txt) \
@@ -16,7 +24,7 @@ deps:
 	@bash scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@$(CONFIGURE) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -27,13 +35,13 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# The core tests and the fuzz replays under AddressSanitizer and UBSan (build-asan/). Test names with a dot
-# are the GoogleTest cases and the replays; the Qt widget tests (no dot, or labelled qt) stay with `make test`.
+# The core tests and the fuzz replays under AddressSanitizer and UBSan (build-asan/). The asan test preset
+# holds which tests (names with a dot: the GoogleTest cases and the replays, not the Qt widget tests) and the
+# sanitizer options, so `ctest --preset asan` runs the same.
 asan-test: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build build-asan -j $(JOBS) --target $(ASAN_TARGETS)
-	@cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS) -R '\.' -LE qt
+	@ctest --preset asan -j $(JOBS)
 
 # Real libFuzzer binaries (clang-14, build-fuzz/bin/*_fuzzer), each run for FUZZ_SECONDS on its corpus in turn;
 # new inputs go to build-fuzz/found/<name>/, crashes to build-fuzz/crash-*.

@@ -1,8 +1,9 @@
-// The pipeline prompt, the progress line, the in-memory grid and the container helpers of the tvk subcommands.
+// The pipeline prompt, the progress line, the column keys and the container helpers of the tvk subcommands.
 #include "cli/CliSupport.h"
 
 #include "cli/CliMessages.h"
 #include "media/Container.h"
+#include "media/ItemColumns.h"
 #include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
@@ -71,32 +72,19 @@ void TConsoleProgress::Show() {
   shown = true;
 }
 
-std::string TListGrid::GetCell(int col, int row) const {
-  if (row < 0 || row >= GetRowCount() || col < 0 || col >= cols)
-    return "";
-  const auto &cellsOfRow = cells[static_cast<std::size_t>(row)];
-  return static_cast<std::size_t>(col) < cellsOfRow.size() ? cellsOfRow[static_cast<std::size_t>(col)] : "";
-}
-
-void TListGrid::SetCell(int col, int row, const std::string &text) {
-  if (row < 0 || row >= GetRowCount() || col < 0 || col >= cols)
-    return;
-  auto &cellsOfRow = cells[static_cast<std::size_t>(row)];
-  cellsOfRow.resize(static_cast<std::size_t>(cols));
-  cellsOfRow[static_cast<std::size_t>(col)] = text;
-}
-
-void TListGrid::SetRowCount(int rowCount) { cells.resize(static_cast<std::size_t>(std::max(rowCount, 1))); }
-
 const std::vector<std::string> &ColumnKeys(uint8_t kind) {
-  static const std::vector<std::string> images{"name",          "ext",           "size",        "transparent", "color",
-                                               "pattern-height", "pattern-width", "skip-height", "skip-width"};
-  static const std::vector<std::string> sounds{"name", "ext", "size", "looped", "frequency", "volume", "pan"};
+  auto keysOf = [](TMediaKind of) {
+    std::vector<std::string> keys;
+    for (const TItemColumn &column : ItemColumns(of))
+      keys.push_back(column.Key);
+    return keys;
+  };
+  static const std::vector<std::string> images = keysOf(mkImages), sounds = keysOf(mkSounds);
   return kind == mkImages ? images : sounds;
 }
 
-TListGrid FillGridOf(TMediaStream &document, uint8_t kind) {
-  TListGrid grid(static_cast<int>(ColumnKeys(kind).size()));
+TMemoryGrid FillGridOf(TMediaStream &document, uint8_t kind) {
+  TMemoryGrid grid(static_cast<int>(ColumnKeys(kind).size()), 1);
   document.List.FillGrid(grid, kind);
   return grid;
 }

@@ -6,7 +6,7 @@
 #include "platform/FileLocks.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
-#include "platform/TextGrid.h"
+#include "platform/MemoryGrid.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -49,26 +49,10 @@ private:
   std::thread ticker;
 };
 
-// The text cells the item list fills and takes over, held in memory.
-class TListGrid : public TTextGrid {
-public:
-  explicit TListGrid(int colCount) : cols(colCount) {}
-  std::string GetCell(int col, int row) const override;
-  void SetCell(int col, int row, const std::string &text) override;
-  int GetColCount() const override { return cols; }
-  int GetRowCount() const override { return static_cast<int>(cells.size()); }
-  void SetRowCount(int rowCount) override;
-  void CommitActiveEditor() override {}
-
-private:
-  int cols;
-  std::vector<std::vector<std::string>> cells = std::vector<std::vector<std::string>>(1);
-};
-
 // The grid columns of a kind as command-line keys: "name", "ext", "size", then the attributes.
 const std::vector<std::string> &ColumnKeys(uint8_t kind);
 // The document's entries in grid text, one row per entry (row 0 is the header row and stays empty).
-TListGrid FillGridOf(TMediaStream &document, uint8_t kind);
+TMemoryGrid FillGridOf(TMediaStream &document, uint8_t kind);
 std::string KindName(uint8_t kind);
 
 struct TOpenedContainer {

@@ -6,6 +6,7 @@
 
 #include "config/ExtList.h"
 #include "media/Container.h"
+#include "media/ItemColumns.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
@@ -31,10 +32,10 @@ void AddFiles(TMediaStream &document, uint8_t kind, const std::vector<std::strin
 
 // A grid text the grid itself would take without complaint but that cannot be meant: booleans other than
 // "True"/"False" (the grid reads them as false) and volumes outside 0..255 (the grid keeps the low byte).
-void CheckStrictValue(const std::string &key, const std::string &value) {
-  if ((key == "transparent" || key == "looped") && value != "True" && value != "False")
+void CheckStrictValue(const TItemColumn &column, const std::string &value) {
+  if (column.Editing == TCellEditing::Boolean && value != "True" && value != "False")
     throw EConvertError(Substitute(CliMessages::NotABoolean, {value}));
-  if (key == "volume") {
+  if (column.Editing == TCellEditing::Volume) {
     const int32_t volume = StrToInt(value);
     if (volume < 0 || volume > 255)
       throw EConvertError(Substitute(CliMessages::NotAVolume, {value}));
@@ -150,18 +151,19 @@ int RunSet(const TArguments &arguments) {
   const int last = list.Count() - 1;
   MoveEntry(list, position, last);
   const int row = last + 1;
-  TListGrid grid = FillGridOf(*opened.Document, opened.Kind);
-  const std::vector<std::string> &keys = ColumnKeys(opened.Kind);
+  TMemoryGrid grid = FillGridOf(*opened.Document, opened.Kind);
+  const std::vector<TItemColumn> &columns = ItemColumns(opened.Kind);
   for (auto assignment = line.Positional().begin() + static_cast<std::ptrdiff_t>(next);
        assignment != line.Positional().end(); ++assignment) {
     const auto equals = assignment->find('=');
     const std::string key = assignment->substr(0, equals);
-    const auto column = std::find(keys.begin() + 3, keys.end(), key);
-    if (equals == std::string::npos || column == keys.end())
+    const auto column = std::find_if(columns.begin(), columns.end(),
+                                     [&key](const TItemColumn &c) { return c.FromText && key == c.Key; });
+    if (equals == std::string::npos || column == columns.end())
       throw EUsage("not an attribute of " + KindName(opened.Kind) + ": " + *assignment);
     const std::string value = assignment->substr(equals + 1);
-    CheckStrictValue(key, value);
-    grid.SetCell(static_cast<int>(column - keys.begin()), row, value);
+    CheckStrictValue(*column, value);
+    grid.SetCell(column->Index, row, value);
   }
   list.TakeOverGrid(grid, opened.Kind);
   MoveEntry(list, last, position);

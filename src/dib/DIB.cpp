@@ -3,20 +3,10 @@
 
 #include "dib/DIBReader.h"
 #include "dib/GlobalMemoryStream.h"
+#include "platform/LittleEndian.h"
 #include "platform/Streams.h"
 
 #include <cstring>
-
-namespace {
-constexpr int FileHeaderSize = 14;
-constexpr uint16_t BitmapMagic = 0x4D42; // "BM"
-
-void PutU16(uint8_t *p, uint16_t value) { p[0] = value & 0xFF, p[1] = value >> 8; }
-void PutU32(uint8_t *p, uint32_t value) {
-  for (int i = 0; i < 4; ++i)
-    p[i] = (value >> (8 * i)) & 0xFF;
-}
-} // namespace
 
 TDIB::TDIB() { SetImage(EmptyDIBImage()); }
 TDIB::TDIB(const TDIB &source) { SetImage(source.image); }
@@ -32,11 +22,11 @@ void TDIB::SetImage(std::shared_ptr<TDIBSharedImage> newImage) {
 }
 
 void TDIB::LoadFromStream(TStream &stream) {
-  uint8_t fileHeader[FileHeaderSize];
-  const int64_t got = stream.Read(fileHeader, FileHeaderSize);
+  uint8_t bytes[TBitmapFileHeader::Size];
+  const int64_t got = stream.Read(bytes, TBitmapFileHeader::Size);
   if (got == 0)
     return;
-  if (got < FileHeaderSize || (fileHeader[0] | fileHeader[1] << 8) != BitmapMagic)
+  if (got < static_cast<int64_t>(TBitmapFileHeader::Size) || TByteReader(bytes, 2).U16() != TBitmapFileHeader::Magic)
     throw EInvalidGraphic("DIB is invalid");
   SetImage(ReadDIBImage(stream));
 }
@@ -45,11 +35,13 @@ void TDIB::SaveToStream(TStream &stream) const {
   if (Empty())
     return;
   const auto infoSize = static_cast<uint32_t>(image->InfoBlock.size());
-  uint8_t fileHeader[FileHeaderSize] = {};
-  PutU16(fileHeader, BitmapMagic);
-  PutU32(fileHeader + 2, infoSize + FileHeaderSize + static_cast<uint32_t>(image->DataSize));
-  PutU32(fileHeader + 10, infoSize + FileHeaderSize);
-  stream.WriteBuffer(fileHeader, FileHeaderSize);
+  TBitmapFileHeader header;
+  header.Type = TBitmapFileHeader::Magic;
+  header.BitsOffset = TBitmapFileHeader::Size + infoSize;
+  header.FileSize = header.BitsOffset + static_cast<uint32_t>(image->DataSize);
+  TByteWriter fileHeader;
+  TBitmapFileHeader::Fields(header, fileHeader);
+  fileHeader.WriteTo(stream);
   stream.WriteBuffer(image->InfoBlock.data(), infoSize);
   stream.WriteBuffer(image->Pixels.data(), image->DataSize);
 }

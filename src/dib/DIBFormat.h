@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 struct TRGBQuad {
@@ -12,6 +13,59 @@ using TColorTable = std::array<TRGBQuad, 256>;
 
 // The compression field of an information header.
 enum TDIBCompression : uint32_t { BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3 };
+
+// The binary records of a DIB, each listing its fields once for reading and writing (Fields(record, coder)).
+
+// The file header before the information header of a DIB file.
+struct TBitmapFileHeader {
+  static constexpr std::size_t Size = 14;
+  static constexpr uint16_t Magic = 0x4D42; // "BM"
+  uint16_t Type = 0;
+  uint32_t FileSize = 0;
+  uint32_t Reserved = 0;
+  uint32_t BitsOffset = 0;
+
+  template <typename TRecord, typename TCoder> static void Fields(TRecord &h, TCoder &coder) {
+    coder.Field(h.Type); coder.Field(h.FileSize); coder.Field(h.Reserved); coder.Field(h.BitsOffset);
+  }
+};
+
+// The OS/2 core header (read only).
+struct TBitmapCoreHeader {
+  static constexpr std::size_t Size = 12;
+  uint32_t HeaderSize = Size;
+  uint16_t Width = 0;
+  uint16_t Height = 0;
+  uint16_t Planes = 1;
+  uint16_t BitCount = 0;
+
+  template <typename TRecord, typename TCoder> static void Fields(TRecord &h, TCoder &coder) {
+    coder.Field(h.HeaderSize); coder.Field(h.Width); coder.Field(h.Height); coder.Field(h.Planes);
+    coder.Field(h.BitCount);
+  }
+};
+
+// The information header.
+struct TBitmapInfoHeader {
+  static constexpr std::size_t Size = 40;
+  uint32_t HeaderSize = Size;
+  int32_t Width = 0;
+  int32_t Height = 0; // negative for top-down rows
+  uint16_t Planes = 1;
+  uint16_t BitCount = 0;
+  uint32_t Compression = 0;
+  uint32_t ImageSize = 0;
+  int32_t XPelsPerMeter = 0;
+  int32_t YPelsPerMeter = 0;
+  uint32_t ColorsUsed = 0;
+  uint32_t ColorsImportant = 0;
+
+  template <typename TRecord, typename TCoder> static void Fields(TRecord &h, TCoder &coder) {
+    coder.Field(h.HeaderSize); coder.Field(h.Width); coder.Field(h.Height); coder.Field(h.Planes);
+    coder.Field(h.BitCount); coder.Field(h.Compression); coder.Field(h.ImageSize); coder.Field(h.XPelsPerMeter);
+    coder.Field(h.YPelsPerMeter); coder.Field(h.ColorsUsed); coder.Field(h.ColorsImportant);
+  }
+};
 
 // Where the red, green and blue channels sit in a 16- or 32-bit pixel.
 struct TChannelLayout {

@@ -3,19 +3,9 @@
 
 #include "dib/DIBRle.h"
 #include "dib/Graphic.h"
+#include "platform/LittleEndian.h"
 
 #include <cstring>
-
-namespace {
-void PutU16(std::vector<uint8_t> &block, uint16_t value) {
-  block.push_back(value & 0xFF);
-  block.push_back(value >> 8);
-}
-void PutU32(std::vector<uint8_t> &block, uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8)
-    block.push_back((value >> shift) & 0xFF);
-}
-} // namespace
 
 void TDIBSharedImage::CheckFormat(int depth, const TChannelLayout &layout) {
   switch (depth) {
@@ -60,26 +50,25 @@ void TDIBSharedImage::BuildInfoBlock() {
   uint32_t compression = bitFields ? BI_BITFIELDS : BI_RGB;
   if (RunLength)
     compression = Depth == 4 ? BI_RLE4 : BI_RLE8;
-  InfoBlock.clear();
-  InfoBlock.reserve(52 + 4 * EntryCount);
-  PutU32(InfoBlock, 40);
-  PutU32(InfoBlock, static_cast<uint32_t>(Width));
-  PutU32(InfoBlock, static_cast<uint32_t>(Height));
-  PutU16(InfoBlock, 1);
-  PutU16(InfoBlock, static_cast<uint16_t>(Depth));
-  PutU32(InfoBlock, compression);
-  PutU32(InfoBlock, static_cast<uint32_t>(DataSize));
-  for (int i = 0; i < 4; ++i) // resolutions, colours used, colours important
-    PutU32(InfoBlock, 0);
+  TBitmapInfoHeader info;
+  info.Width = Width;
+  info.Height = Height;
+  info.BitCount = static_cast<uint16_t>(Depth);
+  info.Compression = compression;
+  info.ImageSize = static_cast<uint32_t>(DataSize);
+  TByteWriter block;
+  TBitmapInfoHeader::Fields(info, block);
   if (bitFields) {
-    PutU32(InfoBlock, ChannelLayout.RedMask);
-    PutU32(InfoBlock, ChannelLayout.GreenMask);
-    PutU32(InfoBlock, ChannelLayout.BlueMask);
+    block.U32(ChannelLayout.RedMask);
+    block.U32(ChannelLayout.GreenMask);
+    block.U32(ChannelLayout.BlueMask);
   }
   for (int i = 0; i < EntryCount; ++i) {
     const TRGBQuad &entry = Colors[i];
-    InfoBlock.insert(InfoBlock.end(), {entry.Blue, entry.Green, entry.Red, entry.Reserved});
+    const uint8_t quad[] = {entry.Blue, entry.Green, entry.Red, entry.Reserved};
+    block.Raw(quad, sizeof quad);
   }
+  InfoBlock = block.Bytes();
 }
 
 void TDIBSharedImage::SetColors(const TColorTable &colors) {

@@ -3,6 +3,7 @@
 #include "dib/DIBReader.h"
 
 #include "dib/Graphic.h"
+#include "platform/LittleEndian.h"
 #include "platform/Streams.h"
 
 #include <algorithm>
@@ -16,9 +17,6 @@ constexpr int64_t RunLengthAllowance = 65536;
 
 [[noreturn]] void Invalid() { throw EInvalidGraphic("DIB is invalid"); }
 
-uint16_t U16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t U32(const uint8_t *p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t{p[3]} << 24; }
-
 struct THeader {
   bool core = false; // the 12-byte OS/2 header
   int64_t width = 0, height = 0;
@@ -28,30 +26,38 @@ struct THeader {
 
 // No header at all when the stream is already at its end.
 std::optional<THeader> ReadHeader(TStream &stream) {
-  uint8_t bytes[40];
+  uint8_t bytes[TBitmapInfoHeader::Size];
   const int64_t got = stream.Read(bytes, 4);
   if (got == 0)
     return std::nullopt;
   if (got < 4)
     Invalid();
   THeader header;
-  switch (U32(bytes)) {
-  case 12:
-    stream.ReadBuffer(bytes + 4, 8);
+  switch (TByteReader(bytes, 4).U32()) {
+  case TBitmapCoreHeader::Size: {
+    stream.ReadBuffer(bytes + 4, TBitmapCoreHeader::Size - 4);
+    TByteReader reader(bytes, TBitmapCoreHeader::Size);
+    TBitmapCoreHeader core;
+    TBitmapCoreHeader::Fields(core, reader);
     header.core = true;
-    header.width = U16(bytes + 4);
-    header.height = U16(bytes + 6);
-    header.bitCount = U16(bytes + 10);
+    header.width = core.Width;
+    header.height = core.Height;
+    header.bitCount = core.BitCount;
     break;
-  case 40:
-    stream.ReadBuffer(bytes + 4, 36);
-    header.width = static_cast<int32_t>(U32(bytes + 4));
-    header.height = static_cast<int32_t>(U32(bytes + 8));
-    header.bitCount = U16(bytes + 14);
-    header.compression = U32(bytes + 16);
-    header.imageSize = U32(bytes + 20);
-    header.colorsUsed = U32(bytes + 32);
+  }
+  case TBitmapInfoHeader::Size: {
+    stream.ReadBuffer(bytes + 4, TBitmapInfoHeader::Size - 4);
+    TByteReader reader(bytes, TBitmapInfoHeader::Size);
+    TBitmapInfoHeader info;
+    TBitmapInfoHeader::Fields(info, reader);
+    header.width = info.Width;
+    header.height = info.Height;
+    header.bitCount = info.BitCount;
+    header.compression = info.Compression;
+    header.imageSize = info.ImageSize;
+    header.colorsUsed = info.ColorsUsed;
     break;
+  }
   default:
     Invalid();
   }
@@ -125,7 +131,9 @@ std::shared_ptr<TDIBSharedImage> ReadDIBImage(TStream &stream) {
   if (header.compression == BI_BITFIELDS) {
     uint8_t masks[12];
     stream.ReadBuffer(masks, sizeof masks);
-    layout = TChannelLayout::FromMasks(U32(masks), U32(masks + 4), U32(masks + 8));
+    TByteReader reader(masks, sizeof masks);
+    const uint32_t red = reader.U32(), green = reader.U32(), blue = reader.U32();
+    layout = TChannelLayout::FromMasks(red, green, blue);
   }
   const TColorTable colors = ReadColorTable(stream, header);
 

@@ -4,6 +4,7 @@
 #include "editor/EditorIcons.h"
 #include "platform/qt/DesktopFont.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -63,3 +64,9 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
 }
 
 void TAboutForm::Button1Click() { accept(); }
+
+void TAboutForm::closeEvent(QCloseEvent *event) {
+  if (isVisible())
+    accept();
+  QDialog::closeEvent(event);
+}

@@ -9,4 +9,8 @@ public:
 
   // "OK": closes the box, as its close box does.
   void Button1Click();
+
+protected:
+  // The close box gives the result OK gives.
+  void closeEvent(QCloseEvent *event) override;
 };

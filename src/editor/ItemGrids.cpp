@@ -13,6 +13,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 const QString removeMark = QStringLiteral("* ");
@@ -32,16 +33,15 @@ QFont FittingHeaderFont(const TXStringGrid &grid) {
   return font;
 }
 
-// Jméno, Ext and Velikost, then the kind's attributes, with their widths in that order.
-void SetColumns(TXStringGrid &grid, TMediaKind kind, std::initializer_list<int> widths) {
-  QStringList captions{QStringLiteral("Jméno"), QStringLiteral("Ext"), QStringLiteral("Velikost")};
-  for (const std::string &name : AttributeNames(kind))
-    captions << QString::fromStdString(name);
-  int index = 0;
-  for (const int width : widths) {
-    TXStringColumnItem *item = grid.Columns()->Items(index);
-    item->SetCaption(captions.value(index++));
-    item->SetWidth(width);
+// The kind's columns with their captions and widths, and the editor that editorOf gives for each.
+void SetColumns(TXStringGrid &grid, TMediaKind kind, const std::function<TCellEditor *(TCellEditing)> &editorOf) {
+  SetupItemGrid(grid, static_cast<int>(ItemColumns(kind).size()));
+  for (const TItemColumn &column : ItemColumns(kind)) {
+    TXStringColumnItem *item = grid.Columns()->Items(column.Index);
+    item->SetCaption(QString::fromUtf8(column.Caption));
+    item->SetWidth(column.Width);
+    if (TCellEditor *editor = editorOf(column.Editing))
+      item->SetEditor(editor);
     item->SetHeaderAlignment(taCenter);
     item->SetAlignment(taCenter);
     item->SetFont(TFont(grid.font()));
@@ -69,22 +69,27 @@ void SetupItemGrid(TXStringGrid &grid, int colCount) {
 
 void SetupImageColumns(TXStringGrid &grid, TComboCellEditor &transparent, TEditCellEditor &color,
                        TUpDownCellEditor &sizes) {
-  SetupItemGrid(grid, 9);
-  SetColumns(grid, mkImages, {120, 52, 68, 62, 92, 70, 70, 70, 70});
-  grid.Columns()->Items(3)->SetEditor(&transparent);
-  grid.Columns()->Items(4)->SetEditor(&color);
-  for (int col = 5; col <= 8; ++col)
-    grid.Columns()->Items(col)->SetEditor(&sizes);
+  SetColumns(grid, mkImages, [&](TCellEditing editing) -> TCellEditor * {
+    switch (editing) {
+    case TCellEditing::Boolean: return &transparent;
+    case TCellEditing::Color: return &color;
+    case TCellEditing::Size: return &sizes;
+    default: return nullptr;
+    }
+  });
 }
 
 void SetupSoundColumns(TXStringGrid &grid, TComboCellEditor &looped, TUpDownCellEditor &frequency,
                        TUpDownCellEditor &volume, TUpDownCellEditor &pan) {
-  SetupItemGrid(grid, 7);
-  SetColumns(grid, mkSounds, {120, 52, 68, 68, 68, 68, 68});
-  grid.Columns()->Items(3)->SetEditor(&looped);
-  grid.Columns()->Items(4)->SetEditor(&frequency);
-  grid.Columns()->Items(5)->SetEditor(&volume);
-  grid.Columns()->Items(6)->SetEditor(&pan);
+  SetColumns(grid, mkSounds, [&](TCellEditing editing) -> TCellEditor * {
+    switch (editing) {
+    case TCellEditing::Boolean: return &looped;
+    case TCellEditing::Frequency: return &frequency;
+    case TCellEditing::Volume: return &volume;
+    case TCellEditing::Pan: return &pan;
+    default: return nullptr;
+    }
+  });
 }
 
 void SetupBooleanEditor(TComboCellEditor &editor) {

@@ -1,8 +1,8 @@
 // The ordered list of a document's entries: adding, reading a media stream, removal, look-up and the grid texts.
 #include "media/FileList.h"
 
-#include "media/CellTexts.h"
 #include "media/ItemColumns.h"
+#include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
@@ -14,40 +14,10 @@
 #include <utility>
 
 namespace {
-void WriteRow(TTextGrid &grid, int row, const std::vector<std::string> &cells) {
-  const int columns = std::min(grid.GetColCount(), static_cast<int>(cells.size()));
-  for (int col = 0; col < columns; ++col)
-    grid.SetCell(col, row, cells[static_cast<std::size_t>(col)]);
-}
-
-std::vector<std::string> ImageCells(const TImageFileItem &item) {
-  return {Cp1250ToUtf8(item.Name),          item.Ext.Utf8(),
-          IntToStr(item.Size),              BoolToString(item.Transparent),
-          ColorToString(item.TransparentColor), IntToStr(item.PatternHeight),
-          IntToStr(item.PatternWidth),      IntToStr(item.SkipHeight),
-          IntToStr(item.SkipWidth)};
-}
-
-std::vector<std::string> SoundCells(const TSoundFileItem &item) {
-  return {Cp1250ToUtf8(item.Name), item.Ext.Utf8(),      IntToStr(item.Size), BoolToString(item.Looped),
-          IntToStr(item.Frequency), IntToStr(item.Volume), IntToStr(item.Pan)};
-}
-
-// Each value is stored as soon as its cell converts, so a bad cell leaves the earlier columns stored.
-void TakeOverImage(TImageFileItem &item, const TTextGrid &grid, int row) {
-  item.Transparent = StringToBool(grid.GetCell(3, row));
-  item.TransparentColor = StringToColor(grid.GetCell(4, row));
-  item.PatternHeight = StrToInt(grid.GetCell(5, row));
-  item.PatternWidth = StrToInt(grid.GetCell(6, row));
-  item.SkipHeight = StrToInt(grid.GetCell(7, row));
-  item.SkipWidth = StrToInt(grid.GetCell(8, row));
-}
-
-void TakeOverSound(TSoundFileItem &item, const TTextGrid &grid, int row) {
-  item.Looped = StringToBool(grid.GetCell(3, row));
-  item.Frequency = StrToInt(grid.GetCell(4, row));
-  item.Volume = static_cast<uint8_t>(StrToInt(grid.GetCell(5, row)) & 0xFF);
-  item.Pan = StrToInt(grid.GetCell(6, row));
+// Whether item is an entry of kind: an image for images, a sound for sounds.
+bool IsOfKind(const TFileListItem *item, TMediaKind kind) {
+  return kind == mkImages ? dynamic_cast<const TImageFileItem *>(item) != nullptr
+                          : kind == mkSounds && dynamic_cast<const TSoundFileItem *>(item) != nullptr;
 }
 
 // A missing file changes nothing; one that cannot be opened raises the platform's error.
@@ -61,42 +31,13 @@ void TakeDataFrom(TFileListItem &entry, const std::string &path) {
   entry.SourcePath = path;
 }
 
-template <class TValue> bool Store(TValue &field, TValue value) {
-  if (field == value)
-    return false;
-  field = value;
-  return true;
-}
-
-// A stored boolean byte keeps whatever non-zero value it was read with while its meaning stays the same.
-bool StoreBool(TByteBool &field, bool value) { return (field != 0) != value && Store<TByteBool>(field, value); }
-
-// One attribute cell into its entry; true when the value changed.
-bool StoreAttribute(TFileListItem &entry, int attribute, const std::string &text) {
-  if (auto *image = dynamic_cast<TImageFileItem *>(&entry)) {
-    switch (attribute) {
-    case 0: return StoreBool(image->Transparent, StringToBool(text));
-    case 1: return Store(image->TransparentColor, StringToColor(text));
-    case 2: return Store(image->PatternHeight, StrToInt(text));
-    case 3: return Store(image->PatternWidth, StrToInt(text));
-    case 4: return Store(image->SkipHeight, StrToInt(text));
-    default: return Store(image->SkipWidth, StrToInt(text));
-    }
-  }
-  auto &sound = dynamic_cast<TSoundFileItem &>(entry);
-  switch (attribute) {
-  case 0: return StoreBool(sound.Looped, StringToBool(text));
-  case 1: return Store(sound.Frequency, StrToInt(text));
-  case 2: return Store(sound.Volume, static_cast<uint8_t>(StrToInt(text) & 0xFF));
-  default: return Store(sound.Pan, StrToInt(text));
-  }
-}
 } // namespace
 
 std::vector<std::string> GridCells(const TFileListItem &item) {
-  if (const auto *image = dynamic_cast<const TImageFileItem *>(&item))
-    return ImageCells(*image);
-  return SoundCells(dynamic_cast<const TSoundFileItem &>(item));
+  std::vector<std::string> cells;
+  for (const TItemColumn &column : ItemColumns(IsOfKind(&item, mkImages) ? mkImages : mkSounds))
+    cells.push_back(column.ToText(item));
+  return cells;
 }
 
 void TFileList::AddImage(const std::string &path, bool transparent, int64_t size, int64_t offset,
@@ -121,9 +62,9 @@ void TFileList::ReadAll(TStream &stream, TMediaKind &kind) {
   stream.SetPosition(0);
   uint8_t kindByte = 0;
   if (stream.Read(&kindByte, 1) != 1)
-    throw EMediaStreamError("Soubor je poškozený: chybí typ médií.");
+    throw EMediaStreamError(MediaMessages::NoKind);
   if (kindByte != mkImages && kindByte != mkSounds)
-    throw EMediaStreamError("Neznámý typ médií v souboru.");
+    throw EMediaStreamError(MediaMessages::UnknownKind);
   // Entries are collected aside, so a damaged stream leaves the list as it was.
   TFileList read;
   TReadBuffer records(stream);
@@ -172,15 +113,15 @@ void TFileList::FillGrid(TTextGrid &grid, TMediaKind kind) const {
   for (int row = 1; row < grid.GetRowCount(); ++row)
     for (int col = 0; col < columns; ++col)
       grid.SetCell(col, row, "");
+  const int filled = std::min(columns, static_cast<int>(ItemColumns(kind).size()));
   int row = 1;
   for (const auto &item : items) {
-    const auto *image = kind == mkImages ? dynamic_cast<const TImageFileItem *>(item.get()) : nullptr;
-    const auto *sound = kind == mkSounds ? dynamic_cast<const TSoundFileItem *>(item.get()) : nullptr;
-    if (!image && !sound)
+    if (!IsOfKind(item.get(), kind))
       continue;
     if (grid.GetRowCount() < row + 1)
       grid.SetRowCount(row + 1);
-    WriteRow(grid, row, image ? ImageCells(*image) : SoundCells(*sound));
+    for (int col = 0; col < filled; ++col)
+      grid.SetCell(col, row, ItemColumns(kind)[static_cast<std::size_t>(col)].ToText(*item));
     ++row;
   }
 }
@@ -195,10 +136,12 @@ void TFileList::TakeOverGrid(TTextGrid &grid, TMediaKind kind) {
       continue;
     const int64_t size = StrToInt64(sizeText);
     TFileListItem *entry = FindEntry(Utf8ToCp1250(grid.GetCell(0, row)), size);
-    if (auto *image = kind == mkImages ? dynamic_cast<TImageFileItem *>(entry) : nullptr)
-      TakeOverImage(*image, grid, row);
-    else if (auto *sound = kind == mkSounds ? dynamic_cast<TSoundFileItem *>(entry) : nullptr)
-      TakeOverSound(*sound, grid, row);
+    if (!IsOfKind(entry, kind))
+      continue;
+    // Each value is stored as soon as its cell converts, so a bad cell leaves the earlier columns stored.
+    for (const TItemColumn &column : ItemColumns(kind))
+      if (column.FromText)
+        column.FromText(*entry, grid.GetCell(column.Index, row));
   }
 }
 
@@ -206,22 +149,20 @@ bool TFileList::TakeOverRow(const TTextGrid &grid, TMediaKind kind, int row) {
   if (row < 1 || row > Count() || row >= grid.GetRowCount())
     return false;
   TFileListItem &entry = *items[static_cast<std::size_t>(row - 1)];
-  const bool ofKind = kind == mkImages ? dynamic_cast<TImageFileItem *>(&entry) != nullptr
-                                       : kind == mkSounds && dynamic_cast<TSoundFileItem *>(&entry) != nullptr;
-  if (!ofKind)
+  if (!IsOfKind(&entry, kind))
     return false;
-  const std::vector<std::string> &names = AttributeNames(kind);
   bool changed = false;
-  for (int attribute = 0; attribute < static_cast<int>(names.size()); ++attribute) {
-    const int col = FirstAttributeColumn + attribute;
-    if (col >= grid.GetColCount())
-      break;
+  for (const TItemColumn &column : ItemColumns(kind)) {
+    if (!column.FromText || column.Index >= grid.GetColCount())
+      continue;
+    const std::string before = column.ToText(entry);
     try {
-      changed = StoreAttribute(entry, attribute, grid.GetCell(col, row)) || changed;
+      column.FromText(entry, grid.GetCell(column.Index, row));
     } catch (const EConvertError &error) {
-      throw EConvertError(Substitute("Položka %s, sloupec %s: %s",
-                                     {Cp1250ToUtf8(entry.Name), names[static_cast<std::size_t>(attribute)], error.what()}));
+      throw EConvertError(Substitute("Položka %s, sloupec %s: %s", {Cp1250ToUtf8(entry.Name), column.Caption, error.what()}));
     }
+    if (column.ToText(entry) != before)
+      changed = true;
   }
   return changed;
 }

@@ -1,14 +1,15 @@
 // The entries of a media document: one image or sound file with its attributes, and its binary entry record.
 #include "media/FileListItems.h"
 
+#include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
+#include "platform/LittleEndian.h"
 #include "platform/Streams.h"
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 namespace {
 constexpr int64_t sizeBytes = 8, extBytes = TExtString::Capacity + 1;
@@ -18,43 +19,28 @@ constexpr int64_t imageFieldBytes = 1 + 4 + 1 + 4 * 4, soundFieldBytes = 1 + 4 +
   throw EMediaStreamError(Substitute(pattern, {IntToStr(recordStart)}));
 }
 
-// Little-endian packing of a record, written with one call.
-class TRecordWriter {
-public:
-  template <typename T> void Put(T value) {
-    auto bits = static_cast<uint64_t>(value);
-    for (std::size_t i = 0; i < sizeof(T); ++i, bits >>= 8)
-      bytes.push_back(static_cast<uint8_t>(bits));
-  }
-  void PutBytes(const void *data, std::size_t count) {
-    const auto *first = static_cast<const uint8_t *>(data);
-    bytes.insert(bytes.end(), first, first + count);
-  }
-  void WriteTo(TStream &stream) const { stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size())); }
+// Room for the largest part of a record read at once, a name of 255 bytes with the extension: no allocation
+// per record.
+using TRecordPart = std::array<uint8_t, TFileListItem::MaxNameLength + extBytes>;
 
-private:
-  std::vector<uint8_t> bytes;
-};
+// The next count bytes of the record starting at recordStart, read from the stream into part; a stream that ends
+// first holds an incomplete record.
+TByteReader ReadPart(TStream &stream, TRecordPart &part, int64_t count, int64_t recordStart) {
+  if (count > static_cast<int64_t>(part.size()) || stream.Read(part.data(), count) != count)
+    Corrupt(MediaMessages::RecordCutShort, recordStart);
+  return TByteReader(part.data(), static_cast<std::size_t>(count));
+}
 
-// Little-endian reading of a record's fixed fields, checked against the bytes the stream still holds.
-// The largest part read at once is a name of 255 bytes: no allocation per record.
-class TRecordReader {
-public:
-  TRecordReader(TStream &stream, int64_t count, int64_t recordStart) {
-    if (count > static_cast<int64_t>(bytes.size()) || stream.Read(bytes.data(), count) != count)
-      Corrupt("Soubor je poškozený: záznam položky na pozici %s je neúplný.", recordStart);
-  }
-  template <typename T> T Get() {
-    uint64_t bits = 0;
-    for (std::size_t i = 0; i < sizeof(T); ++i)
-      bits |= static_cast<uint64_t>(bytes[next++]) << (8 * i);
-    return static_cast<T>(bits);
-  }
+// The attributes after an entry's header, one field list for reading and writing.
+template <typename TItem, typename TCoder> void ImageFields(TItem &item, TCoder &coder) {
+  coder.Field(item.Transparent); coder.Field(item.TransparentColor); coder.Field(item.IsJpeg);
+  coder.Field(item.PatternHeight); coder.Field(item.PatternWidth); coder.Field(item.SkipHeight);
+  coder.Field(item.SkipWidth);
+}
 
-private:
-  std::array<uint8_t, 256> bytes;
-  std::size_t next = 0;
-};
+template <typename TItem, typename TCoder> void SoundFields(TItem &item, TCoder &coder) {
+  coder.Field(item.Looped); coder.Field(item.Frequency); coder.Field(item.Volume); coder.Field(item.Pan);
+}
 } // namespace
 
 std::string UpperExtension(const std::string &path) {
@@ -80,38 +66,52 @@ void TFileListItem::InitFromFile(const std::string &path, int64_t size, int64_t 
 
 void TFileListItem::ReadHeader(TStream &stream) {
   const int64_t recordStart = stream.Position();
-  TRecordReader head(stream, sizeBytes + 1, recordStart);
-  Size = head.Get<int64_t>();
-  const auto nameLength = head.Get<uint8_t>();
-  TRecordReader name(stream, nameLength, recordStart);
-  Name.resize(nameLength);
-  for (auto &c : Name)
-    c = name.Get<char>();
-  TRecordReader ext(stream, extBytes, recordStart);
+  TRecordPart part;
+  TByteReader head = ReadPart(stream, part, sizeBytes + 1, recordStart);
+  head.Field(Size);
+  const uint8_t nameLength = head.U8();
+  TByteReader rest = ReadPart(stream, part, nameLength + extBytes, recordStart);
+  Name = rest.Text(nameLength);
   std::array<uint8_t, extBytes> stored{};
-  for (auto &b : stored)
-    b = ext.Get<uint8_t>();
+  std::copy_n(rest.Raw(extBytes), extBytes, stored.begin());
   if (stored[0] > TExtString::Capacity)
-    Corrupt("Soubor je poškozený: položka na pozici %s má neplatnou příponu.", recordStart);
+    Corrupt(MediaMessages::BadExtension, recordStart);
   Ext = TExtString::FromStored(stored);
 }
 
 void TFileListItem::SkipData(TStream &stream, int64_t recordStart) {
   Offset = stream.Position();
   if (Size < 0)
-    Corrupt("Soubor je poškozený: položka na pozici %s má zápornou velikost.", recordStart);
+    Corrupt(MediaMessages::NegativeSize, recordStart);
   if (Size > stream.Size() - Offset)
-    Corrupt("Soubor je poškozený: data položky na pozici %s přesahují konec souboru.", recordStart);
+    Corrupt(MediaMessages::DataPastEnd, recordStart);
   stream.Seek(Size, TSeekOrigin::soCurrent);
 }
 
+void TFileListItem::ReadRecord(TStream &stream, int64_t attributeBytes,
+                               const std::function<void(TByteReader &)> &readAttributes) {
+  const int64_t recordStart = stream.Position();
+  ReadHeader(stream);
+  TRecordPart part;
+  TByteReader attributes = ReadPart(stream, part, attributeBytes, recordStart);
+  readAttributes(attributes);
+  SkipData(stream, recordStart);
+}
+
+void TFileListItem::WriteRecordTo(TStream &stream, const std::function<void(TByteWriter &)> &writeAttributes) const {
+  WriteHeader(stream);
+  TByteWriter attributes;
+  writeAttributes(attributes);
+  attributes.WriteTo(stream);
+}
+
 void TFileListItem::WriteHeader(TStream &stream) const {
-  TRecordWriter record;
-  record.Put(Size);
+  TByteWriter record;
+  record.Field(Size);
   const std::size_t nameLength = std::min(Name.size(), MaxNameLength);
-  record.Put(static_cast<uint8_t>(nameLength));
-  record.PutBytes(Name.data(), nameLength);
-  record.PutBytes(Ext.Stored().data(), Ext.Stored().size());
+  record.U8(static_cast<uint8_t>(nameLength));
+  record.Raw(Name.data(), nameLength);
+  record.Raw(Ext.Stored().data(), Ext.Stored().size());
   record.WriteTo(stream);
 }
 
@@ -141,34 +141,16 @@ std::unique_ptr<TImageFileItem> TImageFileItem::CreateFromFile(const std::string
 
 std::unique_ptr<TImageFileItem> TImageFileItem::CreateFromStream(TStream &stream) {
   auto item = std::make_unique<TImageFileItem>();
-  const int64_t recordStart = stream.Position();
-  item->ReadHeader(stream);
-  TRecordReader fields(stream, imageFieldBytes, recordStart);
-  item->Transparent = fields.Get<uint8_t>();
-  item->TransparentColor = fields.Get<uint32_t>() & 0x00FFFFFF;
-  item->IsJpeg = fields.Get<uint8_t>();
-  item->PatternHeight = fields.Get<int32_t>();
-  item->PatternWidth = fields.Get<int32_t>();
-  item->SkipHeight = fields.Get<int32_t>();
-  item->SkipWidth = fields.Get<int32_t>();
-  item->SkipData(stream, recordStart);
+  item->ReadRecord(stream, imageFieldBytes, [&](TByteReader &fields) { ImageFields(*item, fields); });
+  item->TransparentColor &= 0x00FFFFFF;
   return item;
 }
 
 void TImageFileItem::WriteRecord(TStream *stream) {
   if (!stream)
     return;
-  WriteHeader(*stream);
   TransparentColor &= 0x00FFFFFF;
-  TRecordWriter fields;
-  fields.Put(Transparent);
-  fields.Put(TransparentColor);
-  fields.Put(IsJpeg);
-  fields.Put(PatternHeight);
-  fields.Put(PatternWidth);
-  fields.Put(SkipHeight);
-  fields.Put(SkipWidth);
-  fields.WriteTo(*stream);
+  WriteRecordTo(*stream, [this](TByteWriter &fields) { ImageFields(*this, fields); });
 }
 
 std::unique_ptr<TSoundFileItem> TSoundFileItem::CreateFromFile(const std::string &path, bool looped, int64_t size,
@@ -185,25 +167,12 @@ std::unique_ptr<TSoundFileItem> TSoundFileItem::CreateFromFile(const std::string
 
 std::unique_ptr<TSoundFileItem> TSoundFileItem::CreateFromStream(TStream &stream) {
   auto item = std::make_unique<TSoundFileItem>();
-  const int64_t recordStart = stream.Position();
-  item->ReadHeader(stream);
-  TRecordReader fields(stream, soundFieldBytes, recordStart);
-  item->Looped = fields.Get<uint8_t>();
-  item->Frequency = fields.Get<int32_t>();
-  item->Volume = fields.Get<uint8_t>();
-  item->Pan = fields.Get<int32_t>();
-  item->SkipData(stream, recordStart);
+  item->ReadRecord(stream, soundFieldBytes, [&](TByteReader &fields) { SoundFields(*item, fields); });
   return item;
 }
 
 void TSoundFileItem::WriteRecord(TStream *stream) {
   if (!stream)
     return;
-  WriteHeader(*stream);
-  TRecordWriter fields;
-  fields.Put(Looped);
-  fields.Put(Frequency);
-  fields.Put(Volume);
-  fields.Put(Pan);
-  fields.WriteTo(*stream);
+  WriteRecordTo(*stream, [this](TByteWriter &fields) { SoundFields(*this, fields); });
 }

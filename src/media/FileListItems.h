@@ -5,9 +5,12 @@
 #include "platform/Exceptions.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
+class TByteReader;
+class TByteWriter;
 class TStream;
 
 // Media kind: the first byte of a media stream.
@@ -50,6 +53,10 @@ protected:
   void SkipData(TStream &stream, int64_t recordStart);
   void WriteHeader(TStream &stream) const;
   int64_t HeaderSize() const;
+  // The whole record at the stream's position: the header, attributeBytes of attributes that readAttributes
+  // takes, then past the data.
+  void ReadRecord(TStream &stream, int64_t attributeBytes, const std::function<void(TByteReader &)> &readAttributes);
+  void WriteRecordTo(TStream &stream, const std::function<void(TByteWriter &)> &writeAttributes) const;
 };
 
 class TImageFileItem : public TFileListItem {

@@ -1,10 +1,28 @@
-// The item grids' columns as the list knows them: the three fixed facts, then one column per attribute of the kind.
+// The columns of the item grids, one table per media kind: where each value shows, its caption and width, how
+// the grid edits it, its `tvk` key, and how its text converts to and from the entry. An attribute is added here.
 #pragma once
 
 #include "media/FileListItems.h"
 
 #include <string>
 #include <vector>
+
+// How the item grid edits a column's cells.
+enum class TCellEditing { None, Boolean, Color, Size, Frequency, Volume, Pan };
+
+struct TItemColumn {
+  int Index;
+  const char *Caption;
+  int Width;
+  TCellEditing Editing;
+  const char *Key; // the value's name on tvk's command line and in its listings
+  std::string (*ToText)(const TFileListItem &item);
+  // Stores a cell's text in the entry, or throws EConvertError; null where the grid only shows the value.
+  void (*FromText)(TFileListItem &item, const std::string &text);
+};
+
+// The columns of the grid of kind (images or sounds), in grid order.
+const std::vector<TItemColumn> &ItemColumns(TMediaKind kind);
 
 // Columns 0-2 hold the name, the extension and the size; the attributes follow from this column on.
 constexpr int FirstAttributeColumn = 3;

@@ -20,4 +20,12 @@ inline constexpr const char *ChangedOnDisk = "Soubor byl mezitím změněn jiný
 inline constexpr const char *StreamTooLarge =
     "Soubor nelze uložit: data médií mají %s bajtů, kontejner jich pojme nejvýše %s.";
 inline constexpr const char *NoBackingName = "Nelze najít volný název pro dočasný soubor.";
+// A media stream that cannot be read.
+inline constexpr const char *NoKind = "Soubor je poškozený: chybí typ médií.";
+inline constexpr const char *UnknownKind = "Neznámý typ médií v souboru.";
+// %s: where the entry's record starts in the stream.
+inline constexpr const char *RecordCutShort = "Soubor je poškozený: záznam položky na pozici %s je neúplný.";
+inline constexpr const char *BadExtension = "Soubor je poškozený: položka na pozici %s má neplatnou příponu.";
+inline constexpr const char *NegativeSize = "Soubor je poškozený: položka na pozici %s má zápornou velikost.";
+inline constexpr const char *DataPastEnd = "Soubor je poškozený: data položky na pozici %s přesahují konec souboru.";
 } // namespace MediaMessages

@@ -82,7 +82,7 @@ int64_t TZip::DataPosition(const TFileHeader &header) const {
   std::vector<uint8_t> block(LocalHeaderSize);
   header.Stream->SetPosition(at);
   header.Stream->ReadBuffer(block.data(), int64_t(LocalHeaderSize));
-  TByteReader reader(block);
+  TByteReader reader(block, RecordCutShort);
   TLocalHeader local;
   if (reader.U32() != LocalHeaderSignature)
     throw ZipErrors::BadLocalHeader(header.FileName);

@@ -29,7 +29,7 @@ uint32_t SignatureAt(TStream &stream, int64_t position, int64_t size) {
   if (position < 0 || position + 4 > size)
     return 0;
   const std::vector<uint8_t> bytes = ReadAt(stream, position, 4);
-  TByteReader reader(bytes);
+  TByteReader reader(bytes, RecordCutShort);
   return reader.U32();
 }
 
@@ -69,7 +69,7 @@ TEndRecord FindDirectoryEnd(TStream &stream, int64_t size) {
   for (int64_t p = static_cast<int64_t>(tail.size()) - int64_t(DirectoryEndSize); p >= 0; --p) {
     if (tail[p] != 'P' || tail[p + 1] != 'K' || tail[p + 2] != 5 || tail[p + 3] != 6)
       continue;
-    TByteReader reader(tail.data() + p + 4, DirectoryEndSize - 4);
+    TByteReader reader(tail.data() + p + 4, DirectoryEndSize - 4, RecordCutShort);
     TCentralDirectoryEnd end;
     end.Read(reader);
     const TEndRecord candidate = RateCandidate(stream, size, tailStart + p, end);
@@ -112,7 +112,7 @@ void TZip::Open(TStream *stream) {
     if (position + int64_t(CentralHeaderSize) > record.Position)
       throw ZipErrors::DirectoryIncomplete(i, end.TotalEntries);
     const std::vector<uint8_t> block = ReadAt(*stream, position, CentralHeaderSize);
-    TByteReader reader(block);
+    TByteReader reader(block, RecordCutShort);
     if (reader.U32() != CentralHeaderSignature)
       throw ZipErrors::DirectoryIncomplete(i, end.TotalEntries);
     auto header = std::make_unique<TFileHeader>();

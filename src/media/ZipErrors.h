@@ -27,6 +27,9 @@ EZipError LocalHeaderMismatch(const std::string &entry, const std::string &field
 EZipError DuplicateEntry(const std::string &entry);
 EZipError DataOutside(const std::string &entry);
 EZipError InflateFailed(const std::string &entry, const std::string &detail);
+// Details of InflateFailed that zlib does not give.
+inline constexpr const char *BytesAfterData = "za komprimovanými daty následují další bajty";
+inline constexpr const char *DataCutShort = "komprimovaná data jsou zkrácená";
 EZipError EntryTooShort(const std::string &entry, int64_t actual, int64_t expected);
 EZipError EntryTooLong(const std::string &entry, int64_t expected);
 EZipError CrcMismatch(const std::string &entry);

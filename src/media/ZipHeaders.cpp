@@ -1,49 +1,11 @@
-// Reading and writing the ZIP records field by field, little-endian.
+// The archive records' helpers: the cut-short error, names with folder separators, MS-DOS times.
 #include "media/ZipHeaders.h"
 
 #include "media/ZipErrors.h"
-#include "platform/Streams.h"
 
 #include <algorithm>
 
-const uint8_t *TByteReader::Take(std::size_t count) {
-  if (count > Left())
-    throw ZipErrors::TruncatedRecord();
-  const uint8_t *p = data + position;
-  position += count;
-  return p;
-}
-
-uint16_t TByteReader::U16() {
-  const uint8_t *p = Take(2);
-  return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-
-uint32_t TByteReader::U32() {
-  const uint8_t *p = Take(4);
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-std::string TByteReader::Text(std::size_t length) {
-  const uint8_t *p = Take(length);
-  return std::string(reinterpret_cast<const char *>(p), length);
-}
-
-void TByteWriter::U16(uint16_t value) {
-  bytes.push_back(static_cast<uint8_t>(value));
-  bytes.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void TByteWriter::U32(uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8)
-    bytes.push_back(static_cast<uint8_t>(value >> shift));
-}
-
-void TByteWriter::Text(const std::string &text) { bytes.insert(bytes.end(), text.begin(), text.end()); }
-
-void TByteWriter::WriteTo(TStream &target) const {
-  target.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-}
+void RecordCutShort() { throw ZipErrors::TruncatedRecord(); }
 
 std::string ToArchiveName(std::string name) {
   std::replace(name.begin(), name.end(), '\\', '/');

@@ -1,15 +1,13 @@
-// The ZIP records as this program reads and writes them, and the little-endian byte cursor that
-// reads them without ever stepping outside the bytes it was given.
+// The ZIP records as this program reads and writes them, through the little-endian cursor and writer.
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/LittleEndian.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-class TStream;
 
 constexpr uint32_t LocalHeaderSignature = 0x04034B50;
 constexpr uint32_t CentralHeaderSignature = 0x02014B50;
@@ -27,42 +25,8 @@ constexpr uint16_t FlagStrongEncryption = 0x0040;
 constexpr uint16_t MethodStored = 0;
 constexpr uint16_t MethodDeflated = 8;
 
-// Reads little-endian values from a block of bytes; every read checks the bytes left first and
-// throws the archive's "record cut short" error instead of reading past the end.
-class TByteReader {
-public:
-  TByteReader(const uint8_t *data, std::size_t size) : data(data), size(size) {}
-  explicit TByteReader(const std::vector<uint8_t> &bytes) : TByteReader(bytes.data(), bytes.size()) {}
-  explicit TByteReader(std::vector<uint8_t> &&) = delete; // the reader keeps no copy
-
-  uint16_t U16();
-  uint32_t U32();
-  std::string Text(std::size_t length);
-  void Field(uint16_t &value) { value = U16(); }
-  void Field(uint32_t &value) { value = U32(); }
-  std::size_t Left() const { return size - position; }
-
-private:
-  const uint8_t *Take(std::size_t count);
-  const uint8_t *data;
-  std::size_t size;
-  std::size_t position = 0;
-};
-
-// Appends little-endian values to a byte block.
-class TByteWriter {
-public:
-  void U16(uint16_t value);
-  void U32(uint32_t value);
-  void Text(const std::string &text);
-  void Field(uint16_t value) { U16(value); }
-  void Field(uint32_t value) { U32(value); }
-  const std::vector<uint8_t> &Bytes() const { return bytes; }
-  void WriteTo(TStream &target) const;
-
-private:
-  std::vector<uint8_t> bytes;
-};
+// Raises the archive's "record cut short" error: what a TByteReader of an archive record does at its end.
+[[noreturn]] void RecordCutShort();
 
 // Where an entry's stored bytes live.
 enum class TEntryOrigin {

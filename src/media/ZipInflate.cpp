@@ -56,9 +56,9 @@ int64_t TZIPDecompressionStream::Inflate(uint8_t *output, int64_t count) {
     if (Inflater->Ended()) {
       ended = true;
       if (Inflater->InputLeft() != 0 || compressedLeft != 0)
-        throw ZipErrors::InflateFailed(Entry.Name, "za komprimovanými daty následují další bajty");
+        throw ZipErrors::InflateFailed(Entry.Name, ZipErrors::BytesAfterData);
     } else if (n == 0 && Inflater->InputLeft() == 0 && compressedLeft == 0) {
-      throw ZipErrors::InflateFailed(Entry.Name, "komprimovaná data jsou zkrácená");
+      throw ZipErrors::InflateFailed(Entry.Name, ZipErrors::DataCutShort);
     }
   }
   return produced;

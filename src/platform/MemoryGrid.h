@@ -1,4 +1,5 @@
-// A text grid held in memory: cells by column and row, and an optional pending editor text (tests use it).
+// A text grid held in memory: cells by column and row, and an optional pending editor text; tvk and the tests
+// fill and read the item list through it.
 #pragma once
 
 #include "platform/TextGrid.h"

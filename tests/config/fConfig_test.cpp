@@ -2,6 +2,7 @@
 #include "config/ExtList.h"
 #include "config/fConfig.h"
 #include "platform/AppFolder.h"
+#include "support/ModalAnswer.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempAppFolder.h"
 
@@ -33,8 +34,8 @@ QString Selected(QListWidget *list) {
 void RunDialog(TExtList &images, TExtList &sounds, const std::function<void(TConfigForm &)> &actions) {
   TConfigForm form;
   bool ran = false;
-  QTimer::singleShot(0, &form, [&] {
-    QVERIFY(QApplication::activeModalWidget() == &form);
+  AnswerModal([&](QWidget *modal) {
+    QVERIFY(modal == &form);
     actions(form);
     ran = true;
     if (form.isVisible())

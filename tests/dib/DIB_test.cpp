@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 
 namespace {
 std::string LoadError(const TDIBFile &file) {
@@ -186,7 +185,6 @@ TEST(DIBRead, FailureKeepsThePreviousImage) {
 }
 
 TEST(DIBRead, HugeDimensionsFailBeforeAllocating) {
-  const auto start = std::chrono::steady_clock::now();
   for (int bits : {1, 8, 24, 32}) {
     TDIBFile file;
     file.width = 65535, file.height = 65535, file.bitCount = static_cast<uint16_t>(bits);
@@ -204,7 +202,6 @@ TEST(DIBRead, HugeDimensionsFailBeforeAllocating) {
   EXPECT_EQ(LoadError(rle), "DIB is invalid");
   rle.imageSize = 0xFFFFFFF0;
   EXPECT_EQ(LoadError(rle), "Stream read error");
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST(DIBRead, RunLengthOnlyForItsOwnDepthAndBottomUp) {

@@ -1,5 +1,6 @@
 // The About box: its name and credits, and the two ways of closing it.
 #include "editor/About.h"
+#include "support/ModalAnswer.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -23,16 +24,16 @@ private slots:
 
   void OkCloses() {
     TAboutForm about;
-    QTimer::singleShot(0, &about, [&about] {
-      QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+    AnswerModal<QDialog>([](QDialog *box) {
+      QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
     });
     QCOMPARE(about.exec(), int(QDialog::Accepted));
   }
 
   void TheCloseBoxClosesLikeOk() {
     TAboutForm about;
-    QTimer::singleShot(0, &about, [&about] { about.close(); });
-    about.exec();
+    AnswerModal<QDialog>([](QDialog *box) { box->close(); });
+    QCOMPARE(about.exec(), int(QDialog::Accepted));
     QVERIFY(!about.isVisible());
   }
 };

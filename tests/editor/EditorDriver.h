@@ -4,6 +4,7 @@
 #include "editor/ProgresForm.h"
 #include "editor/fTovrikEditor.h"
 #include "grid/XStringGrid.h"
+#include "support/ModalAnswer.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -49,16 +50,7 @@ inline QString StatusText(TForm1 &form, int panel) {
 }
 
 // Runs answer on the next modal widget once it is up; answer must close it.
-inline void WhenModal(std::function<void(QWidget *)> answer) {
-  QTimer::singleShot(0, [answer = std::move(answer)] {
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal) {
-      QTRY_VERIFY(QApplication::activeModalWidget());
-      modal = QApplication::activeModalWidget();
-    }
-    answer(modal);
-  });
-}
+inline void WhenModal(std::function<void(QWidget *)> answer) { AnswerModal(std::move(answer)); }
 
 // Answers the modal windows that come up from now on, in order, each as soon as it is shown: the answer runs in
 // the window's own event loop and must close it. Modals beyond the answers are left to the user (the test).
@@ -122,9 +114,7 @@ inline void TypeKeys(const QString &text) {
 
 // The next file dialog chooses files (full paths, all in one folder), or is cancelled when files is empty.
 inline void ChooseFiles(const QStringList &files, QString *proposed = nullptr) {
-  WhenModal([files, proposed](QWidget *modal) {
-    auto *dialog = qobject_cast<QFileDialog *>(modal);
-    QVERIFY2(dialog, "a file dialog is up");
+  AnswerModal<QFileDialog>([files, proposed](QFileDialog *dialog) {
     if (proposed)
       *proposed = dialog->selectedFiles().value(0);
     if (files.isEmpty()) {

@@ -1,5 +1,6 @@
 // The desktop prompt: an error box with the error icon and OK, a question with the warning icon and Yes/No.
 #include "platform/qt/MessagePrompt.h"
+#include "support/ModalAnswer.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -15,9 +16,7 @@ struct TSeenBox {
 };
 
 void AnswerNextBox(TSeenBox &seen, QMessageBox::StandardButton button) {
-  QTimer::singleShot(0, [&seen, button] {
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    QVERIFY(box);
+  AnswerModal<QMessageBox>([&seen, button](QMessageBox *box) {
     seen = {box->icon(), box->text(), box->standardButtons()};
     QTest::mouseClick(box->button(button), Qt::LeftButton);
   });

@@ -478,10 +478,7 @@ private slots:
     QFile::resize(source, 3);
 
     ChooseFiles({target});
-    QTimer::singleShot(50, [] { // the overwrite question
-      if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-        box->button(QMessageBox::Yes)->click();
-    });
+    AnswerModal<QMessageBox>([](QMessageBox *overwrite) { overwrite->button(QMessageBox::Yes)->click(); });
     Trigger(form, "Uloit1");
     QCOMPARE(fixture.prompt.Errors.size(), size_t(1));
     QVERIFY(QApplication::overrideCursor() == nullptr);

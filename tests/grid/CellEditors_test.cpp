@@ -2,10 +2,10 @@
 // list, the ellipsis button, and editors outliving or dying before their grid.
 #include "GridTestHelpers.h"
 #include "ImageGridForm.h"
+#include "support/ModalAnswer.h"
 
 #include <QComboBox>
 #include <QDialog>
-#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -345,7 +345,7 @@ void TCellEditorsTest::EllipsisKeepsTheEditActive() {
     QVERIFY(Focused() == form.EditEditor->InplaceControl());
     // A modal chooser takes the focus for a while, as the colour picker does.
     QDialog chooser(&form);
-    QTimer::singleShot(0, &chooser, &QDialog::accept);
+    AnswerModal<QDialog>([](QDialog *modal) { modal->accept(); });
     chooser.exec();
     Inplace<QLineEdit>(form.EditEditor)->setText("clRed");
   };

@@ -28,11 +28,9 @@ inline TLocalTime FixedTestTime() { return {2024, 5, 17, 13, 45, 30}; }
 
 // The media stream of an image document with one entry a.bmp holding 41 42 43.
 inline TBytes SampleMediaStream() {
-  TBytes bytes = {0x00, 0x03, 0, 0, 0, 0, 0, 0, 0, 0x01, 0x61, 0x04, 0x2E, 0x42, 0x4D, 0x50, 0x00, 0x01,
-                  0, 0, 0, 0, 0x00};
-  bytes.insert(bytes.end(), 16, 0x00);
-  bytes.insert(bytes.end(), {0x41, 0x42, 0x43});
-  return bytes;
+  return {0x00, 0x03, 0, 0, 0, 0, 0, 0, 0, 0x01, 0x61, 0x04, 0x2E, 0x42, 0x4D, 0x50, 0x00, 0x01, 0, 0, 0, 0, 0x00,
+          0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+          0x41, 0x42, 0x43};
 }
 
 // Text-like runs mixed with noise: compressible, but not trivially.

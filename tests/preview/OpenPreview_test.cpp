@@ -1,5 +1,6 @@
 // The preview open dialog driven as a user would: selecting files, clicking the two toggles, running Execute.
 #include "PreviewFixtures.h"
+#include "support/ModalAnswer.h"
 #include "support/TempAppFolder.h"
 
 #include "pictures/Pictures.h"
@@ -17,7 +18,6 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
 
 using namespace PreviewFixtures;
@@ -294,7 +294,8 @@ private slots:
     dialog.InitialDir = fixture.Dir();
     dialog.Options |= TOpenOption::ofAllowMultiSelect | TOpenOption::ofFileMustExist | TOpenOption::ofOldStyleDialog;
     dialog.SetTitles({"Default=Přidat soubory"});
-    QTimer::singleShot(0, this, [&] {
+    AnswerModal([&](QWidget *modal) {
+      QVERIFY(modal == &dialog.Dialog());
       auto *edit = Child<QLineEdit>(dialog, "fileNameEdit");
       edit->setText("\"B.TXT\" \"a.txt\"");
       QTest::keyClick(edit, Qt::Key_Return);
@@ -308,7 +309,7 @@ private slots:
 
     // Cancelled: false, and the previous choice stays.
     dialog.Options &= ~TOpenOptions(TOpenOption::ofAllowMultiSelect);
-    QTimer::singleShot(0, this, [&] { dialog.Dialog().reject(); });
+    AnswerModal<QDialog>([](QDialog *modal) { modal->reject(); });
     QVERIFY(!dialog.Execute());
     QCOMPARE(dialog.FileName, b);
     QVERIFY(!dialog.Options.testFlag(TOpenOption::ofOldStyleDialog));
