@@ -34,6 +34,9 @@ public:
   // entries from there; kind receives the stream's kind byte.
   void ReadMediaStream(TStream &source, TMediaKind &kind);
 
+  // Writes the entry's data (from its source file or the backing file) into target at its position.
+  void CopyEntryData(TFileListItem &entry, TStream &target);
+
   // The open backing file, or nullptr before a media stream was read.
   TFileStream *BackingFile() { return backing ? &backing->Stream() : nullptr; }
 
@@ -43,7 +46,6 @@ public:
 private:
   std::unique_ptr<TBackingFile> backing;
   void ClaimBackingFile();
-  void CopyEntryData(TFileListItem &entry, TStream &target);
 };
 
 // The extension lists of the latest document: kind 0 images ("ImageFileExts"), kind 1 sounds ("SoundFileExts").

@@ -12,4 +12,12 @@ inline constexpr const char *Compressing = "Komprimuji soubor";
 inline constexpr const char *SourceChanged =
     "Soubor %s se od přidání změnil (přidán s velikostí %s bajtů, nyní má %s bajtů). Aktualizujte položku nebo ji přidejte znovu.";
 inline constexpr const char *NoBackingName = "Nelze najít volný název pro dočasný soubor.";
+// Writing entries out as files; %s: the file name NAME+EXT.
+inline constexpr const char *UnsafeFileName =
+    "Položku \"%s\" nelze bezpečně zapsat jako soubor: její jméno není platný název souboru.";
+inline constexpr const char *SameTarget = "Více položek by se zapsalo do souboru %s.";
+// %s: the full path of the existing file.
+inline constexpr const char *ReplaceFile = "Soubor %s již existuje.\nChcete ho přepsat?";
+inline constexpr const char *TargetExists = "Soubor %s již existuje.";
+inline constexpr const char *Exporting = "Exportuji soubory";
 } // namespace MediaMessages
