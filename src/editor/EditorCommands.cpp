@@ -29,15 +29,6 @@ const QString soundsText = QStringLiteral(" Zvukový soubor");
 
 // A path as the file system wants it.
 std::string NativePath(const QString &path) { return QFile::encodeName(path).toStdString(); }
-
-// The progress window is the process-wide progress sink for exactly as long as it exists.
-class TInstalledProgress {
-public:
-  explicit TInstalledProgress(TProgressSink &sink) { SetProgress(&sink); }
-  ~TInstalledProgress() { SetProgress(nullptr); }
-  TInstalledProgress(const TInstalledProgress &) = delete;
-  TInstalledProgress &operator=(const TInstalledProgress &) = delete;
-};
 } // namespace
 
 void TForm1::FormCreate(const QStringList &arguments) {
@@ -73,7 +64,10 @@ TXStringGrid &TForm1::GridOfKind(uint8_t kind) const { return kind == mkSounds ?
 
 TXStringGrid &TForm1::KindGrid() const { return GridOfKind(mediaKind); }
 
-void TForm1::FillKindGrid() { Document().List.FillGrid(KindGrid(), mediaKind); }
+void TForm1::FillKindGrid() {
+  Document().List.FillGrid(KindGrid(), mediaKind);
+  UpdateStatusPanels();
+}
 
 void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
   statusKind->setText(kindText);
@@ -105,6 +99,7 @@ void TForm1::NewDocument(uint8_t kind) {
     editor->Hide();
   SetCurrentCell(grid, 3, 1);
   ReplaceDocument();
+  documentPath.clear();
   ShowKind(kind, QString());
 }
 
@@ -129,12 +124,24 @@ void TForm1::LoadContainer(const QString &path) {
     return; // an empty file has been reported; the grids and the status bar keep showing what they showed
   document = std::move(loaded);
   ShowKind(*kind, QLatin1Char(' ') + path);
+  SetDocumentPath(path);
 }
 
 void TForm1::Uloit1Click() {
+  // Once the document has a file of its own it is saved there; only a new document asks for a name.
+  if (documentPath.isEmpty())
+    UlozitJakoClick();
+  else
+    SaveTo(documentPath);
+}
+
+void TForm1::UlozitJakoClick() {
   if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
     return;
-  const QString path = SaveDialog1->selectedFiles().front();
+  SaveTo(SaveDialog1->selectedFiles().front());
+}
+
+void TForm1::SaveTo(const QString &path) {
   Document().List.TakeOverGrid(KindGrid(), mediaKind);
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);
@@ -146,13 +153,26 @@ void TForm1::Uloit1Click() {
   TBusyCursor busy;
   // The container is written beside the target and replaces it only when complete: a failed save keeps the old file.
   SaveContainer(Document(), mediaKind, NativePath(path), TConfigForm::ReadCompressionLevel());
+  SetDocumentPath(path);
 }
 
 void TForm1::PridatClick() {
   RebuildAddFilter();
   if (OpenPreviewDialog1->Execute())
-    for (const QString &file : OpenPreviewDialog1->Files)
+    AddFiles(OpenPreviewDialog1->Files);
+  else
+    FillKindGrid();
+}
+
+void TForm1::AddFiles(const QStringList &files) {
+  // The files added before one that fails stay and are shown.
+  try {
+    for (const QString &file : files)
       Document().AddFile(NativePath(file), mediaKind);
+  } catch (...) {
+    FillKindGrid();
+    throw;
+  }
   FillKindGrid();
 }
 

@@ -28,3 +28,12 @@ private:
   // QProgressBar counts in int: counts beyond its range are divided by this, positions too.
   int64_t scale = 1;
 };
+
+// The progress window is the process-wide progress sink for exactly as long as this guard exists.
+class TInstalledProgress {
+public:
+  explicit TInstalledProgress(TProgressSink &sink) { SetProgress(&sink); }
+  ~TInstalledProgress() { SetProgress(nullptr); }
+  TInstalledProgress(const TInstalledProgress &) = delete;
+  TInstalledProgress &operator=(const TInstalledProgress &) = delete;
+};

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QColorDialog;
 class QFileDialog;
@@ -14,6 +15,7 @@ class QPushButton;
 class TComboCellEditor;
 class TEditCellEditor;
 class TMediaStream;
+class TStatusPanels;
 class TOpenDialog;
 class TOpenPreviewDialog;
 class TUpDownCellEditor;
@@ -40,6 +42,22 @@ public:
   void About1Click();
   void Konec1Click();
 
+  // The everyday commands beside them (WorkflowCommands.cpp).
+  void UlozitJakoClick();
+  void ExportovatClick();
+  // Exports the entries at the zero-based positions (all when empty) into a folder the user chooses.
+  void ExportPositions(const std::vector<int> &positions);
+  void PrejmenovatClick();
+  void VyplnitClick();
+  void OznacitClick();
+  void OpenRecentFile(const QString &path);
+  // Files and folders dropped on the window: one container opens, anything else is added.
+  void DropFiles(const QStringList &paths);
+  // The entries whose rows form the selected block when it spans several rows; none otherwise.
+  std::vector<int> SelectedPositions() const;
+  // The file the document was last opened from or saved to; empty for a new document.
+  QString DocumentPath() const { return documentPath; }
+
   // Shared by Open and start-up: replaces the document with the container at path.
   void LoadContainer(const QString &path);
 
@@ -53,6 +71,7 @@ public:
   // 0 = images, 1 = sounds.
   uint8_t MediaKind() const { return mediaKind; }
   TMediaStream &Document();
+  TXStringGrid &KindGrid() const;
 
 protected:
   void showEvent(QShowEvent *event) override;
@@ -70,6 +89,14 @@ private:
   void BuildStatusBar();
   void BuildDialogs();
   void BuildGrids();
+  // The additions of WorkflowCommands.cpp: shortcuts, recent files, drops, the rows' context menu, status panels.
+  void BuildWorkflow();
+  // Saves the document into path and makes it the document's file.
+  void SaveTo(const QString &path);
+  // The document's file changed: remembered among the recent files.
+  void SetDocumentPath(const QString &path);
+  void AddFiles(const QStringList &files);
+  void UpdateStatusPanels();
 
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
   void Guarded(const std::function<void()> &command);
@@ -80,12 +107,12 @@ private:
   void ShowKind(uint8_t kind, const QString &fileText);
   void SetStatus(const QString &kindText, const QString &fileText);
   void RebuildAddFilter();
-  TXStringGrid &KindGrid() const;
   TXStringGrid &GridOfKind(uint8_t kind) const;
   void FillKindGrid();
   bool SelectCell(TXStringGrid &grid, int ACol, int ARow);
 
   std::unique_ptr<TMediaStream> document;
+  QString documentPath;
   uint8_t mediaKind = 0;
   // While a save runs, the window does not close (the document is in use).
   bool saving = false;
@@ -108,6 +135,7 @@ private:
   QPushButton *Aktualizovat = nullptr;
   QLabel *statusKind = nullptr;
   QLabel *statusFile = nullptr;
+  TStatusPanels *statusPanels = nullptr;
   QFileDialog *SaveDialog1 = nullptr;
   TOpenDialog *OpenDialog2 = nullptr;
   TOpenPreviewDialog *OpenPreviewDialog1 = nullptr;

@@ -67,8 +67,9 @@ template <class TBase> void TInplaceControl<TBase>::keyPressEvent(QKeyEvent *eve
   if (endEdit) {
     FocusLost();
     if (grid) {
-      grid->KeyDown(key, shift);
+      // The grid has the focus before it handles the key, so that a Tab past its last cell can pass it on.
       grid->setFocus(Qt::OtherFocusReason);
+      grid->KeyDown(key, shift);
     }
     key = 0;
   }

@@ -89,6 +89,10 @@ public:
       OnDrawCell;
   std::function<void(TStringGrid *sender, int col, int row, const QString &value)> OnSetEditText;
 
+signals:
+  // The current cell or the selected block moved.
+  void CurrentCellChanged();
+
 protected:
   // The canvas arrives with the grid's font, the cell's colour as brush and the font colour as pen, cell filled.
   virtual void DrawCell(QPainter &canvas, int col, int row, const QRect &rect, TGridDrawState state);
@@ -106,6 +110,9 @@ protected:
   void HideEditor() { editorMode = false; }
   // Moves the current cell if SelectCell() accepts it; moveAnchor false extends the selection instead.
   void FocusCell(int col, int row, bool moveAnchor);
+  // Tab's step to the next (or previous) cell that SelectCell() accepts, row by row; false when there is none,
+  // and the focus then goes on to the next (or previous) control of the window.
+  bool TabToCell(bool backwards);
 
   bool event(QEvent *event) override;
   void paintEvent(QPaintEvent *event) override;

@@ -1,6 +1,7 @@
 // The column-settings grid: column synchronisation, cell drawing and the grid's side of in-place editing.
 #include "grid/XStringGrid.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 using namespace ColorValues;
@@ -169,7 +170,12 @@ void TXStringGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift
     const bool fixed = cell.x() < FixedCols() || cell.y() < FixedRows();
     if ((Options() & goAlwaysShowEditor) && !fixed && activeEditor)
       activeEditor->CommitEdit();
-    if (SelectCell(cell.x(), cell.y())) {
+    const bool extending = (shift & Qt::ShiftModifier) && (Options() & goRangeSelect) && !fixed;
+    if (extending && activeEditor) {
+      activeEditor->CommitEdit();
+      activeEditor->Hide();
+    }
+    if (!extending && SelectCell(cell.x(), cell.y())) {
       if (activeEditor)
         activeEditor->Hide();
       if (!fixed)
@@ -177,6 +183,17 @@ void TXStringGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift
     }
   }
   TStringGrid::MouseDown(button, shift, pos);
+}
+
+void TXStringGrid::mouseMoveEvent(QMouseEvent *event) {
+  const QPoint cell = MouseToCell(event->position().toPoint());
+  if (activeEditor && (event->buttons() & Qt::LeftButton) && (Options() & goRangeSelect) && cell.x() >= FixedCols() &&
+      cell.y() >= FixedRows() && (cell.x() != editCol || cell.y() != editRow)) {
+    activeEditor->CommitEdit();
+    activeEditor->Hide();
+    setFocus(Qt::MouseFocusReason);
+  }
+  TStringGrid::mouseMoveEvent(event);
 }
 
 void TXStringGrid::CommitActiveEditor() {

@@ -59,6 +59,8 @@ protected:
   void TopLeftChanged() override;
   void KeyPress(char32_t &key) override;
   void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &pos) override;
+  // Dragging a block over other cells ends the edit that the press opened.
+  void mouseMoveEvent(QMouseEvent *event) override;
   // The grid's window goes away: every column's editor takes its in-place windows back.
   void DestroyWnd();
 

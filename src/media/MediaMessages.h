@@ -20,4 +20,12 @@ inline constexpr const char *SameTarget = "Více položek by se zapsalo do soubo
 inline constexpr const char *ReplaceFile = "Soubor %s již existuje.\nChcete ho přepsat?";
 inline constexpr const char *TargetExists = "Soubor %s již existuje.";
 inline constexpr const char *Exporting = "Exportuji soubory";
+// Renaming an entry; %s: the name typed, or its length in bytes.
+inline constexpr const char *EmptyName = "Jméno položky nesmí být prázdné.";
+inline constexpr const char *NameWithSeparator =
+    "Jméno \"%s\" nesmí obsahovat lomítko, zpětné lomítko ani řídicí znaky.";
+inline constexpr const char *NameNotInCodePage =
+    "Jméno \"%s\" obsahuje znak, který kódování Windows-1250 neumí uložit.";
+inline constexpr const char *NameTooLong =
+    "Jméno je příliš dlouhé: v kódování Windows-1250 má %s bajtů, položka jich unese nejvýše 255.";
 } // namespace MediaMessages

@@ -106,7 +106,7 @@ private slots:
     // What is on screen is what a save writes: the rows have not lost their entries.
     const QString saved = fixture.Path(QStringLiteral("po-prazdnem.tvk"));
     ChooseFiles({saved});
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     QCOMPARE(TEditorFixture::MediaStream(saved), TEditorFixture::MediaStream(sounds));
   }
 
@@ -185,7 +185,7 @@ private slots:
     TypeIntoCell(grid, 7, 3, QStringLiteral("11"));
     const QString saved = fixture.Path(QStringLiteral("b.tvk"));
     ChooseFiles({saved});
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     TForm1 reopened({saved});
     TXStringGrid &again = *ImagesGrid(reopened);
     QCOMPARE(Cell(again, 5, 1), QStringLiteral("7"));
@@ -238,13 +238,17 @@ private slots:
 
     ClickCell(grid, 0, 2);
     QCOMPARE(Cell(grid, 0, 2), QStringLiteral("* b"));
-    ClickCell(grid, 0, 2, Qt::RightButton);
+    ClickCell(grid, 0, 2, Qt::MiddleButton);
     QCOMPARE(Cell(grid, 0, 2), QStringLiteral("b"));
     ClickCell(grid, 0, 0);
     QCOMPARE(Cell(grid, 0, 0), QStringLiteral("Jméno"));
     ClickCell(grid, 0, 5);
     QCOMPARE(Cell(grid, 0, 5), QString());
     QCOMPARE(grid.Row(), row);
+    // The right button chooses the row for the rows' context menu instead, and leaves the mark alone.
+    ClickCell(grid, 0, 2, Qt::RightButton);
+    QCOMPARE(Cell(grid, 0, 2), QStringLiteral("b"));
+    QCOMPARE(grid.Row(), 2);
 
     ClickCell(grid, 0, 1);
     ClickCell(grid, 0, 3);
@@ -262,7 +266,7 @@ private slots:
     ClickCell(grid, 0, 1);
     TypeIntoCell(grid, 5, 1, QStringLiteral("4"));
     ChooseFiles({fixture.Path(QStringLiteral("b.tvk"))});
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     QCOMPARE(ImageEntry(form, 0).PatternHeight, 0);
   }
 
@@ -347,7 +351,7 @@ private slots:
       dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(fixture.Path(QStringLiteral("b.tvk")));
       QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     });
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     QVERIFY(visibleAfterClose);
     QVERIFY(fixture.prompt.Errors.empty());
     QCOMPARE(form.Document().List.Count(), 1);
