@@ -2,7 +2,7 @@
 // A damaged stream must raise EMediaStreamError and leave the list empty.
 #include "FuzzStreams.h"
 #include "media/fMediaStream.h"
-#include "support/MemoryGrid.h"
+#include "platform/MemoryGrid.h"
 
 #include <cstdlib>
 

@@ -2,8 +2,8 @@
 // wave files (their type, while the sound plays) and other files' types, with captions in the user's language.
 #include "preview/OpenPreview.h"
 
+#include "pictures/Pictures.h"
 #include "platform/qt/FileTypes.h"
-#include "platform/qt/Pictures.h"
 #include "platform/qt/Sound.h"
 #include "preview/AnsiText.h"
 #include "preview/Glyphs.h"

@@ -2,7 +2,7 @@
 // kept, or the control taking the picture's size so that the scroll box around it scrolls.
 #pragma once
 
-#include "platform/qt/Pictures.h"
+#include "pictures/Pictures.h"
 
 #include <QRect>
 #include <QSize>

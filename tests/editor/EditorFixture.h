@@ -3,6 +3,7 @@
 
 #include "media/Container.h"
 #include "media/MediaDocument.h"
+#include "support/Peers.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempAppFolder.h"
 
@@ -13,6 +14,11 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+
+// Tests that check a saved container with unzip skip, naming it, on a machine without it.
+#define SKIP_WITHOUT_UNZIP()                                                                                  \
+  if (!MissingPeers({"unzip"}).empty())                                                                       \
+  QSKIP("not installed: unzip")
 
 class TEditorFixture {
 public:

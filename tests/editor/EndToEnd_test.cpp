@@ -12,6 +12,7 @@ class TEndToEndTest : public QObject {
 
 private slots:
   void NewAddEditMoveRemoveSaveReopen() {
+    SKIP_WITHOUT_UNZIP();
     TEditorFixture fixture;
     const QString grass = fixture.Image(QStringLiteral("soubory/trava.bmp"), Qt::green, 32);
     const QString water = fixture.File(QStringLiteral("soubory/voda.dib"), fixture.Read(fixture.Image("tmp.bmp", Qt::blue, 24)));

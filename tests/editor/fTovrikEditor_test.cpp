@@ -83,6 +83,7 @@ private slots:
   }
 
   void OpeningAnEmptyOrDamagedFileKeepsThePreviousDocument() {
+    SKIP_WITHOUT_UNZIP();
     TEditorFixture fixture;
     const QString sounds = fixture.Container(QStringLiteral("zvuky.tvk"), mkSounds,
                                              {fixture.File("skok.wav", "RIFF1"), fixture.File("pad.wav", "RIFF22")});
@@ -111,6 +112,7 @@ private slots:
   }
 
   void SavingAnEmptyDocumentWritesTheKindByteAlone() {
+    SKIP_WITHOUT_UNZIP();
     TEditorFixture fixture;
     TForm1 form;
     Trigger(form, "Zvuky1");
@@ -337,6 +339,7 @@ private slots:
   }
 
   void ACloseRequestDuringASaveWaitsForIt() {
+    SKIP_WITHOUT_UNZIP();
     TEditorFixture fixture;
     TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp")})});
     Show(form);

@@ -2,6 +2,7 @@
 #include "media/Container.h"
 
 #include "platform/Streams.h"
+#include "support/Peers.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempAppFolder.h"
 
@@ -11,10 +12,6 @@
 #include <random>
 
 namespace {
-bool Available(const std::string &program) {
-  return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 int Shell(const std::string &command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
 
 std::string Quoted(const std::string &path) { return "'" + path + "'"; }
@@ -53,8 +50,8 @@ protected:
 } // namespace
 
 TEST_F(ContainerPeers, SavedContainersPassUnzipPythonAnd7zAtEveryLevel) {
-  if (!Available("unzip") || !Available("python3") || !Available("7z"))
-    GTEST_SKIP() << "unzip, python3 or 7z is not installed";
+  if (const std::string missing = MissingPeers({"unzip", "python3", "7z"}); !missing.empty())
+    GTEST_SKIP() << "not installed: " << missing;
   const std::string python = "python3 -c 'import sys, zipfile; z = zipfile.ZipFile(sys.argv[1]); "
                              "sys.exit(z.testzip() is not None or z.namelist() != [\"Media.m\"])' ";
   for (int level = 0; level <= 3; ++level) {
@@ -68,8 +65,8 @@ TEST_F(ContainerPeers, SavedContainersPassUnzipPythonAnd7zAtEveryLevel) {
 }
 
 TEST_F(ContainerPeers, ContainersPackedByInfoZipAndPythonOpen) {
-  if (!Available("zip") || !Available("python3"))
-    GTEST_SKIP() << "zip or python3 is not installed";
+  if (const std::string missing = MissingPeers({"zip", "python3"}); !missing.empty())
+    GTEST_SKIP() << "not installed: " << missing;
   app.WriteFile("peer/Media.m", expectedStream);
   app.WriteFile("peer/readme.txt", "another entry that readers ignore");
   const std::string folder = Quoted(app.File("peer"));

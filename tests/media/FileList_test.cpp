@@ -1,8 +1,8 @@
 // The item list: reading whole media streams (and refusing damaged ones), removal, look-up and the grid texts.
 #include "media/fMediaStream.h"
 #include "platform/CodePage.h"
+#include "platform/MemoryGrid.h"
 #include "platform/Streams.h"
-#include "support/MemoryGrid.h"
 #include "support/TempAppFolder.h"
 
 #include <cctype>

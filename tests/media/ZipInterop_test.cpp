@@ -2,6 +2,7 @@
 // 7-Zip at every level; archives written by Info-ZIP zip and Python's zipfile are read here.
 #include "ZipTestHelpers.h"
 
+#include "support/Peers.h"
 #include "support/TempAppFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,10 +10,6 @@
 #include <cstdlib>
 
 namespace {
-
-bool HasTool(const std::string &tool) {
-  return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
 
 // Runs a shell command quietly; true when it exits with 0.
 bool Succeeds(const std::string &command) { return std::system(("(" + command + ") >/dev/null 2>&1").c_str()) == 0; }
@@ -56,8 +53,8 @@ TBytes ExtractFile(const std::string &path, const std::string &entry) {
 } // namespace
 
 TEST(ZipInterop, ArchivesWrittenHerePassUnzipPythonAnd7zAtEveryLevel) {
-  if (!HasTool("unzip") || !HasTool("python3") || !HasTool("7z"))
-    GTEST_SKIP() << "unzip, python3 or 7z missing";
+  if (const std::string missing = MissingPeers({"unzip", "python3", "7z"}); !missing.empty())
+    GTEST_SKIP() << "not installed: " << missing;
   TTempAppFolder folder;
   const TBytes data = MediaLikeData();
   const std::string media = folder.File("media.bin");
@@ -88,8 +85,8 @@ TEST(ZipInterop, ArchivesWrittenHerePassUnzipPythonAnd7zAtEveryLevel) {
 }
 
 TEST(ZipInterop, InfoZipArchivesAreReadAtEveryLevel) {
-  if (!HasTool("zip"))
-    GTEST_SKIP() << "Info-ZIP zip missing";
+  if (const std::string missing = MissingPeers({"zip"}); !missing.empty())
+    GTEST_SKIP() << "not installed: " << missing;
   TTempAppFolder folder;
   const TBytes data = MediaLikeData();
   WriteBytes(folder.File("Media.m"), data);
@@ -113,8 +110,8 @@ TEST(ZipInterop, InfoZipArchivesAreReadAtEveryLevel) {
 }
 
 TEST(ZipInterop, PythonArchivesAreRead) {
-  if (!HasTool("python3"))
-    GTEST_SKIP() << "python3 missing";
+  if (const std::string missing = MissingPeers({"python3"}); !missing.empty())
+    GTEST_SKIP() << "not installed: " << missing;
   TTempAppFolder folder;
   const TBytes data = MediaLikeData();
   const std::string media = folder.File("media.bin");
@@ -129,8 +126,8 @@ TEST(ZipInterop, PythonArchivesAreRead) {
 }
 
 TEST(ZipInterop, AnInfoZipArchiveWithExtraFieldsCanBeWrittenBack) {
-  if (!HasTool("zip") || !HasTool("unzip"))
-    GTEST_SKIP() << "Info-ZIP zip or unzip missing";
+  if (const std::string missing = MissingPeers({"zip", "unzip"}); !missing.empty())
+    GTEST_SKIP() << "not installed: " << missing;
   TTempAppFolder folder;
   const TBytes data = MediaLikeData();
   WriteBytes(folder.File("Media.m"), data);

@@ -1,8 +1,8 @@
 // The picture loader: its mask, loading by extension, JPEG decoding and its failures, bmp/ico/dib,
 // nearest-neighbour drawing and the picture-dump diagnostic.
 #include "dib/DIB.h"
+#include "pictures/Pictures.h"
 #include "platform/Exceptions.h"
-#include "platform/qt/Pictures.h"
 #include "support/TempAppFolder.h"
 
 #include <QImageReader>

@@ -1,8 +1,8 @@
 // picture-dump FILE: loads FILE through the picture loader, chosen by its extension as the preview does, and writes
 // its pixels to standard output as a binary PAM (RGB_ALPHA, rows top to bottom); on failure prints the loader's
 // error on standard error and exits with 1.
+#include "pictures/Pictures.h"
 #include "platform/Exceptions.h"
-#include "platform/qt/Pictures.h"
 
 #include <QCoreApplication>
 

@@ -2,8 +2,8 @@
 #include "PreviewFixtures.h"
 #include "support/TempAppFolder.h"
 
+#include "pictures/Pictures.h"
 #include "platform/Exceptions.h"
-#include "platform/qt/Pictures.h"
 #include "platform/qt/Sound.h"
 #include "preview/LocalizedList.h"
 #include "preview/OpenPreview.h"

@@ -1,0 +1,17 @@
+// Loading a DIB file and expanding its pixels (palette, bit fields, run-length data) for drawing.
+#include "pictures/DibPicture.h"
+
+#include "platform/Exceptions.h"
+
+TDibPicture::TDibPicture(const QString &path) { dib.LoadFromFile(path.toStdString()); }
+
+const QImage &TDibPicture::Image() {
+  if (pixels.isNull() && !dib.Empty()) {
+    QImage image(dib.Width(), dib.Height(), QImage::Format_ARGB32);
+    if (image.isNull())
+      throw Exception("Not enough memory to show the DIB image");
+    dib.ReadPixels32(reinterpret_cast<uint32_t *>(image.bits()), image.bytesPerLine() / 4);
+    pixels = image;
+  }
+  return pixels;
+}
