@@ -67,9 +67,16 @@ template <class TBase> void TInplaceControl<TBase>::keyPressEvent(QKeyEvent *eve
   if (endEdit) {
     FocusLost();
     if (grid) {
-      // The grid has the focus before it handles the key, so that a Tab past its last cell can pass it on.
-      grid->setFocus(Qt::OtherFocusReason);
-      grid->KeyDown(key, shift);
+      // A Tab past the last cell passes the focus on from the grid, so the grid has it first; any other key
+      // moves the current cell before the grid takes the focus back (which may open the next cell's editor).
+      const bool backwards = key == Qt::Key_Backtab || (shift & Qt::ShiftModifier);
+      if (IsTab(key) && grid->TabLeavesGrid(backwards)) {
+        grid->setFocus(Qt::OtherFocusReason);
+        grid->KeyDown(key, shift);
+      } else {
+        grid->KeyDown(key, shift);
+        grid->setFocus(Qt::OtherFocusReason);
+      }
     }
     key = 0;
   }

@@ -83,6 +83,8 @@ public:
   virtual void SetEditText(int col, int row, const QString &text);
   // The grid's own key handling: arrows, PgUp/PgDn, Home/End, Tab with goTabs, F2. In-place editors hand keys here.
   virtual void KeyDown(int &key, Qt::KeyboardModifiers shift);
+  // Whether Tab (Shift+Tab when backwards) would leave the grid, having no cell left to move to.
+  bool TabLeavesGrid(bool backwards);
 
   std::function<void(TStringGrid *sender, int col, int row, bool &canSelect)> OnSelectCell;
   std::function<void(TStringGrid *sender, QPainter &canvas, int col, int row, const QRect &rect, TGridDrawState state)>
@@ -111,8 +113,8 @@ protected:
   // Moves the current cell if SelectCell() accepts it; moveAnchor false extends the selection instead.
   void FocusCell(int col, int row, bool moveAnchor);
   // Tab's step to the next (or previous) cell that SelectCell() accepts, row by row; false when there is none,
-  // and the focus then goes on to the next (or previous) control of the window.
-  bool TabToCell(bool backwards);
+  // and Tab then passes the focus on to the next (or previous) control of the window.
+  bool NextTabCell(bool backwards, int &col, int &row);
 
   bool event(QEvent *event) override;
   void paintEvent(QPaintEvent *event) override;

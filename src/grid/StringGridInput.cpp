@@ -74,7 +74,9 @@ void TStringGrid::KeyDown(int &key, Qt::KeyboardModifiers shift) {
   case Qt::Key_Backtab:
     if (!(options & goTabs))
       return;
-    if (!TabToCell(backwards))
+    if (NextTabCell(backwards, col, row))
+      FocusCell(col, row, true);
+    else
       focusNextPrevChild(!backwards);
     return;
   case Qt::Key_F2:
@@ -91,9 +93,9 @@ void TStringGrid::KeyDown(int &key, Qt::KeyboardModifiers shift) {
   }
 }
 
-bool TStringGrid::TabToCell(bool backwards) {
-  int col = currentCol;
-  int row = currentRow;
+bool TStringGrid::NextTabCell(bool backwards, int &col, int &row) {
+  col = currentCol;
+  row = currentRow;
   for (;;) {
     if (backwards) {
       if (--col < fixedCols) {
@@ -106,11 +108,14 @@ bool TStringGrid::TabToCell(bool backwards) {
       if (++row >= rowCount)
         return false;
     }
-    if (SelectCell(col, row)) {
-      FocusCell(col, row, true);
+    if (SelectCell(col, row))
       return true;
-    }
   }
+}
+
+bool TStringGrid::TabLeavesGrid(bool backwards) {
+  int col = 0, row = 0;
+  return (options & goTabs) && !NextTabCell(backwards, col, row);
 }
 
 void TStringGrid::KeyPress(char32_t &key) {

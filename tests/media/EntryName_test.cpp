@@ -17,7 +17,7 @@ std::string Refusal(const std::string &text) {
 } // namespace
 
 TEST(EntryName, CzechLettersBecomeWindows1250AndSpacesAreTrimmed) {
-  EXPECT_EQ(CheckedEntryName("  žluťoučký kůň "), "\x9El\x9Dou\xE8k\xFD k\xF9\xF2");
+  EXPECT_EQ(CheckedEntryName("  žluťoučký kůň "), "\x9Elu\x9Dou\xE8k\xFD k\xF9\xF2");
   EXPECT_EQ(CheckedEntryName("co?"), "co?") << "a real question mark is a character like any other";
   EXPECT_EQ(CheckedEntryName(std::string(255, 'a')).size(), 255u);
 }
