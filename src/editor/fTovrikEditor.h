@@ -21,6 +21,8 @@ class TOpenPreviewDialog;
 class TUpDownCellEditor;
 class TXStringGrid;
 
+// Its members live in three files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
+// exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers.
 class TForm1 : public QMainWindow {
 public:
   // arguments are the program's command-line arguments after its name; the first may name a container.
