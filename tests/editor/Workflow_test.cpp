@@ -115,20 +115,15 @@ private slots:
     Show(form);
     form.activateWindow();
     QTRY_VERIFY(form.isActiveWindow());
-    Press(nullptr, Qt::Key_S, Qt::AltModifier);
-    QTRY_VERIFY(QApplication::activePopupWidget());
-    QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("Soubor1"));
-    QApplication::activePopupWidget()->close();
-    QTRY_VERIFY(!QApplication::activePopupWidget());
-    Press(nullptr, Qt::Key_Escape);
-
-    ImagesGrid(form)->setFocus();
-    Press(nullptr, Qt::Key_P, Qt::AltModifier);
-    QTRY_VERIFY(QApplication::activePopupWidget());
-    QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("Npovda1"));
-    QApplication::activePopupWidget()->close();
-    QTRY_VERIFY(!QApplication::activePopupWidget());
-    Press(nullptr, Qt::Key_Escape);
+    for (const auto &[letter, menu] : {std::pair(Qt::Key_S, "Soubor1"), std::pair(Qt::Key_P, "Npovda1")}) {
+      ImagesGrid(form)->setFocus();
+      Press(nullptr, letter, Qt::AltModifier);
+      QTRY_VERIFY(QApplication::activePopupWidget());
+      QCOMPARE(QApplication::activePopupWidget()->objectName(), QString::fromLatin1(menu));
+      QApplication::activePopupWidget()->close();
+      QTRY_VERIFY(!QApplication::activePopupWidget());
+      Press(nullptr, Qt::Key_Escape);
+    }
 
     ImagesGrid(form)->setFocus();
     QString settingsName;
@@ -518,6 +513,25 @@ private slots:
     menu->close();
     QCOMPARE(Cell(grid, 0, 3), QStringLiteral("* c"));
     QTest::mouseRelease(grid.viewport(), Qt::RightButton, {}, at);
+  }
+
+  void TheCurrentRowStaysVisibleWhileTheFocusIsElsewhere() {
+    TEditorFixture fixture;
+    TForm1 form({ThreeImages(fixture)});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    grid.SetRow(2);
+    form.findChild<QPushButton *>(QStringLiteral("Pridat"))->setFocus();
+    QTRY_VERIFY(!grid.hasFocus());
+    const QImage shot = grid.viewport()->grab().toImage();
+    const auto background = [&](int col, int row) {
+      const QRect cell = grid.CellRect(col, row);
+      return shot.pixelColor(cell.left() + 2, cell.top() + 2);
+    };
+    for (int col = 0; col < 3; ++col) {
+      QVERIFY2(background(col, 2) != background(col, 1), "the current row's fixed cells are tinted");
+      QCOMPARE(background(col, 3), background(col, 1));
+    }
   }
 
   void TheStatusBarCountsTheEntriesTheirSizeAndTheCurrentRow() {
