@@ -1,13 +1,20 @@
 // The TovrikEditor program: starts the toolkit, shows the main window and runs the event loop.
 #include "editor/EditorIcons.h"
 #include "editor/fTovrikEditor.h"
+#include "platform/SignalCleanup.h"
 #include "platform/qt/MessagePrompt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <csignal>
+
 int main(int argc, char *argv[]) {
+  // A save that meets a file size limit reports "File too large" instead of killing the program, and one
+  // ended by SIGINT, SIGTERM or SIGHUP takes its temporary files (and the backing file) with it.
+  std::signal(SIGXFSZ, SIG_IGN);
+  InstallSignalCleanup();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("TovrikEditor"));
   QApplication::setDesktopFileName(QStringLiteral("tovrikeditor"));

@@ -3,7 +3,8 @@
 
 namespace CliMessages {
 inline constexpr const char *NoSuchEntry = "Položka %s v kontejneru není.";
-inline constexpr const char *AmbiguousName = "Více položek se jmenuje %s.";
+inline constexpr const char *AmbiguousName =
+    "Více položek se jmenuje %s; vyberte jednu pomocí --at N (pořadí ukazuje tvk list).";
 inline constexpr const char *UnlistedExtension =
     "Přípona souboru %s není v seznamu přípon v config.ini (přidejte --force).";
 inline constexpr const char *NoSuchFile = "Soubor %s neexistuje.";

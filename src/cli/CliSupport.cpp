@@ -113,6 +113,13 @@ TOpenedContainer OpenContainer(const std::string &path) {
   return opened;
 }
 
+TOpenedContainer OpenForEditing(const std::string &path) {
+  auto lock = std::make_unique<TFileLock>(path, EditLockTimeout);
+  TOpenedContainer opened = OpenContainer(path);
+  opened.Lock = std::move(lock);
+  return opened;
+}
+
 void SaveEdited(TOpenedContainer &opened, const std::string &path, int levelOption) {
   SaveContainer(*opened.Document, opened.Kind, path, levelOption >= 0 ? levelOption : opened.Level);
 }
@@ -124,10 +131,22 @@ int FindEntryByName(TMediaStream &document, const std::string &name) {
     if (document.List.Items()[static_cast<std::size_t>(i)]->Name != wanted)
       continue;
     if (found >= 0)
-      throw Exception(Substitute(CliMessages::AmbiguousName, {name}));
+      throw Exception(Substitute(CliMessages::AmbiguousName, {PrintableText(name)}));
     found = i;
   }
   if (found < 0)
-    throw Exception(Substitute(CliMessages::NoSuchEntry, {name}));
+    throw Exception(Substitute(CliMessages::NoSuchEntry, {PrintableText(name)}));
   return found;
+}
+
+int AddressedEntry(TMediaStream &document, const TCommandLine &line, std::size_t &next) {
+  if (line.Has("--at")) {
+    const int count = document.List.Count();
+    if (count == 0)
+      throw Exception(Substitute(CliMessages::NoSuchEntry, {"--at " + line.Value("--at")}));
+    return line.IntValue("--at", 1, count, 1) - 1;
+  }
+  if (next >= line.Positional().size())
+    throw EUsage("missing NAME or --at N");
+  return FindEntryByName(document, line.Positional()[next++]);
 }

@@ -1,7 +1,9 @@
 // What the tvk subcommands share: the pipeline prompt, the progress line, opening and saving containers, entry look-up.
 #pragma once
 
+#include "cli/CommandLine.h"
 #include "media/MediaDocument.h"
+#include "platform/FileLocks.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
 #include "platform/TextGrid.h"
@@ -70,14 +72,23 @@ TListGrid FillGridOf(TMediaStream &document, uint8_t kind);
 std::string KindName(uint8_t kind);
 
 struct TOpenedContainer {
+  std::unique_ptr<TFileLock> Lock; // held by editing commands until the edited container is in place
   std::unique_ptr<TMediaStream> Document;
   uint8_t Kind = 0;
   int Level = 2;
 };
 TOpenedContainer OpenContainer(const std::string &path);
+// How long an editing command waits for another one that edits the same container.
+constexpr std::chrono::seconds EditLockTimeout{60};
+// OpenContainer for a command that saves it again: the container stays locked until the command ends, so
+// two commands editing one container run one after the other and neither loses the other's change.
+TOpenedContainer OpenForEditing(const std::string &path);
 
 // Saves an edited container over itself at its level, or at the level of --level when given.
 void SaveEdited(TOpenedContainer &opened, const std::string &path, int levelOption);
 
 // The zero-based position of the single entry named name (UTF-8); a clear error when none or several match.
 int FindEntryByName(TMediaStream &document, const std::string &name);
+// The entry a command addresses: --at N (1-based), or else the name at positional argument next, which is
+// then consumed (next moves on by one).
+int AddressedEntry(TMediaStream &document, const TCommandLine &line, std::size_t &next);

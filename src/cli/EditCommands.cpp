@@ -16,6 +16,7 @@
 
 namespace {
 const std::set<std::string> levelOption{"--level"};
+const std::set<std::string> levelAndAt{"--level", "--at"};
 
 int LevelOption(const TCommandLine &line) { return line.IntValue("--level", 0, 3, -1); }
 
@@ -24,7 +25,7 @@ void AddFiles(TMediaStream &document, uint8_t kind, const std::vector<std::strin
   CliPrompt().AcceptUnlisted = force;
   for (const std::string &file : files) {
     if (!document.AddFile(file, kind))
-      throw Exception(Substitute(CliMessages::UnlistedExtension, {file}));
+      throw Exception(Substitute(CliMessages::UnlistedExtension, {PrintableText(file)}));
   }
 }
 
@@ -39,6 +40,13 @@ void CheckStrictValue(const std::string &key, const std::string &value) {
       throw EConvertError(Substitute(CliMessages::NotAVolume, {value}));
   }
 }
+// Moves the entry at from to position to; those between shift by one place.
+void MoveEntry(TFileList &list, int from, int to) {
+  for (int i = from; i < to; ++i)
+    list.Exchange(i, i + 1);
+  for (int i = from; i > to; --i)
+    list.Exchange(i, i - 1);
+}
 } // namespace
 
 int RunNew(const TArguments &arguments) {
@@ -51,6 +59,7 @@ int RunNew(const TArguments &arguments) {
   TMediaStream document;
   const int level = line.Has("--level") ? LevelOption(line) : ReadCompressionLevel();
   AddFiles(document, kind, line.Positional(), line.Has("--force"));
+  const TFileLock lock(line.Value("-o"), EditLockTimeout); // an existing container is replaced only between edits
   SaveContainer(document, kind, line.Value("-o"), level);
   return 0;
 }
@@ -59,7 +68,7 @@ int RunAdd(const TArguments &arguments) {
   const TCommandLine line(arguments, {"--force"}, levelOption);
   line.RequirePositional(2);
   const std::string &path = line.Positional()[0];
-  TOpenedContainer opened = OpenContainer(path);
+  TOpenedContainer opened = OpenForEditing(path);
   const std::vector<std::string> files(line.Positional().begin() + 1, line.Positional().end());
   AddFiles(*opened.Document, opened.Kind, files, line.Has("--force"));
   SaveEdited(opened, path, LevelOption(line));
@@ -67,30 +76,38 @@ int RunAdd(const TArguments &arguments) {
 }
 
 int RunRemove(const TArguments &arguments) {
-  const TCommandLine line(arguments, {}, levelOption);
-  line.RequirePositional(2);
+  const TCommandLine line(arguments, {}, levelAndAt);
+  if (line.Has("--at"))
+    line.RequirePositional(1, 1);
+  else
+    line.RequirePositional(2);
   const std::string &path = line.Positional()[0];
-  TOpenedContainer opened = OpenContainer(path);
+  TOpenedContainer opened = OpenForEditing(path);
+  std::size_t next = 1;
+  if (line.Has("--at"))
+    opened.Document->List.RemoveAt({AddressedEntry(*opened.Document, line, next)});
   for (auto name = line.Positional().begin() + 1; name != line.Positional().end(); ++name) {
     const int before = opened.Document->List.Count();
     opened.Document->RemoveByName(Utf8ToCp1250(*name));
     if (opened.Document->List.Count() == before)
-      throw Exception(Substitute(CliMessages::NoSuchEntry, {*name}));
+      throw Exception(Substitute(CliMessages::NoSuchEntry, {PrintableText(*name)}));
   }
   SaveEdited(opened, path, LevelOption(line));
   return 0;
 }
 
 int RunMove(const TArguments &arguments) {
-  const TCommandLine line(arguments, {"--up", "--down"}, {"--to", "--level"});
-  line.RequirePositional(2, 2);
+  const TCommandLine line(arguments, {"--up", "--down"}, {"--to", "--level", "--at"});
+  const std::size_t addressing = line.Has("--at") ? 0 : 1;
+  line.RequirePositional(1 + addressing, 1 + static_cast<long>(addressing));
   if (line.Has("--up") + line.Has("--down") + line.Has("--to") != 1)
     throw EUsage("give exactly one of --up, --down and --to N");
   const std::string &path = line.Positional()[0];
-  TOpenedContainer opened = OpenContainer(path);
+  TOpenedContainer opened = OpenForEditing(path);
   TMediaStream &document = *opened.Document;
   const int count = document.List.Count();
-  const int from = FindEntryByName(document, line.Positional()[1]);
+  std::size_t next = 1;
+  const int from = AddressedEntry(document, line, next);
   int to = from;
   if (line.Has("--up"))
     to = std::max(from - 1, 0);
@@ -98,40 +115,45 @@ int RunMove(const TArguments &arguments) {
     to = std::min(from + 1, count - 1);
   else
     to = line.IntValue("--to", 1, count, 1) - 1;
-  for (int i = from; i < to; ++i)
-    document.Exchange(i, i + 1);
-  for (int i = from; i > to; --i)
-    document.Exchange(i, i - 1);
+  MoveEntry(document.List, from, to);
   SaveEdited(opened, path, LevelOption(line));
   return 0;
 }
 
 int RunReplace(const TArguments &arguments) {
-  const TCommandLine line(arguments, {}, levelOption);
-  line.RequirePositional(3, 3);
+  const TCommandLine line(arguments, {}, levelAndAt);
+  const std::size_t addressing = line.Has("--at") ? 0 : 1;
+  line.RequirePositional(2 + addressing, 2 + static_cast<long>(addressing));
   const std::string &path = line.Positional()[0];
-  const std::string &file = line.Positional()[2];
-  TOpenedContainer opened = OpenContainer(path);
-  const int position = FindEntryByName(*opened.Document, line.Positional()[1]);
-  const TFileListItem &entry = *opened.Document->List.Items()[static_cast<std::size_t>(position)];
-  const std::string name = entry.Name;
-  const int64_t size = entry.Size;
+  TOpenedContainer opened = OpenForEditing(path);
+  std::size_t next = 1;
+  const int position = AddressedEntry(*opened.Document, line, next);
+  const std::string &file = line.Positional()[next];
+  RequireRegularFile(file);
   if (!FileExists(file))
-    throw Exception(Substitute(CliMessages::NoSuchFile, {file}));
-  opened.Document->List.ReplaceSource(name, size, file);
+    throw Exception(Substitute(CliMessages::NoSuchFile, {PrintableText(file)}));
+  opened.Document->List.ReplaceSourceAt(position, file);
   SaveEdited(opened, path, LevelOption(line));
   return 0;
 }
 
 int RunSet(const TArguments &arguments) {
-  const TCommandLine line(arguments, {}, levelOption);
-  line.RequirePositional(3);
+  const TCommandLine line(arguments, {}, levelAndAt);
+  line.RequirePositional(line.Has("--at") ? 2 : 3);
   const std::string &path = line.Positional()[0];
-  TOpenedContainer opened = OpenContainer(path);
-  const int row = FindEntryByName(*opened.Document, line.Positional()[1]) + 1;
+  TOpenedContainer opened = OpenForEditing(path);
+  std::size_t next = 1;
+  const int position = AddressedEntry(*opened.Document, line, next);
+  // The grid's values go to the last entry of a name and size: the addressed one stands last for the moment,
+  // so that of several entries sharing both it is the one that takes them.
+  TFileList &list = opened.Document->List;
+  const int last = list.Count() - 1;
+  MoveEntry(list, position, last);
+  const int row = last + 1;
   TListGrid grid = FillGridOf(*opened.Document, opened.Kind);
   const std::vector<std::string> &keys = ColumnKeys(opened.Kind);
-  for (auto assignment = line.Positional().begin() + 2; assignment != line.Positional().end(); ++assignment) {
+  for (auto assignment = line.Positional().begin() + static_cast<std::ptrdiff_t>(next);
+       assignment != line.Positional().end(); ++assignment) {
     const auto equals = assignment->find('=');
     const std::string key = assignment->substr(0, equals);
     const auto column = std::find(keys.begin() + 3, keys.end(), key);
@@ -141,7 +163,8 @@ int RunSet(const TArguments &arguments) {
     CheckStrictValue(key, value);
     grid.SetCell(static_cast<int>(column - keys.begin()), row, value);
   }
-  opened.Document->List.TakeOverGrid(grid, opened.Kind);
+  list.TakeOverGrid(grid, opened.Kind);
+  MoveEntry(list, last, position);
   SaveEdited(opened, path, LevelOption(line));
   return 0;
 }

@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 
 #include "media/Container.h"
+#include "platform/CodePage.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -27,31 +28,37 @@ std::string JsonString(const std::string &text) {
   return out + "\"";
 }
 
-void PrintJson(const TListGrid &grid, uint8_t kind, int count) {
+// Rows are written one entry at a time: a list of a million entries never exists as text in memory.
+void PrintJson(const TFileList &list, uint8_t kind) {
   const std::vector<std::string> &keys = ColumnKeys(kind);
   std::cout << "{\"kind\": " << JsonString(KindName(kind)) << ", \"entries\": [";
-  for (int row = 1; row <= count; ++row) {
+  int row = 0;
+  for (const auto &entry : list.Items()) {
+    const std::vector<std::string> cells = GridCells(*entry);
+    ++row;
     std::cout << (row > 1 ? ",\n  " : "\n  ") << "{\"position\": " << row;
-    for (std::size_t col = 0; col < keys.size(); ++col) {
-      const std::string cell = grid.GetCell(static_cast<int>(col), row);
-      std::cout << ", " << JsonString(keys[col]) << ": " << (keys[col] == "size" ? cell : JsonString(cell));
-    }
+    for (std::size_t col = 0; col < keys.size(); ++col)
+      std::cout << ", " << JsonString(keys[col]) << ": " << (keys[col] == "size" ? cells[col] : JsonString(cells[col]));
     std::cout << '}';
   }
-  std::cout << (count > 0 ? "\n]}\n" : "]}\n");
+  std::cout << (row > 0 ? "\n]}\n" : "]}\n");
 }
 
-void PrintTable(const TListGrid &grid, uint8_t kind, int count) {
+// Names may hold anything: control characters are escaped, so no name forges a row or drives the terminal.
+void PrintTable(const TFileList &list, uint8_t kind) {
   const std::vector<std::string> &keys = ColumnKeys(kind);
   std::cout << "kind: " << KindName(kind) << "\nposition";
   for (const std::string &key : keys)
     std::cout << '\t' << key;
   std::cout << '\n';
-  for (int row = 1; row <= count; ++row) {
-    std::cout << row;
-    for (std::size_t col = 0; col < keys.size(); ++col)
-      std::cout << '\t' << grid.GetCell(static_cast<int>(col), row);
-    std::cout << '\n';
+  int row = 0;
+  std::string line;
+  for (const auto &entry : list.Items()) {
+    line = std::to_string(++row);
+    for (const std::string &cell : GridCells(*entry))
+      line.append(1, '\t').append(PrintableText(cell));
+    line += '\n';
+    std::cout << line;
   }
 }
 
@@ -66,12 +73,10 @@ int RunList(const TArguments &arguments) {
   const TCommandLine line(arguments, {"--json"}, {});
   line.RequirePositional(1, 1);
   TOpenedContainer opened = OpenContainer(line.Positional()[0]);
-  const TListGrid grid = FillGridOf(*opened.Document, opened.Kind);
-  const int count = opened.Document->List.Count();
   if (line.Has("--json"))
-    PrintJson(grid, opened.Kind, count);
+    PrintJson(opened.Document->List, opened.Kind);
   else
-    PrintTable(grid, opened.Kind, count);
+    PrintTable(opened.Document->List, opened.Kind);
   return 0;
 }
 
@@ -98,6 +103,6 @@ int RunVerify(const TArguments &arguments) {
   line.RequirePositional(1, 1);
   const std::string &path = line.Positional()[0];
   OpenContainer(path);
-  std::cout << path << ": ok\n";
+  std::cout << PrintableText(path) << ": ok\n";
   return 0;
 }

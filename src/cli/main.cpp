@@ -3,13 +3,18 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 
+#include "platform/SignalCleanup.h"
+
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 
 namespace {
 const char *overview =
     "usage: tvk COMMAND [ARGS]   (tvk COMMAND --help for details)\n"
-    "Exit status: 0 success, 1 failed check or bad container, 2 usage error.\n\ncommands:\n";
+    "Exit status: 0 success, 1 failed check or bad container, 2 usage error.\n"
+    "Editing commands wait up to 60 s while another one edits the same container.\n"
+    "--at N names an entry by its position (as tvk list shows it) where several share a name.\n\ncommands:\n";
 
 // "--help" anywhere before a lone "--".
 bool AsksForHelp(const TArguments &arguments) {
@@ -58,17 +63,20 @@ const std::vector<TCommand> &Commands() {
        "usage: tvk add CONTAINER [--level 0-3] [--force] FILE...\n"
        "  Appends FILE... to the container (the extension rule of tvk new applies).\n",
        RunAdd},
-      {"remove", "usage: tvk remove CONTAINER [--level 0-3] NAME...\n  Removes every entry named NAME.\n", RunRemove},
+      {"remove",
+       "usage: tvk remove CONTAINER [--level 0-3] (NAME...|--at N)\n"
+       "  Removes every entry named NAME, or the entry at position N.\n",
+       RunRemove},
       {"move",
-       "usage: tvk move CONTAINER NAME (--up|--down|--to N) [--level 0-3]\n"
+       "usage: tvk move CONTAINER (NAME|--at N) (--up|--down|--to N) [--level 0-3]\n"
        "  Moves the entry one place up or down, or to position N (1 is the first).\n",
        RunMove},
       {"replace",
-       "usage: tvk replace CONTAINER NAME FILE [--level 0-3]\n"
+       "usage: tvk replace CONTAINER (NAME|--at N) FILE [--level 0-3]\n"
        "  The entry takes its data from FILE; its name, extension and attributes stay.\n",
        RunReplace},
       {"set",
-       "usage: tvk set CONTAINER NAME KEY=VALUE... [--level 0-3]\n"
+       "usage: tvk set CONTAINER (NAME|--at N) KEY=VALUE... [--level 0-3]\n"
        "  Sets attributes in the editor's grid texts.\n"
        "  images: transparent=True|False color=clRed|$00FF8000 pattern-height=N pattern-width=N skip-height=N "
        "skip-width=N\n"
@@ -104,6 +112,10 @@ int main(int argc, char *argv[]) {
     }
     return name.empty() ? 2 : 0;
   }
+  // A save that meets a file size limit gets a write error ("File too large") instead of being killed.
+  std::signal(SIGXFSZ, SIG_IGN);
+  InstallSignalCleanup();
+  std::ios::sync_with_stdio(false); // tvk writes through the streams only: a list of a million rows goes faster
   std::string error;
   int status;
   {

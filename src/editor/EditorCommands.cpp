@@ -8,10 +8,12 @@
 #include "grid/XStringGrid.h"
 #include "media/Container.h"
 #include "media/MediaDocument.h"
+#include "media/MediaMessages.h"
 #include "platform/AppFolder.h"
 #include "platform/CodePage.h"
 #include "platform/IntegerText.h"
 #include "platform/Progress.h"
+#include "platform/Prompt.h"
 #include "platform/qt/OpenDialog.h"
 #include "platform/qt/Shell.h"
 #include "preview/OpenPreview.h"
@@ -142,6 +144,9 @@ void TForm1::UlozitJakoClick() {
 }
 
 void TForm1::SaveTo(const QString &path) {
+  // Also a save in place asks first when another program changed the file since it was opened or saved here.
+  if (Document().ChangedOnDisk(NativePath(path)) && !Prompt().AskYesNo(MediaMessages::ChangedOnDisk))
+    return;
   Document().List.TakeOverGrid(KindGrid(), mediaKind);
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);

@@ -2,6 +2,7 @@
 #include "media/BackingFile.h"
 
 #include "platform/Exceptions.h"
+#include "platform/FileLocks.h"
 
 #include <cerrno>
 #include <cstring>
@@ -9,32 +10,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-// The name still leads to the file we hold open: nobody replaced or deleted it meanwhile.
-bool SameFile(int handle, const std::string &path) {
-  struct stat held {}, named {};
-  return ::fstat(handle, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
-         held.st_ino == named.st_ino;
-}
-
-bool TryLock(int handle) {
-  while (::flock(handle, LOCK_EX | LOCK_NB) != 0) {
-    if (errno != EINTR)
-      return false;
-  }
-  return true;
-}
-
-// Owns a raw descriptor for the few steps before a TFileStream takes over.
-struct TDescriptor {
-  int handle;
-  ~TDescriptor() {
-    if (handle >= 0)
-      ::close(handle);
-  }
-};
-} // namespace
 
 std::unique_ptr<TBackingFile> TBackingFile::TryClaim(const std::string &path) {
   // A competitor may delete the name between our open and our lock; then the claim starts over.
@@ -47,7 +22,7 @@ std::unique_ptr<TBackingFile> TBackingFile::TryClaim(const std::string &path) {
         throw EFCreateError(Substitute("Cannot create file \"%s\". %s", {path, std::strerror(errno)}));
     }
     auto stream = std::make_unique<TFileStream>(path, TFileMode::fmOpenReadWrite);
-    if (!TryLock(stream->Handle()))
+    if (!TryLockExclusive(stream->Handle()))
       return nullptr;
     if (!SameFile(stream->Handle(), path))
       continue;
@@ -70,11 +45,4 @@ bool BackingNameTaken(const std::string &path) {
   return ::lstat(path.c_str(), &info) == 0;
 }
 
-bool RemoveStaleBackingFile(const std::string &path) {
-  if (!BackingNameTaken(path))
-    return true;
-  TDescriptor existing{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
-  if (existing.handle < 0 || !TryLock(existing.handle) || !SameFile(existing.handle, path))
-    return false;
-  return ::unlink(path.c_str()) == 0;
-}
+bool RemoveStaleBackingFile(const std::string &path) { return RemoveIfUnlocked(path); }

@@ -1,6 +1,7 @@
 // The backing file of a document: a temporary file that a living document holds under an exclusive lock.
 #pragma once
 
+#include "platform/SignalCleanup.h"
 #include "platform/Streams.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ public:
 private:
   std::string path;
   std::unique_ptr<TFileStream> stream;
+  TRemoveOnSignal removeOnSignal{path};
 };
 
 // True when something (a file, a folder, a link) exists at path.

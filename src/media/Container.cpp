@@ -33,38 +33,72 @@ int LevelOfEntry(const TFileHeader &header) {
   }
 }
 
+// Which of two entries named "Media.m" a reader takes would be a matter of luck: such a file is refused.
 const TFileHeader &MediaHeader(const TZip &zip) {
   const int index = zip.IndexOf(mediaEntryName);
   if (index < 0)
     throw ZipErrors::MissingEntry(mediaEntryName);
+  if (zip.MatchCount(mediaEntryName) > 1)
+    throw ZipErrors::DuplicateEntry(mediaEntryName);
   return zip.Header(index);
+}
+
+// The media stream's entry needs no Zip64 only below 0xFFFFFFFF bytes, which the reader refuses; a stored
+// entry also puts its bytes before the central directory, whose offset must stay below that mark too.
+void CheckStreamFits(int64_t streamSize, int level) {
+  constexpr int64_t zip64Mark = 0xFFFFFFFF;
+  const int64_t storedOverhead = 30 + int64_t(mediaEntryName.size());
+  const int64_t largest = level == 0 ? zip64Mark - 1 - storedOverhead : zip64Mark - 1;
+  if (streamSize > largest)
+    throw EZipError(Substitute(MediaMessages::StreamTooLarge, {std::to_string(streamSize), std::to_string(largest)}));
+}
+
+// A failed write names the container being saved, not the hidden temporary file it went to.
+template <typename TWork> void NamingTarget(const std::string &path, TWork work) {
+  try {
+    work();
+  } catch (const EWriteError &failure) {
+    if (failure.Reason().empty())
+      throw;
+    throw EWriteError(path, failure.Reason());
+  }
 }
 } // namespace
 
 void SaveContainer(TMediaStream &document, TMediaKind kind, const std::string &path, int level) {
+  level = ClampCompressionLevel(level);
   const std::string target = ResolvedTarget(path);
+  RequireRegularFile(target); // never renamed over a device or a FIFO
+  CheckStreamFits(document.StreamSize(), level);
   const std::string folder = ExtractFileDir(target);
   std::string prefix = "."; // hidden files beside the target: ".name.tvk.XXXXXX"
   prefix += ExtractFileName(target).substr(0, 200); // room for the suffix within the longest file name
   prefix += ".";
+  RemoveAbandonedTemporaryFiles(folder, prefix);
   TTemporaryFile archive(folder, prefix);
   TTemporaryFile mediaStream(folder, prefix);
-  document.Assemble(mediaStream.Stream(), kind);
+  NamingTarget(path, [&] {
+    document.Assemble(mediaStream.Stream(), kind);
 
-  TProgressSink &progress = Progress();
-  progress.SetMessage(MediaMessages::Compressing);
-  progress.SetMax(3);
-  TZip zip;
-  zip.AddEntryFrom(mediaEntryName, mediaStream.Stream(), ClampCompressionLevel(level));
-  progress.SetPosition(1);
-  zip.WriteTo(archive.Stream());
-  progress.SetPosition(2);
-  archive.CommitAs(target, true);
-  progress.SetPosition(3);
+    TProgressSink &progress = Progress();
+    progress.SetMessage(MediaMessages::Compressing);
+    progress.SetMax(3);
+    TZip zip;
+    zip.AddEntryFrom(mediaEntryName, mediaStream.Stream(), level);
+    progress.SetPosition(1);
+    zip.WriteTo(archive.Stream());
+    archive.Stream().Flush();
+    progress.SetPosition(2);
+    const TFileIdentity written = IdentityOf(archive.Stream().Handle());
+    archive.CommitAs(target, true);
+    document.RememberDiskFile(target, written);
+    progress.SetPosition(3);
+  });
 }
 
 std::optional<TMediaKind> LoadContainer(TMediaStream &document, const std::string &path) {
   TFileStream file(path, TFileMode::fmOpenRead);
+  document.RememberDiskFile(path, IdentityOf(file.Handle()));
   if (file.Size() == 0) {
     Prompt().ShowError(MediaMessages::EmptyFile);
     return std::nullopt;

@@ -21,7 +21,7 @@ bool Exists(const std::filesystem::path &path) {
 std::string ExportFileName(const TFileListItem &entry) {
   const std::string name = Cp1250ToUtf8(entry.Name + entry.Ext.Text());
   if (name.empty() || name == "." || name == ".." || name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
-    throw Exception(Substitute(MediaMessages::UnsafeFileName, {name}));
+    throw Exception(Substitute(MediaMessages::UnsafeFileName, {PrintableText(name)}));
   return name;
 }
 

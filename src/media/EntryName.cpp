@@ -22,10 +22,9 @@ std::string CheckedEntryName(const std::string &utf8) {
   for (const unsigned char c : name)
     if (c == '/' || c == '\\' || c < 32 || c == 127)
       throw Exception(Substitute(MediaMessages::NameWithSeparator, {name}));
-  const std::string cp1250 = Utf8ToCp1250(name);
-  // Utf8ToCp1250 stands "?" for what it cannot hold: only a round trip tells a real "?" from a lost character.
-  if (Cp1250ToUtf8(cp1250) != name)
+  if (!FitsCp1250(name))
     throw Exception(Substitute(MediaMessages::NameNotInCodePage, {name}));
+  const std::string cp1250 = Utf8ToCp1250(name);
   if (cp1250.size() > static_cast<std::size_t>(EntryNameMaxBytes))
     throw Exception(Substitute(MediaMessages::NameTooLong, {IntToStr(static_cast<int64_t>(cp1250.size()))}));
   return cp1250;

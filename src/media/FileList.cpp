@@ -5,6 +5,7 @@
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
+#include "platform/ReadBuffer.h"
 #include "platform/Streams.h"
 #include "platform/TextGrid.h"
 
@@ -47,7 +48,24 @@ void TakeOverSound(TSoundFileItem &item, const TTextGrid &grid, int row) {
   item.Volume = static_cast<uint8_t>(StrToInt(grid.GetCell(5, row)) & 0xFF);
   item.Pan = StrToInt(grid.GetCell(6, row));
 }
+
+// A missing file changes nothing; one that cannot be opened raises the platform's error.
+void TakeDataFrom(TFileListItem &entry, const std::string &path) {
+  RequireRegularFile(path);
+  if (!FileExists(path))
+    return;
+  const int64_t newSize = FileSize(path);
+  entry.Offset = 0;
+  entry.Size = newSize;
+  entry.SourcePath = path;
+}
 } // namespace
+
+std::vector<std::string> GridCells(const TFileListItem &item) {
+  if (const auto *image = dynamic_cast<const TImageFileItem *>(&item))
+    return ImageCells(*image);
+  return SoundCells(dynamic_cast<const TSoundFileItem &>(item));
+}
 
 void TFileList::AddImage(const std::string &path, bool transparent, int64_t size, int64_t offset,
                          TColor transparentColor, int32_t patternHeight, int32_t patternWidth, int32_t skipHeight,
@@ -76,9 +94,10 @@ void TFileList::ReadAll(TStream &stream, TMediaKind &kind) {
     throw EMediaStreamError("Neznámý typ médií v souboru.");
   // Entries are collected aside, so a damaged stream leaves the list as it was.
   TFileList read;
-  const int64_t size = stream.Size();
-  while (stream.Position() < size)
-    read.ReadEntry(kindByte, stream);
+  TReadBuffer records(stream);
+  const int64_t size = records.Size();
+  while (records.Position() < size)
+    read.ReadEntry(kindByte, records);
   kind = kindByte;
   for (auto &item : read.items)
     items.push_back(std::move(item));
@@ -86,6 +105,15 @@ void TFileList::ReadAll(TStream &stream, TMediaKind &kind) {
 
 void TFileList::RemoveByName(const std::string &name) {
   std::erase_if(items, [&](const auto &item) { return item->Name == name; });
+}
+
+void TFileList::RemoveAt(std::vector<int> positions) {
+  // From the back, so that the positions still to come keep meaning the same entries.
+  std::sort(positions.begin(), positions.end());
+  positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+  for (auto it = positions.rbegin(); it != positions.rend(); ++it)
+    if (*it >= 0 && *it < Count())
+      items.erase(items.begin() + *it);
 }
 
 void TFileList::Exchange(int i, int j) { std::swap(items.at(static_cast<std::size_t>(i)), items.at(static_cast<std::size_t>(j))); }
@@ -98,13 +126,13 @@ TFileListItem *TFileList::FindEntry(const std::string &name, int64_t size) const
 }
 
 void TFileList::ReplaceSource(const std::string &name, int64_t size, const std::string &path) {
-  TFileListItem *entry = FindEntry(name, size);
-  if (!entry || !FileExists(path))
-    return;
-  const int64_t newSize = FileSize(path);
-  entry->Offset = 0;
-  entry->Size = newSize;
-  entry->SourcePath = path;
+  if (TFileListItem *entry = FindEntry(name, size))
+    TakeDataFrom(*entry, path);
+}
+
+void TFileList::ReplaceSourceAt(int position, const std::string &path) {
+  if (position >= 0 && position < Count())
+    TakeDataFrom(*items[static_cast<std::size_t>(position)], path);
 }
 
 void TFileList::FillGrid(TTextGrid &grid, TMediaKind kind) const {

@@ -29,6 +29,8 @@ public:
 
   // Removes every entry whose Name equals name exactly.
   void RemoveByName(const std::string &name);
+  // Removes the entries at these zero-based positions (in any order); positions outside the list are ignored.
+  void RemoveAt(std::vector<int> positions);
   // Swaps the entries at two valid zero-based positions.
   void Exchange(int i, int j);
   // The last entry with this Name and Size, or null.
@@ -36,6 +38,8 @@ public:
   // The found entry takes its data from path from now on (offset 0, the file's size); a missing entry
   // or file changes nothing; a file that cannot be opened raises the platform's error.
   void ReplaceSource(const std::string &name, int64_t size, const std::string &path);
+  // The same for the entry at a zero-based position; a position outside the list changes nothing.
+  void ReplaceSourceAt(int position, const std::string &path);
 
   // Clears rows 1 and below, then writes one row per entry of the kind, growing (never shrinking) the rows.
   void FillGrid(TTextGrid &grid, TMediaKind kind) const;
@@ -46,3 +50,6 @@ public:
 private:
   std::vector<std::unique_ptr<TFileListItem>> items;
 };
+
+// The texts FillGrid writes into an entry's row, column by column.
+std::vector<std::string> GridCells(const TFileListItem &item);

@@ -7,6 +7,7 @@
 #include "platform/Streams.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace {
@@ -36,10 +37,11 @@ private:
 };
 
 // Little-endian reading of a record's fixed fields, checked against the bytes the stream still holds.
+// The largest part read at once is a name of 255 bytes: no allocation per record.
 class TRecordReader {
 public:
-  TRecordReader(TStream &stream, int64_t count, int64_t recordStart) : bytes(static_cast<std::size_t>(count)) {
-    if (stream.Read(bytes.data(), count) != count)
+  TRecordReader(TStream &stream, int64_t count, int64_t recordStart) {
+    if (count > static_cast<int64_t>(bytes.size()) || stream.Read(bytes.data(), count) != count)
       Corrupt("Soubor je poškozený: záznam položky na pozici %s je neúplný.", recordStart);
   }
   template <typename T> T Get() {
@@ -50,7 +52,7 @@ public:
   }
 
 private:
-  std::vector<uint8_t> bytes;
+  std::array<uint8_t, 256> bytes;
   std::size_t next = 0;
 };
 } // namespace
@@ -112,6 +114,14 @@ void TFileListItem::WriteHeader(TStream &stream) const {
   record.PutBytes(Ext.Stored().data(), Ext.Stored().size());
   record.WriteTo(stream);
 }
+
+int64_t TFileListItem::HeaderSize() const {
+  return sizeBytes + 1 + static_cast<int64_t>(std::min(Name.size(), MaxNameLength)) + extBytes;
+}
+
+int64_t TImageFileItem::RecordSize() const { return HeaderSize() + imageFieldBytes; }
+
+int64_t TSoundFileItem::RecordSize() const { return HeaderSize() + soundFieldBytes; }
 
 std::unique_ptr<TImageFileItem> TImageFileItem::CreateFromFile(const std::string &path, bool transparent,
                                                                int64_t size, int64_t offset, TColor transparentColor,

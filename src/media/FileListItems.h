@@ -33,6 +33,8 @@ public:
   virtual ~TFileListItem() = default;
   // Writes the entry record at the stream's position; nothing when stream is null.
   virtual void WriteRecord(TStream *stream) = 0;
+  // The bytes WriteRecord writes.
+  virtual int64_t RecordSize() const = 0;
 
   std::string Name;       // Windows-1250 bytes, at most 255: the file name without folder and extension
   TExtString Ext;         // the extension with its dot, ASCII letters upper-cased, at most 5 characters
@@ -47,6 +49,7 @@ protected:
   // Records where the data starts and moves past it, after checking that all of it is there.
   void SkipData(TStream &stream, int64_t recordStart);
   void WriteHeader(TStream &stream) const;
+  int64_t HeaderSize() const;
 };
 
 class TImageFileItem : public TFileListItem {
@@ -60,6 +63,7 @@ public:
   static std::unique_ptr<TImageFileItem> CreateFromStream(TStream &stream);
   // Clears the top byte of TransparentColor (system colours and the special values lose it) and keeps that.
   void WriteRecord(TStream *stream) override;
+  int64_t RecordSize() const override;
 
   int32_t PatternHeight = 0;
   int32_t PatternWidth = 0;
@@ -77,6 +81,7 @@ public:
                                                         int32_t pan);
   static std::unique_ptr<TSoundFileItem> CreateFromStream(TStream &stream);
   void WriteRecord(TStream *stream) override;
+  int64_t RecordSize() const override;
 
   TByteBool Looped = 0;
   int32_t Frequency = 0;

@@ -7,12 +7,15 @@
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
+#include "platform/FileLocks.h"
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -20,15 +23,31 @@ std::string tempFileName = "/Temp.tmp";
 std::unique_ptr<TExtList> imageExts;
 std::unique_ptr<TExtList> soundExts;
 
-// The collision rule: one more random digit on the stem until the name is free.
-void MoveToFreeBackingName() {
-  const std::string folder = BackingFolder();
-  while (BackingNameTaken(folder + tempFileName)) {
-    const std::string stem = tempFileName.substr(1, tempFileName.rfind('.') - 1);
-    if (stem.size() > 200)
-      throw Exception(MediaMessages::NoBackingName);
-    tempFileName = "/" + stem + std::to_string(RandomDigit()) + ".tmp";
+constexpr std::string_view backingStem = "/Temp";
+constexpr std::string_view backingExtension = ".tmp";
+
+// Temp.tmp or TempN.tmp: the backing files this program names.
+bool IsBackingFileName(const std::string &name) {
+  if (name.size() < 8 || name.compare(0, 4, "Temp") != 0 || name.compare(name.size() - 4, 4, ".tmp") != 0)
+    return false;
+  return std::all_of(name.begin() + 4, name.end() - 4, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The collision rule, with a name that never grows: Temp + a random number of up to six digits. The
+// choice is kept for the process, so later documents try it first.
+void MoveToFreeBackingName(const std::string &folder) {
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    std::string digits;
+    for (int i = 0; i < 6; ++i)
+      digits += static_cast<char>('0' + RandomDigit());
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+    const std::string name = std::string(backingStem) + digits + std::string(backingExtension);
+    if (!BackingNameTaken(folder + name) || RemoveStaleBackingFile(folder + name)) {
+      tempFileName = name;
+      return;
+    }
   }
+  throw Exception(MediaMessages::NoBackingName);
 }
 
 // The extension gate compares the whole extension: one longer than a list item can hold is never listed.
@@ -66,8 +85,10 @@ TExtList *ExtListOfKind(TMediaKind kind) {
 }
 
 TMediaStream::TMediaStream() {
-  if (!RemoveStaleBackingFile(BackingFilePath()))
-    MoveToFreeBackingName();
+  // Backing files of processes that are gone; the folder is not created for this, a new document needs none.
+  const std::string folder = ExistingBackingFolder();
+  if (!folder.empty())
+    RemoveUnlockedMatching(folder, IsBackingFileName);
   auto images = std::make_unique<TExtList>("ImageFileExts");
   images->LoadFromIni();
   auto sounds = std::make_unique<TExtList>("SoundFileExts");
@@ -82,6 +103,10 @@ bool TMediaStream::AddFile(const std::string &path, TMediaKind kind) {
   TExtList *extensions = ExtListOfKind(kind);
   if (!extensions)
     return false;
+  RequireRegularFile(path);
+  const std::string fileName = ExtractFileName(path);
+  if (!FitsCp1250(fileName))
+    throw Exception(Substitute(MediaMessages::NameNotInCodePage, {PrintableText(fileName)}));
   const std::string ext = UpperExtension(path);
   if (!Listed(*extensions, ext) &&
       !Prompt().AskYesNo(MediaMessages::AddQuestionStart + ext + MediaMessages::NotInList))
@@ -152,10 +177,39 @@ void TMediaStream::ReadMediaStream(TStream &source, TMediaKind &kind) {
 }
 
 void TMediaStream::ClaimBackingFile() {
-  for (;;) {
-    backing = TBackingFile::TryClaim(BackingFilePath());
+  const std::string folder = BackingFolder();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    backing = TBackingFile::TryClaim(folder + tempFileName);
     if (backing)
       return;
-    MoveToFreeBackingName();
+    MoveToFreeBackingName(folder);
   }
+  throw Exception(MediaMessages::NoBackingName);
+}
+
+int64_t TMediaStream::StreamSize() const {
+  int64_t size = 1;
+  for (const auto &entry : List.Items())
+    size += entry->RecordSize() + entry->Size;
+  return size;
+}
+
+namespace {
+std::string ComparablePath(const std::string &path) {
+  std::error_code ignored;
+  const auto resolved = std::filesystem::weakly_canonical(path, ignored);
+  return ignored ? path : resolved.string();
+}
+} // namespace
+
+void TMediaStream::RememberDiskFile(const std::string &path, const TFileIdentity &identity) {
+  diskPath = ComparablePath(path);
+  diskIdentity = identity;
+}
+
+bool TMediaStream::ChangedOnDisk(const std::string &path) const {
+  if (diskPath.empty() || ComparablePath(path) != diskPath)
+    return false;
+  const std::optional<TFileIdentity> now = IdentityOf(path);
+  return now && *now != diskIdentity;
 }

@@ -3,6 +3,7 @@
 
 #include "media/BackingFile.h"
 #include "media/fMediaStream.h"
+#include "platform/Files.h"
 
 #include <cstdint>
 #include <memory>
@@ -21,7 +22,9 @@ public:
   TMediaStream &operator=(const TMediaStream &) = delete;
 
   // Adds one file of kind 0 (images) or 1 (sounds); asks through the prompt before adding a file whose
-  // extension is not in the kind's list. Returns whether the file was added.
+  // extension is not in the kind's list. Returns whether the file was added. Throws, adding nothing, for a
+  // path that is no regular file (a FIFO, a device, a folder, a file of /proc) and for a file name that
+  // Windows-1250 cannot hold (it would be stored as "?"), each time with a text naming the file.
   bool AddFile(const std::string &path, TMediaKind kind);
   // name is Windows-1250 bytes like the entries' names: a grid cell's UTF-8 text goes through Utf8ToCp1250 first.
   void RemoveByName(const std::string &name);
@@ -37,6 +40,16 @@ public:
   // Writes the entry's data (from its source file or the backing file) into target at its position.
   void CopyEntryData(TFileListItem &entry, TStream &target);
 
+  // The bytes Assemble writes: the kind byte, every record and the entries' sizes.
+  int64_t StreamSize() const;
+
+  // The container this document was last read from or saved to, as it was on disk then.
+  void RememberDiskFile(const std::string &path, const TFileIdentity &identity);
+  // True when the document was last read from or saved to path and the file there changed since (another
+  // program wrote or replaced it: another size, modification time or inode). A file that is gone counts as
+  // unchanged: saving over nothing loses nothing.
+  bool ChangedOnDisk(const std::string &path) const;
+
   // The open backing file, or nullptr before a media stream was read.
   TFileStream *BackingFile() { return backing ? &backing->Stream() : nullptr; }
 
@@ -45,6 +58,8 @@ public:
 
 private:
   std::unique_ptr<TBackingFile> backing;
+  std::string diskPath;
+  TFileIdentity diskIdentity;
   void ClaimBackingFile();
 };
 
@@ -55,7 +70,8 @@ TExtList &SoundExtList();
 // The list of a kind, or nullptr for any other kind.
 TExtList *ExtListOfKind(TMediaKind kind);
 
-// Where the backing file of the next document goes: the backing folder + TempFileName.
+// Where the backing file of the next document goes first: the backing folder + TempFileName.
 std::string BackingFilePath();
-// The name of the backing file, "/Temp.tmp" until the collision rule picks another one for this process.
+// The name of the backing file, "/Temp.tmp" until the collision rule picks "/TempN.tmp" (N up to six digits,
+// the name never grows) for this process.
 const std::string &TempFileName();

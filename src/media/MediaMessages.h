@@ -11,6 +11,13 @@ inline constexpr const char *Compressing = "Komprimuji soubor";
 // %s: the file; %s: its size when added; %s: its size now.
 inline constexpr const char *SourceChanged =
     "Soubor %s se od přidání změnil (přidán s velikostí %s bajtů, nyní má %s bajtů). Aktualizujte položku nebo ji přidejte znovu.";
+// %s: the file name.
+inline constexpr const char *NameNotInCodePage =
+    "Soubor \"%s\" nelze přidat: jeho název obsahuje znaky, které kódování Windows-1250 neumí zapsat. Přejmenujte jej.";
+inline constexpr const char *ChangedOnDisk = "Soubor byl mezitím změněn jiným programem. Přesto uložit?";
+// %s: the media stream's size in bytes; %s: the largest size a container holds.
+inline constexpr const char *StreamTooLarge =
+    "Soubor nelze uložit: data médií mají %s bajtů, kontejner jich pojme nejvýše %s.";
 inline constexpr const char *NoBackingName = "Nelze najít volný název pro dočasný soubor.";
 // Writing entries out as files; %s: the file name NAME+EXT.
 inline constexpr const char *UnsafeFileName =

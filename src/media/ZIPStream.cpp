@@ -87,12 +87,43 @@ int64_t TZip::DataPosition(const TFileHeader &header) const {
   if (reader.U32() != LocalHeaderSignature)
     throw ZipErrors::BadLocalHeader(header.FileName);
   local.Read(reader);
-  if (local.Method != header.Method)
-    throw ZipErrors::BadLocalHeader(header.FileName);
+  CheckLocalAgrees(header, local, at);
   const int64_t data = at + int64_t(LocalHeaderSize) + local.FileNameLength + local.ExtraFieldLength;
   if (data + header.CompressedSize > DirectoryStart)
     throw ZipErrors::DataOutside(header.FileName);
   return data;
+}
+
+// What a reader relies on must say the same in the local header as in the central directory: its name,
+// method and flags, and its CRC-32 and sizes unless a data descriptor carries them behind the data.
+void TZip::CheckLocalAgrees(const TFileHeader &header, const TLocalHeader &local, int64_t at) const {
+  const auto mismatch = [&](const char *field) { throw ZipErrors::LocalHeaderMismatch(header.FileName, field); };
+  if (at + int64_t(LocalHeaderSize) + local.FileNameLength > DirectoryStart)
+    throw ZipErrors::BadLocalHeader(header.FileName);
+  std::string name(local.FileNameLength, '\0');
+  header.Stream->ReadBuffer(name.data(), local.FileNameLength);
+  name.resize(std::min(name.size(), name.find('\0')));
+  if (FromArchiveName(name) != header.FileName)
+    mismatch("název");
+  if (local.Method != header.Method)
+    mismatch("metoda");
+  if (local.Flags != header.Flags)
+    mismatch("příznaky");
+  if (((local.Flags | header.Flags) & FlagDataDescriptor) != 0)
+    return;
+  if (local.Crc32 != header.Crc32)
+    mismatch("CRC-32");
+  if (local.CompressedSize != header.CompressedSize)
+    mismatch("komprimovaná velikost");
+  if (local.UncompressedSize != header.UncompressedSize)
+    mismatch("velikost");
+}
+
+int TZip::MatchCount(const std::string &name) const {
+  int count = 0;
+  for (int i = 0; i < Count(); ++i)
+    count += FoldedCompare(name, Headers[i].FileName) == 0;
+  return count;
 }
 
 std::unique_ptr<TZipEntryStream> TZip::GetEntryStream(const std::string &name) {

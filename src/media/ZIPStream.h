@@ -52,10 +52,13 @@ public:
 
   // Position of the entry in name order, found ignoring letter case; -1 when absent or empty.
   int IndexOf(const std::string &name) const;
+  // How many entries carry the name, ignoring letter case as IndexOf does.
+  int MatchCount(const std::string &name) const;
 
   // A new read stream positioned at the entry's first data byte, or nullptr when there is no such
   // entry. Throws EZipError for an encrypted entry, another method than stored or deflated, Zip64
-  // sizes, or a local header or data outside the archive. Reading it to its end checks its size
+  // sizes, a local header or data outside the archive, or a local header whose name, method, flags,
+  // CRC-32 or sizes differ from the central directory's (CRC and sizes not with a data descriptor). Reading it to its end checks its size
   // and CRC-32 (TZipEntryStream::Verify forces the check). Its Size() is the directory's
   // UncompressedSize, known without inflating. Streams share the archive stream: use one at a time.
   // Entries added with AddEntryFrom cannot be read back from this object.
@@ -96,6 +99,7 @@ private:
   std::unique_ptr<TFileHeader> NewHeader(const std::string &name, int level);
   int64_t LocalHeaderPosition(const TFileHeader &header) const;
   int64_t DataPosition(const TFileHeader &header) const;
+  void CheckLocalAgrees(const TFileHeader &header, const TLocalHeader &local, int64_t at) const;
   void CheckReadable(const TFileHeader &header) const;
   void WriteEntry(TStream &target, TFileHeader &header, const TZipProgress &progress);
   void StreamEntry(TStream &target, TFileHeader &header, const TZipProgress &progress);

@@ -1,10 +1,12 @@
 // The Czech texts of the archive's errors.
 #include "media/ZipErrors.h"
 
+#include "platform/CodePage.h"
+
 namespace ZipErrors {
 
 namespace {
-std::string Quoted(const std::string &entry) { return "„" + entry + "“"; }
+std::string Quoted(const std::string &entry) { return "„" + PrintableText(entry) + "“"; }
 } // namespace
 
 EZipError NotZip() { return EZipError("Soubor není archiv ZIP."); }
@@ -24,6 +26,14 @@ EZipError TruncatedRecord() { return Corrupt("záznam archivu je zkrácený"); }
 
 EZipError BadLocalHeader(const std::string &entry) {
   return Corrupt("chybí nebo je vadná hlavička položky " + Quoted(entry));
+}
+
+EZipError LocalHeaderMismatch(const std::string &entry, const std::string &field) {
+  return Corrupt("hlavička položky " + Quoted(entry) + " nesouhlasí s obsahem archivu (" + field + ")");
+}
+
+EZipError DuplicateEntry(const std::string &entry) {
+  return Corrupt("archiv obsahuje více položek " + Quoted(entry) + " a nelze určit, která platí");
 }
 
 EZipError DataOutside(const std::string &entry) {

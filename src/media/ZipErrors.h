@@ -22,6 +22,9 @@ EZipError DirectoryIncomplete(int64_t found, int64_t expected);
 EZipError EntryCountMismatch();
 EZipError TruncatedRecord();
 EZipError BadLocalHeader(const std::string &entry);
+// field: the Czech name of the field that differs ("CRC-32", "velikost", ...).
+EZipError LocalHeaderMismatch(const std::string &entry, const std::string &field);
+EZipError DuplicateEntry(const std::string &entry);
 EZipError DataOutside(const std::string &entry);
 EZipError InflateFailed(const std::string &entry, const std::string &detail);
 EZipError EntryTooShort(const std::string &entry, int64_t actual, int64_t expected);

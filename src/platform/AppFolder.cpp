@@ -50,6 +50,12 @@ void MakePrivateFolder(const std::string &path) {
   if ((info.st_mode & 077) != 0)
     ::chmod(path.c_str(), 0700);
 }
+
+// Where the backing file goes when the app folder is not writable.
+std::string PrivateBackingFolder() {
+  const std::string runtime = Environment("XDG_RUNTIME_DIR");
+  return runtime.empty() ? "/tmp/tovrik-" + std::to_string(::getuid()) : WithoutTrailingSeparator(runtime) + "/tovrik";
+}
 } // namespace
 
 std::string AppFolder() {
@@ -76,9 +82,18 @@ std::string BackingFolder() {
   const std::string app = AppFolder();
   if (FolderWritable(app))
     return app;
-  const std::string runtime = Environment("XDG_RUNTIME_DIR");
-  const std::string folder = runtime.empty() ? "/tmp/tovrik-" + std::to_string(::getuid())
-                                             : WithoutTrailingSeparator(runtime) + "/tovrik";
+  const std::string folder = PrivateBackingFolder();
   MakePrivateFolder(folder);
+  return folder;
+}
+
+std::string ExistingBackingFolder() {
+  const std::string app = AppFolder();
+  if (FolderWritable(app))
+    return app;
+  const std::string folder = PrivateBackingFolder();
+  struct stat info {};
+  if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+    return "";
   return folder;
 }

@@ -13,3 +13,5 @@ std::string ConfigIniPath();
 // The folder for the backing file: the app folder when writable, else $XDG_RUNTIME_DIR/tovrik
 // (or /tmp/tovrik-<uid>), created private to the user. Throws EFCreateError when no such folder can be had.
 std::string BackingFolder();
+// The folder BackingFolder would give, when it already exists and is ours; empty otherwise. Creates nothing.
+std::string ExistingBackingFolder();

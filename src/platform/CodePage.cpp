@@ -111,3 +111,39 @@ std::string Cp1250ToUtf8(std::string_view cp1250) {
     AppendUtf8(result, characters[static_cast<unsigned char>(byte)]);
   return result;
 }
+
+bool FitsCp1250(std::string_view utf8) {
+  const auto &bytes = Table().Bytes;
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t c = 0;
+    if (!NextUtf8(utf8, i, c) || bytes.find(c) == bytes.end())
+      return false;
+  }
+  return true;
+}
+
+std::string PrintableText(std::string_view utf8) {
+  std::string result;
+  result.reserve(utf8.size());
+  const auto escaped = [&](unsigned char byte) {
+    static const char digits[] = "0123456789abcdef";
+    result += "\\x";
+    result += digits[byte >> 4];
+    result += digits[byte & 15];
+  };
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t start = i;
+    char32_t c = 0;
+    if (!NextUtf8(utf8, i, c)) {
+      escaped(static_cast<unsigned char>(utf8[start]));
+      continue;
+    }
+    if (c < 0x20 || c == 0x7F)
+      escaped(static_cast<unsigned char>(c));
+    else if (c >= 0x80 && c < 0xA0)
+      escaped(static_cast<unsigned char>(c)); // C1 controls: 0x9B alone opens an escape sequence on some terminals
+    else
+      result.append(utf8.substr(start, i - start));
+  }
+  return result;
+}

@@ -14,3 +14,9 @@ std::string Substitute(const std::string &pattern, std::initializer_list<std::st
   }
   return result;
 }
+
+EReadError::EReadError(const std::string &file, const std::string &reason)
+    : EStreamError(Substitute("Nelze číst soubor \"%s\": %s", {file, reason})) {}
+
+EWriteError::EWriteError(const std::string &file, const std::string &reason_)
+    : EStreamError(Substitute("Nelze zapsat soubor \"%s\": %s", {file, reason_})), reason(reason_) {}

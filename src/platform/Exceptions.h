@@ -18,10 +18,20 @@ public:
 class EReadError : public EStreamError {
 public:
   EReadError() : EStreamError("Stream read error") {}
+  // "Nelze číst soubor "<file>": <reason>" for a failure the system reported.
+  EReadError(const std::string &file, const std::string &reason);
 };
+// A write that failed; for a file it names the file and the system's reason (a full disk, a quota).
 class EWriteError : public EStreamError {
 public:
   EWriteError() : EStreamError("Stream write error") {}
+  // "Nelze zapsat soubor "<file>": <reason>".
+  EWriteError(const std::string &file, const std::string &reason);
+  // The system's reason, empty for a bare stream error.
+  const std::string &Reason() const { return reason; }
+
+private:
+  std::string reason;
 };
 class EFOpenError : public EStreamError {
 public:
@@ -30,6 +40,11 @@ public:
 class EFCreateError : public EStreamError {
 public:
   using EStreamError::EStreamError;
+};
+// A file another process kept locked for longer than the caller would wait.
+class ELockTimeout : public Exception {
+public:
+  using Exception::Exception;
 };
 // A text that is not the number (or colour) it should be.
 class EConvertError : public Exception {

@@ -2,6 +2,7 @@
 #include "platform/Streams.h"
 
 #include "platform/Exceptions.h"
+#include "platform/Files.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -60,7 +61,12 @@ int Whence(TSeekOrigin origin) {
 TFileStream::TFileStream(const std::string &name, TFileMode mode) : fileName(name) {
   int flags = O_CLOEXEC;
   switch (mode) {
-  case TFileMode::fmOpenRead: flags |= O_RDONLY; break;
+  case TFileMode::fmOpenRead:
+    // A FIFO would block the open and a device could act on it: the kind is checked first, and a file
+    // swapped in meanwhile still cannot block (O_NONBLOCK) and is caught by the check after opening.
+    RequireRegularFile(name);
+    flags |= O_RDONLY | O_NONBLOCK | O_NOCTTY;
+    break;
   case TFileMode::fmOpenReadWrite: flags |= O_RDWR; break;
   case TFileMode::fmCreate: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
   }
@@ -71,6 +77,11 @@ TFileStream::TFileStream(const std::string &name, TFileMode mode) : fileName(nam
       ::close(handle);
       handle = -1;
       errno = EISDIR;
+    } else if (mode == TFileMode::fmOpenRead && !S_ISREG(info.st_mode)) {
+      ::close(handle);
+      handle = -1;
+      RequireRegularFile(name);
+      errno = EINVAL;
     }
   }
   if (handle < 0) {
@@ -94,7 +105,7 @@ int64_t TFileStream::Read(void *buffer, int64_t count) {
     if (n < 0 && errno == EINTR)
       continue;
     if (n < 0)
-      throw EReadError();
+      throw EReadError(fileName, std::strerror(errno));
     if (n == 0)
       break;
     done += n;
@@ -109,8 +120,10 @@ int64_t TFileStream::Write(const void *buffer, int64_t count) {
     const ssize_t n = ::write(handle, source + done, static_cast<std::size_t>(count - done));
     if (n < 0 && errno == EINTR)
       continue;
-    if (n <= 0)
-      break;
+    if (n < 0)
+      throw EWriteError(fileName, std::strerror(errno));
+    if (n == 0)
+      throw EWriteError(fileName, std::strerror(ENOSPC));
     done += n;
   }
   return done;
@@ -132,12 +145,12 @@ int64_t TFileStream::Size() {
 
 void TFileStream::SetSize(int64_t newSize) {
   if (::ftruncate(handle, static_cast<off_t>(newSize)) != 0)
-    throw EWriteError();
+    throw EWriteError(fileName, std::strerror(errno));
 }
 
 void TFileStream::Flush() {
   if (::fsync(handle) != 0 && errno != EINVAL)
-    throw EWriteError();
+    throw EWriteError(fileName, std::strerror(errno));
 }
 
 int64_t TMemoryStream::Read(void *buffer, int64_t count) {

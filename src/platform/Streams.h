@@ -47,6 +47,8 @@ class TFileStream : public TStream {
 public:
   // Throws EFOpenError ("Cannot open file "%s". %s") or EFCreateError ("Cannot create file "%s". %s").
   TFileStream(const std::string &fileName, TFileMode mode);
+  // Takes over a descriptor already open on fileName, with whatever lock it holds.
+  TFileStream(const std::string &fileName, int openHandle) : fileName(fileName), handle(openHandle) {}
   ~TFileStream() override;
   TFileStream(const TFileStream &) = delete;
   TFileStream &operator=(const TFileStream &) = delete;

@@ -6,19 +6,25 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-TTvkRun RunTvk(const std::vector<std::string> &arguments, const std::string &folder) {
+TTvkProcess::TTvkProcess(const std::vector<std::string> &arguments, const std::string &folder,
+                         const std::function<void()> &inChild) {
   const std::string program = std::string(TOVRIK_BIN_DIR) + "/tvk";
-  char outName[] = "/tmp/tvk-out-XXXXXX", errName[] = "/tmp/tvk-err-XXXXXX";
-  const int out = ::mkstemp(outName), err = ::mkstemp(errName);
-  const pid_t pid = ::fork();
+  char outTemplate[] = "/tmp/tvk-out-XXXXXX", errTemplate[] = "/tmp/tvk-err-XXXXXX";
+  const int out = ::mkstemp(outTemplate), err = ::mkstemp(errTemplate);
+  outName = outTemplate;
+  errName = errTemplate;
+  pid = ::fork();
   if (pid == 0) {
     ::dup2(out, STDOUT_FILENO);
     ::dup2(err, STDERR_FILENO);
     if (!folder.empty() && ::chdir(folder.c_str()) != 0)
       ::_exit(127);
+    if (inChild)
+      inChild();
     std::vector<char *> argv{const_cast<char *>(program.c_str())};
     for (const std::string &argument : arguments)
       argv.push_back(const_cast<char *>(argument.c_str()));
@@ -26,15 +32,31 @@ TTvkRun RunTvk(const std::vector<std::string> &arguments, const std::string &fol
     ::execv(program.c_str(), argv.data());
     ::_exit(127);
   }
-  TTvkRun run;
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   ::close(out);
   ::close(err);
+}
+
+TTvkProcess::~TTvkProcess() {
+  if (!finished)
+    Finish();
+}
+
+TTvkRun TTvkProcess::Finish() {
+  TTvkRun run;
+  int status = 0;
+  rusage usage{};
+  ::wait4(pid, &status, 0, &usage);
+  finished = true;
+  run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.Signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+  run.MaxRssKiB = usage.ru_maxrss;
   run.Out = TTempAppFolder::ReadFile(outName);
   run.Err = TTempAppFolder::ReadFile(errName);
-  ::unlink(outName);
-  ::unlink(errName);
+  ::unlink(outName.c_str());
+  ::unlink(errName.c_str());
   return run;
+}
+
+TTvkRun RunTvk(const std::vector<std::string> &arguments, const std::string &folder) {
+  return TTvkProcess(arguments, folder).Finish();
 }

@@ -1,5 +1,5 @@
 // The tvk command line through the built binary: building, editing, listing, checking and unpacking containers.
-#include "TvkRunner.h"
+#include "TvkFixture.h"
 
 #include "media/ZIPStream.h"
 #include "platform/Streams.h"
@@ -16,34 +16,8 @@ bool OneLine(const std::string &text) {
   return !text.empty() && text.back() == '\n' && std::count(text.begin(), text.end(), '\n') == 1;
 }
 
-class Tvk : public ::testing::Test {
+class Tvk : public TTvkFixture {
 protected:
-  TTempAppFolder app;
-  std::string a, b, c;
-
-  void SetUp() override {
-    app.WriteFile("config.ini", "[ImageFileExts]\nCount=1\nExt0=.BMP\n[SoundFileExts]\nCount=1\nExt0=.WAV\n");
-    a = app.WriteFile("in/a.bmp", "ABC");
-    b = app.WriteFile("in/b.bmp", "DEFG");
-    c = app.WriteFile("in/c.bmp", "HIJKL");
-  }
-  std::string Container() const { return app.File("x.tvk"); }
-  // The rows of tvk list after its two header lines.
-  std::vector<std::string> Rows() {
-    const TTvkRun run = RunTvk({"list", Container()});
-    EXPECT_EQ(run.Status, 0) << run.Err;
-    std::vector<std::string> rows;
-    std::size_t start = 0;
-    for (std::size_t end; (end = run.Out.find('\n', start)) != std::string::npos; start = end + 1)
-      rows.push_back(run.Out.substr(start, end - start));
-    return rows.size() >= 2 ? std::vector<std::string>(rows.begin() + 2, rows.end()) : rows;
-  }
-  void NewContainer(std::vector<std::string> files, const std::string &level = "2") {
-    std::vector<std::string> arguments{"new", "--images", "-o", Container(), "--level", level};
-    arguments.insert(arguments.end(), files.begin(), files.end());
-    const TTvkRun run = RunTvk(arguments);
-    ASSERT_EQ(run.Status, 0) << run.Err;
-  }
   // A container holding one image entry with the given raw name bytes and extension, built without tvk.
   std::string HostileContainer(const std::string &name, const std::string &ext) {
     std::string stream(1, '\0');

@@ -7,6 +7,7 @@
 #include "editor/EntryExportUi.h"
 #include "editor/StatusPanels.h"
 #include "media/FileListItems.h"
+#include "media/MediaMessages.h"
 
 #include <QDropEvent>
 #include <QInputDialog>
@@ -249,6 +250,17 @@ private slots:
     QVERIFY(TEditorFixture::UnzipTestPasses(copy));
     TForm1 reopened({copy});
     QCOMPARE(Cell(*ImagesGrid(reopened), 6, 1), QStringLiteral("3"));
+
+    // Saving in place asks first when another program has replaced the file meanwhile; No writes nothing.
+    fixture.Container(QStringLiteral("kopie.tvk"), mkImages, {fixture.Image("src/cizi.bmp")});
+    const QByteArray theirs = fixture.Read(copy);
+    fixture.prompt.QueueAnswer(false);
+    Activate(form);
+    RefuseAnyModal(asked);
+    Press(&grid, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!asked);
+    QCOMPARE(fixture.prompt.Questions, std::vector<std::string>({MediaMessages::ChangedOnDisk}));
+    QCOMPARE(fixture.Read(copy), theirs);
 
     // A new document has no file: Uložit asks.
     Press(&grid, Qt::Key_N, Qt::ControlModifier);

@@ -223,3 +223,96 @@ TEST_F(Container, EveryArchiveOfTheCorpusIsOpenedOrRefusedCleanly) {
   }
   EXPECT_GT(files, 50u);
 }
+
+namespace {
+std::string SaveError(TMediaStream &document, const std::string &path, int level) {
+  try {
+    SaveContainer(document, mkImages, path, level);
+  } catch (const Exception &error) {
+    return error.what();
+  }
+  return "";
+}
+} // namespace
+
+// A sparse source file makes a media stream of any size without the disk space: the refusal comes before
+// anything is read or written.
+TEST_F(Container, AMediaStreamThatNeedsZip64IsRefusedBeforeAnythingIsWritten) {
+  const std::string path = WorkFile("keep.tvk", "old");
+  const std::string big = WorkPath("big.bmp");
+  const auto streamOf = [&](int64_t dataSize) {
+    std::filesystem::resize_file(big, static_cast<std::uintmax_t>(dataSize));
+    auto document = std::make_unique<TMediaStream>();
+    document->AddFile(big, mkImages);
+    return document;
+  };
+  WorkFile("big.bmp", "");
+  const int64_t overhead = 1 + 37 + 3; // the kind byte and the record of "big"
+  auto atMark = streamOf(0xFFFFFFFF - overhead);
+  EXPECT_EQ(atMark->StreamSize(), 0xFFFFFFFF);
+  const auto contents = FolderContents(work);
+  const std::string error = SaveError(*atMark, path, 2);
+  EXPECT_EQ(error, "Soubor nelze uložit: data médií mají 4294967295 bajtů, kontejner jich pojme nejvýše 4294967294.");
+  EXPECT_EQ(TTempAppFolder::ReadFile(path), "old");
+  EXPECT_EQ(FolderContents(work), contents);
+
+  // Stored, the entry's headers come before the central directory, whose offset must stay below the mark too.
+  auto stored = streamOf(0xFFFFFFFF - overhead - 37);
+  EXPECT_NE(SaveError(*stored, path, 0).find("nejvýše 4294967257"), std::string::npos);
+  EXPECT_EQ(FolderContents(work), contents);
+}
+
+TEST_F(Container, LeftoversOfAKilledSaveGoWithTheNextSave) {
+  TMediaStream document;
+  document.AddFile(WorkFile("a.bmp", "ABC"), mkImages);
+  const std::string path = WorkPath("x.tvk");
+  const std::string left = WorkFile(".x.tvk.Q7rT2z", "left by a killed save");
+  const std::string otherContainer = WorkFile(".y.tvk.Q7rT2z", "y's save, still running or not: not ours to judge");
+  SaveContainer(document, mkImages, path, 2);
+  EXPECT_FALSE(std::filesystem::exists(left));
+  EXPECT_TRUE(std::filesystem::exists(otherContainer));
+}
+
+TEST_F(Container, SaveAndOpenRememberTheFileToNoticeAnotherProgramsChange) {
+  const std::string path = WorkPath("x.tvk");
+  TMediaStream document;
+  document.AddFile(WorkFile("a.bmp", "ABC"), mkImages);
+  EXPECT_FALSE(document.ChangedOnDisk(path)); // never read or saved
+  SaveContainer(document, mkImages, path, 2);
+  EXPECT_FALSE(document.ChangedOnDisk(path));
+
+  TMediaStream reopened;
+  ASSERT_TRUE(LoadContainer(reopened, path));
+  EXPECT_FALSE(reopened.ChangedOnDisk(path));
+  document.AddFile(WorkFile("b.bmp", "DE"), mkImages);
+  SaveContainer(document, mkImages, path, 2); // another program (here: another document) replaces the file
+  EXPECT_TRUE(reopened.ChangedOnDisk(path));
+  EXPECT_FALSE(reopened.ChangedOnDisk(WorkPath("other.tvk")));
+  SaveContainer(reopened, mkImages, path, 2); // saved anyway: from now on this is the file it knows
+  EXPECT_FALSE(reopened.ChangedOnDisk(path));
+  std::filesystem::remove(path);
+  EXPECT_FALSE(reopened.ChangedOnDisk(path));
+}
+
+TEST_F(Container, TwoEntriesNamedMediaMAreRefused) {
+  const std::string stream(1, '\0');
+  TZip zip;
+  zip.AddEntry("Media.m", stream.data(), 0, 1);
+  TMemoryStream first;
+  zip.WriteTo(first);
+  // The same archive with its one entry listed twice in the directory.
+  std::string bytes(reinterpret_cast<const char *>(first.Memory()), static_cast<std::size_t>(first.Size()));
+  const std::size_t directory = bytes.size() - 22 - (46 + 7);
+  std::string twice = bytes.substr(0, directory) + bytes.substr(directory, 53) + bytes.substr(directory, 53);
+  std::string end = bytes.substr(bytes.size() - 22);
+  end[8] = end[10] = 2;
+  end[12] = static_cast<char>(106);
+  twice += end;
+  TMediaStream document;
+  try {
+    LoadContainer(document, WorkFile("twice.tvk", twice));
+    FAIL() << "opened a container with two media entries";
+  } catch (const EZipError &error) {
+    EXPECT_NE(std::string(error.what()).find("více položek „Media.m“"), std::string::npos) << error.what();
+  }
+}

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -173,6 +175,14 @@ TEST_F(MediaDocument, StaleBackingFileIsDeletedByTheNextDocument) {
 }
 
 namespace {
+// "/TempN.tmp" with N of one to six digits: the collision rule's names never grow.
+bool IsFallbackName(const std::string &name) {
+  if (name.size() < 10 || name.size() > 15 || name.rfind("/Temp", 0) != 0 || name.substr(name.size() - 4) != ".tmp")
+    return false;
+  const std::string digits = name.substr(5, name.size() - 9);
+  return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // A second editor in another process: it reads a media stream (so it holds its backing file), reports the
 // file's path through the pipe, and keeps it until told to finish.
 struct TOtherEditor {
@@ -219,7 +229,6 @@ struct TOtherEditor {
 } // namespace
 
 TEST_F(MediaDocument, TwoProcessesNeverShareOrDeleteEachOthersBackingFile) {
-  const std::string before = TempFileName();
   TOtherEditor other;
   other.Start(worked42);
   ASSERT_EQ(other.backingPath, BackingFilePath());
@@ -227,13 +236,12 @@ TEST_F(MediaDocument, TwoProcessesNeverShareOrDeleteEachOthersBackingFile) {
   {
     TMediaStream document; // the held file cannot go: this process moves on to another name
     EXPECT_TRUE(std::filesystem::exists(other.backingPath));
-    const std::string stem = before.substr(0, before.rfind('.'));
-    EXPECT_EQ(TempFileName().rfind(stem, 0), 0u);
-    EXPECT_EQ(TempFileName().size(), before.size() + 1);
     TMemoryStream source = StreamOf(std::string(1, '\1'));
     TMediaKind kind;
     document.ReadMediaStream(source, kind);
     EXPECT_NE(BackingFilePath(), other.backingPath);
+    EXPECT_TRUE(std::filesystem::exists(BackingFilePath()));
+    EXPECT_TRUE(IsFallbackName(TempFileName())) << TempFileName();
     EXPECT_EQ(kind, mkSounds);
   }
   EXPECT_EQ(other.Finish(), 0);
@@ -249,4 +257,101 @@ TEST_F(MediaDocument, AClaimRaceNeverTruncatesTheOtherDocumentsFile) {
   document.ReadMediaStream(source, kind);
   EXPECT_NE(BackingFilePath(), other.backingPath);
   EXPECT_EQ(other.Finish(), 0);
+}
+
+namespace {
+// The error text of adding path, or "" when it was added.
+std::string AddError(TMediaStream &document, const std::string &path) {
+  try {
+    document.AddFile(path, mkImages);
+  } catch (const Exception &error) {
+    return error.what();
+  }
+  return "";
+}
+} // namespace
+
+TEST_F(MediaDocument, SourcesThatAreNoRegularFilesAreRefusedBeforeTheyAreOpened) {
+  const std::string fifo = app.File("pipe.bmp");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::filesystem::create_directory(app.File("folder.bmp"));
+  TMediaStream document;
+  const std::vector<std::pair<std::string, std::string>> refused{
+      {fifo, "roura"}, {app.File("folder.bmp"), "složka"}, {"/dev/null", "zařízení"}, {"/proc/self/status", "/proc"}};
+  for (const auto &[path, kind] : refused) {
+    const std::string error = AddError(document, path); // a FIFO would block here for ever if it were opened
+    EXPECT_NE(error.find("\"" + path + "\""), std::string::npos) << error;
+    EXPECT_NE(error.find(kind), std::string::npos) << error;
+  }
+  EXPECT_EQ(document.List.Count(), 0);
+  EXPECT_TRUE(prompt.Questions.empty()); // refused before the extension gate asks anything
+
+  document.AddFile(app.WriteFile("a.bmp", "ABC"), mkImages);
+  EXPECT_THROW(document.List.ReplaceSourceAt(0, fifo), EFOpenError);
+  EXPECT_EQ(document.List.Items()[0]->Size, 3);
+}
+
+TEST_F(MediaDocument, NamesWindows1250CannotHoldAreRefusedNamingTheFile) {
+  TMediaStream document;
+  const std::string japanese = app.WriteFile("画像.bmp", "ABC");
+  const std::string emoji = app.WriteFile("tile\xF0\x9F\x98\x80.bmp", "ABC");
+  const std::string broken = app.WriteFile("bad\xFFname.bmp", "ABC");
+  EXPECT_NE(AddError(document, japanese).find("\"画像.bmp\""), std::string::npos) << AddError(document, japanese);
+  EXPECT_NE(AddError(document, emoji).find("Windows-1250"), std::string::npos);
+  EXPECT_NE(AddError(document, broken).find("bad\\xffname.bmp"), std::string::npos) << AddError(document, broken);
+  EXPECT_EQ(document.List.Count(), 0);
+  EXPECT_TRUE(prompt.Questions.empty());
+  EXPECT_EQ(AddError(document, app.WriteFile("žluťoučký kůň.bmp", "ABC")), ""); // Czech fits
+  EXPECT_EQ(document.List.Items()[0]->Name, "\x9elu\x9dou\xe8k\xfd k\xf9\xf2");
+}
+
+TEST_F(MediaDocument, AThousandOpensKeepTheBackingNameShort) {
+  // Each Open reads into a new document while the shown one still holds its backing file.
+  auto shown = std::make_unique<TMediaStream>();
+  for (int open = 0; open < 1000; ++open) {
+    auto loaded = std::make_unique<TMediaStream>();
+    TMemoryStream source = StreamOf(worked42);
+    TMediaKind kind;
+    loaded->ReadMediaStream(source, kind);
+    shown = std::move(loaded);
+    ASSERT_LE(TempFileName().size(), std::string("/Temp999999.tmp").size()) << TempFileName();
+  }
+  EXPECT_EQ(shown->List.Count(), 1);
+  shown.reset();
+  std::size_t left = 0;
+  for (const auto &file : std::filesystem::directory_iterator(app.Path()))
+    left += file.path().extension() == ".tmp";
+  EXPECT_EQ(left, 0u);
+}
+
+TEST_F(MediaDocument, LeftBackingFilesGoWhenUnlockedAndStayWhileHeld) {
+  TMediaStream holder;
+  TMemoryStream source = StreamOf(worked42);
+  TMediaKind kind;
+  holder.ReadMediaStream(source, kind); // holds Temp.tmp
+  const std::string held = BackingFilePath();
+  const std::string left = app.WriteFile("Temp4711.tmp", "left by a killed editor");
+  const std::string foreign = app.WriteFile("Temp4711.tmp.bak", "not ours");
+  const std::string other = app.WriteFile("Tempo.tmp", "not ours either");
+  TMediaStream next;
+  EXPECT_FALSE(std::filesystem::exists(left));
+  EXPECT_TRUE(std::filesystem::exists(held));
+  EXPECT_TRUE(std::filesystem::exists(foreign));
+  EXPECT_TRUE(std::filesystem::exists(other));
+}
+
+TEST_F(MediaDocument, ANewDocumentNeverNeedsTheBackingFolder) {
+  // No app folder to write in, and the private folder cannot be made (a file stands where its parent should):
+  // only reading a container needs a backing file, so only that fails.
+  const std::string blocker = app.WriteFile("not-a-folder", "");
+  ::setenv("TOVRIK_HOME", app.File("missing-home").c_str(), 1);
+  ::setenv("XDG_RUNTIME_DIR", blocker.c_str(), 1);
+  {
+    TMediaStream document;
+    EXPECT_TRUE(document.AddFile(app.WriteFile("a.bmp", "ABC"), mkImages) || !prompt.Questions.empty());
+    TMemoryStream source = StreamOf(worked42);
+    TMediaKind kind;
+    EXPECT_THROW(document.ReadMediaStream(source, kind), EFCreateError);
+  }
+  ::unsetenv("XDG_RUNTIME_DIR");
 }

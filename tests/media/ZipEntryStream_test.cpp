@@ -99,6 +99,30 @@ TEST(ZipEntryStream, DeflatedStreamKnowsItsSizeWithoutInflatingAndSeeks) {
   EXPECT_EQ(all, data);
 }
 
+TEST(ZipEntryStream, LocalHeaderMustAgreeWithTheDirectory) {
+  const TBytes data = MixedData(5000);
+  const TBytes archive = ArchiveOf("Media.m", data, 2);
+  const std::size_t central = CentralStart(archive);
+  const auto changed = [&](std::size_t offset, uint8_t bits) {
+    TBytes copy = archive;
+    copy[offset] ^= bits;
+    return ErrorOf(copy);
+  };
+  const std::string start = "Soubor je poškozený: hlavička položky „Media.m“ nesouhlasí s obsahem archivu (";
+  EXPECT_EQ(changed(30, 0x20), start + "název)."); // "media.m" in the local header
+  EXPECT_EQ(changed(6, 0x02), start + "příznaky).");
+  EXPECT_EQ(changed(14, 0x01), start + "CRC-32).");
+  EXPECT_EQ(changed(18, 0x01), start + "komprimovaná velikost).");
+  EXPECT_EQ(changed(22, 0x01), start + "velikost).");
+  // With a data descriptor the local CRC and sizes are zeros: only name, method and flags must agree.
+  TBytes descriptor = archive;
+  descriptor[6] |= 0x08;
+  descriptor[central + 8] |= 0x08;
+  for (std::size_t offset = 14; offset < 26; ++offset)
+    descriptor[offset] = 0;
+  EXPECT_EQ(ErrorOf(descriptor), "");
+}
+
 TEST(ZipEntryStream, EmptyEntriesAtEveryLevel) {
   for (int level = 0; level <= 3; ++level) {
     const TBytes archive = ArchiveOf("Media.m", {}, level);
@@ -124,20 +148,25 @@ TEST(ZipEntryStream, DamagedDataIsAnErrorNotAShortRead) {
   flipped[DataStart + 1000] ^= 0x55;
   EXPECT_NE(ErrorOf(flipped).find("Soubor je poškozený: "), std::string::npos);
 
+  // Both headers say the same wrong thing, so the data themselves give the lie.
   TBytes wrongCrc = deflated;
   wrongCrc[central + 16] ^= 1;
+  wrongCrc[14] ^= 1;
   EXPECT_EQ(ErrorOf(wrongCrc), "Soubor je poškozený: kontrolní součet CRC-32 položky „Media.m“ nesouhlasí.");
 
-  TBytes longer = deflated; // the directory promises more than the data hold
+  TBytes longer = deflated; // the headers promise more than the data hold
   PutU32(longer, central + 24, uint32_t(data.size() + 1));
+  PutU32(longer, 22, uint32_t(data.size() + 1));
   EXPECT_EQ(ErrorOf(longer), "Soubor je poškozený: položka „Media.m“ má jen 50000 z 50001 bajtů.");
 
   TBytes shorter = deflated;
   PutU32(shorter, central + 24, uint32_t(data.size() - 1));
+  PutU32(shorter, 22, uint32_t(data.size() - 1));
   EXPECT_EQ(ErrorOf(shorter), "Soubor je poškozený: položka „Media.m“ je delší než 49999 bajtů uvedených v hlavičce.");
 
   TBytes cut = deflated; // compressed size lowered: the deflate data end too early
   PutU32(cut, central + 20, 100);
+  PutU32(cut, 18, 100);
   EXPECT_NE(ErrorOf(cut).find("nelze rozbalit"), std::string::npos);
 
   const TBytes stored = ArchiveOf("Media.m", data, 0);
@@ -203,6 +232,8 @@ TEST(ZipEntryStream, HostileDirectoryValuesAreCheckedBeforeUse) {
   TBytes hugeSize = archive;
   PutU32(hugeSize, central + 20, 0x7FFFFFFF);
   PutU32(hugeSize, central + 24, 0x7FFFFFFF);
+  PutU32(hugeSize, 18, 0x7FFFFFFF);
+  PutU32(hugeSize, 22, 0x7FFFFFFF);
   EXPECT_NE(ErrorOf(hugeSize).find("přesahují konec archivu"), std::string::npos);
 
   TBytes hugeLocalExtra = archive;

@@ -29,3 +29,19 @@ TEST(CodePage, DecodesUtf8Characters) {
   EXPECT_EQ(DecodeUtf8("a\xC5\xBD\xF0\x9F\x98\x80"), std::u32string(U"a\u017D\U0001F600"));
   EXPECT_EQ(DecodeUtf8("\x80"), std::u32string(U"\uFFFD"));
 }
+
+TEST(CodePage, FitsTellsWhetherANameSurvivesTheCodePage) {
+  EXPECT_TRUE(FitsCp1250("Žluťoučký kůň €.bmp"));
+  EXPECT_TRUE(FitsCp1250(""));
+  EXPECT_FALSE(FitsCp1250("画像.bmp"));
+  EXPECT_FALSE(FitsCp1250("tile\xF0\x9F\x98\x80.bmp"));
+  EXPECT_FALSE(FitsCp1250("bad\xFFname"));
+}
+
+TEST(CodePage, PrintableTextEscapesEveryControlCharacter) {
+  EXPECT_EQ(PrintableText("a\nb\tc\x1b[31md"), "a\\x0ab\\x09c\\x1b[31md");
+  EXPECT_EQ(PrintableText(std::string("cut\0here", 8)), "cut\\x00here");
+  EXPECT_EQ(PrintableText("\x7f\xc2\x9b" "x"), "\\x7f\\x9bx"); // DEL and the one-byte CSI
+  EXPECT_EQ(PrintableText("\xff"), "\\xff");
+  EXPECT_EQ(PrintableText("Žluťoučký kůň"), "Žluťoučký kůň");
+}

@@ -2,6 +2,7 @@
 #include "platform/AppFolder.h"
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
+#include "platform/Streams.h"
 #include "support/OrdinaryUser.h"
 #include "support/TempAppFolder.h"
 
@@ -77,4 +78,51 @@ TEST(AppFolder, AReadOnlyAppFolderSendsSettingsAndBackingFileToTheUsersFolders) 
     unsetenv("XDG_CONFIG_HOME");
     unsetenv("XDG_RUNTIME_DIR");
   });
+}
+
+TEST(Files, OnlyRegularFilesAreOpenedForReading) {
+  TTempAppFolder folder;
+  const std::string fifo = folder.File("pipe");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const auto refusal = [](const std::string &path) -> std::string {
+    try {
+      TFileStream file(path, TFileMode::fmOpenRead); // a FIFO opened for reading would wait for a writer
+    } catch (const EFOpenError &error) {
+      return error.what();
+    }
+    return "";
+  };
+  EXPECT_EQ(refusal(fifo), "Soubor \"" + fifo + "\" nelze otevřít: je to roura (FIFO), ne obyčejný soubor.");
+  EXPECT_NE(refusal(folder.Path().string()).find("je to složka"), std::string::npos);
+  EXPECT_NE(refusal("/dev/zero").find("je to zařízení"), std::string::npos);
+  EXPECT_NE(refusal("/proc/self/status").find("/proc"), std::string::npos);
+  EXPECT_NE(refusal(folder.File("missing")).find("No such file"), std::string::npos);
+  EXPECT_NO_THROW(RequireRegularFile(folder.WriteFile("a.bin", "abc")));
+  EXPECT_NO_THROW(RequireRegularFile(folder.File("missing")));
+  EXPECT_THROW(FileSize(fifo), EFOpenError);
+}
+
+TEST(Files, IdentityTellsARewriteOrAReplacementFromTheSameFile) {
+  TTempAppFolder folder;
+  const std::string file = folder.WriteFile("a.tvk", "abc");
+  const std::optional<TFileIdentity> first = IdentityOf(file);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(IdentityOf(file), first);
+  {
+    TFileStream stream(file, TFileMode::fmOpenRead);
+    EXPECT_EQ(IdentityOf(stream.Handle()), *first);
+  }
+  folder.WriteFile("b.tvk", "abc");
+  std::filesystem::rename(folder.File("b.tvk"), file); // same size, another inode
+  EXPECT_NE(IdentityOf(file), first);
+  const TFileIdentity renamed = *IdentityOf(file);
+  folder.WriteFile("a.tvk", "abcd");
+  EXPECT_NE(IdentityOf(file), renamed);
+  EXPECT_EQ(IdentityOf(folder.File("missing")), std::nullopt);
+}
+
+TEST(Files, TheUmaskIsReadWithoutChangingIt) {
+  const mode_t mask = ::umask(027);
+  EXPECT_EQ(ProcessUmask(), mask); // read at start-up, before this test changed it
+  ::umask(mask);
 }
