@@ -21,9 +21,9 @@ std::string CheckedEntryName(const std::string &utf8) {
     throw Exception(MediaMessages::EmptyName);
   for (const unsigned char c : name)
     if (c == '/' || c == '\\' || c < 32 || c == 127)
-      throw Exception(Substitute(MediaMessages::NameWithSeparator, {name}));
+      throw Exception(Substitute(MediaMessages::NameWithSeparator, {PrintableText(name)}));
   if (!FitsCp1250(name))
-    throw Exception(Substitute(MediaMessages::NameNotInCodePage, {name}));
+    throw Exception(Substitute(MediaMessages::EntryNameNotInCodePage, {PrintableText(name)}));
   const std::string cp1250 = Utf8ToCp1250(name);
   if (cp1250.size() > static_cast<std::size_t>(EntryNameMaxBytes))
     throw Exception(Substitute(MediaMessages::NameTooLong, {IntToStr(static_cast<int64_t>(cp1250.size()))}));

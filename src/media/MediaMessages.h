@@ -31,7 +31,7 @@ inline constexpr const char *Exporting = "Exportuji soubory";
 inline constexpr const char *EmptyName = "Jméno položky nesmí být prázdné.";
 inline constexpr const char *NameWithSeparator =
     "Jméno \"%s\" nesmí obsahovat lomítko, zpětné lomítko ani řídicí znaky.";
-inline constexpr const char *NameNotInCodePage =
+inline constexpr const char *EntryNameNotInCodePage =
     "Jméno \"%s\" obsahuje znak, který kódování Windows-1250 neumí uložit.";
 inline constexpr const char *NameTooLong =
     "Jméno je příliš dlouhé: v kódování Windows-1250 má %s bajtů, položka jich unese nejvýše 255.";
