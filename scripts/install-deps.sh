@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev qt6-translations-l10n
   zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick fonts-dejavu-core
+  xvfb xauth xdotool imagemagick openbox fonts-dejavu-core
   zip unzip p7zip-full python3 time
 )
 

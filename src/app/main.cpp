@@ -1,10 +1,12 @@
 // The TovrikEditor program: starts the toolkit, shows the main window and runs the event loop.
+#include "config/DefaultConfig.h"
 #include "editor/EditorIcons.h"
 #include "editor/fTovrikEditor.h"
 #include "platform/SignalCleanup.h"
 #include "platform/qt/MessagePrompt.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -24,12 +26,19 @@ int main(int argc, char *argv[]) {
   if (toolkitTexts.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&toolkitTexts);
 
+  // An installed program's first start takes the shipped lists; a build tree has its config.ini beside the program.
+  InstallDefaultConfig(QFile::encodeName(QApplication::applicationDirPath() +
+                                         QStringLiteral("/../share/tovrikeditor/config.ini"))
+                           .toStdString());
+
   TMessagePrompt prompt;
   SetPrompt(&prompt);
   int result = 0;
   {
     TForm1 window(app.arguments().mid(1));
     window.show();
+    // Message boxes are centred on the main window, whichever window happens to be active.
+    prompt.SetOwner(&window);
     result = QApplication::exec();
   }
   SetPrompt(nullptr);

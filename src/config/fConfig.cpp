@@ -157,7 +157,15 @@ void TConfigForm::Button1Click() {
     Prompt().ShowError("Nelze vložit prázdný řetězec!");
     return;
   }
-  const TExtString ext = TExtString::FromUtf8(AsciiUpper(Edit1->text()).toStdString());
+  // An extension is compared with its dot, so one typed without it gets it; "png" becomes ".PNG".
+  QString text = AsciiUpper(Edit1->text());
+  if (!text.startsWith(QLatin1Char('.')))
+    text.prepend(QLatin1Char('.'));
+  if (text.size() > TExtString::Capacity) {
+    Prompt().ShowError("Přípona může mít nejvýše 4 znaky za tečkou!");
+    return;
+  }
+  const TExtString ext = TExtString::FromUtf8(text.toStdString());
   FCurrentExts->Add(ext);
   FillListBox();
   SelectExtension(QString::fromStdString(ext.Utf8()));

@@ -7,16 +7,17 @@
 #include "editor/ProgresForm.h"
 #include "grid/XStringGrid.h"
 #include "media/Container.h"
+#include "media/ItemColumns.h"
 #include "media/MediaDocument.h"
 #include "media/MediaMessages.h"
 #include "platform/AppFolder.h"
 #include "platform/CodePage.h"
-#include "platform/IntegerText.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
 #include "platform/qt/OpenDialog.h"
 #include "platform/qt/Shell.h"
 #include "preview/OpenPreview.h"
+#include "editor/SaveChangesQuestion.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QScopedValueRollback>
+#include <QStatusBar>
+
+#include <optional>
+#include <vector>
 
 namespace {
 const QString imagesText = QStringLiteral(" Obrázkový soubor");
@@ -67,7 +72,10 @@ TXStringGrid &TForm1::GridOfKind(uint8_t kind) const { return kind == mkSounds ?
 TXStringGrid &TForm1::KindGrid() const { return GridOfKind(mediaKind); }
 
 void TForm1::FillKindGrid() {
-  Document().List.FillGrid(KindGrid(), mediaKind);
+  TXStringGrid &grid = KindGrid();
+  Document().List.FillGrid(grid, mediaKind);
+  grid.ClearCellMarks();
+  statusBar()->clearMessage();
   UpdateStatusPanels();
 }
 
@@ -94,15 +102,78 @@ void TForm1::RebuildAddFilter() {
                                QString::fromStdString(list.GetFilterMask()) + QStringLiteral("|Všechny soubory|*.*");
 }
 
+void TForm1::SetModified(bool value) {
+  modified = value;
+  UpdateTitle();
+}
+
+void TForm1::SetDocumentPath(const QString &path) {
+  documentPath = path;
+  if (!path.isEmpty())
+    RememberRecentDocument(path);
+  UpdateTitle();
+}
+
+void TForm1::UpdateTitle() {
+  const QString program = QStringLiteral("TovrikEditor");
+  const QString title = documentPath.isEmpty() ? program
+                                               : QFileInfo(documentPath).fileName() + QStringLiteral(" – ") + program;
+  setWindowTitle(modified ? QLatin1Char('*') + title : title);
+}
+
+void TForm1::EndEdit() {
+  for (TXStringGrid *grid : {XStringGrid1, XStringGrid2})
+    if (TCellEditor *editor = grid->ActiveEditor()) {
+      editor->CommitEdit();
+      editor->Hide();
+    }
+}
+
+void TForm1::TakeOverKindGrid() {
+  EndEdit();
+  if (Document().List.TakeOverGridByRow(KindGrid(), mediaKind))
+    SetModified(true);
+}
+
+void TForm1::CellCommitted(TXStringGrid &grid, int col, int row) {
+  if (&grid != &KindGrid() || row < 1 || row > Document().List.Count())
+    return;
+  grid.SetCellMarked(col, row, !AttributeTextValid(mediaKind, col, grid.GetCell(col, row)));
+  try {
+    if (Document().List.TakeOverRow(grid, mediaKind, row))
+      SetModified(true);
+    statusBar()->clearMessage();
+  } catch (const EConvertError &error) {
+    // The text stays in its cell, marked, until it is mended; a save names it again.
+    SetModified(true);
+    statusBar()->showMessage(QString::fromStdString(error.what()));
+  }
+}
+
+bool TForm1::MayDropDocument() {
+  EndEdit();
+  if (!modified)
+    return true;
+  switch (AskSaveChanges(this)) {
+  case TSaveChangesAnswer::Cancel: return false;
+  case TSaveChangesAnswer::Discard: return true;
+  case TSaveChangesAnswer::Save: break;
+  }
+  QString path = documentPath;
+  if (path.isEmpty() && !ChooseSavePath(path))
+    return false;
+  return SaveTo(path);
+}
+
 void TForm1::NewDocument(uint8_t kind) {
+  if (!MayDropDocument())
+    return;
   TXStringGrid &grid = GridOfKind(kind);
-  // Whatever the editor held goes with the document.
-  if (TCellEditor *editor = grid.ActiveEditor())
-    editor->Hide();
   SetCurrentCell(grid, 3, 1);
   ReplaceDocument();
-  documentPath.clear();
   ShowKind(kind, QString());
+  SetDocumentPath(QString());
+  SetModified(false);
 }
 
 void TForm1::Obrzky1Click() { NewDocument(mkImages); }
@@ -110,13 +181,16 @@ void TForm1::Obrzky1Click() { NewDocument(mkImages); }
 void TForm1::Zvuky1Click() { NewDocument(mkSounds); }
 
 void TForm1::Otevt1Click() {
-  if (!OpenDialog2->Execute())
+  if (!MayDropDocument() || !OpenDialog2->Execute())
     return;
-  SaveDialog1->selectFile(OpenDialog2->FileName);
   LoadContainer(OpenDialog2->FileName);
+  // The save dialog proposes the container shown, never one that failed to open.
+  if (documentPath == OpenDialog2->FileName)
+    SaveDialog1->selectFile(documentPath);
 }
 
 void TForm1::LoadContainer(const QString &path) {
+  EndEdit();
   // The container is read into a document of its own, and the one shown is dropped only once that succeeded:
   // after an empty or damaged file the rows still on screen keep their entries, so a save cannot write an
   // empty container in their place. (The new document's backing file takes another name meanwhile.)
@@ -127,6 +201,14 @@ void TForm1::LoadContainer(const QString &path) {
   document = std::move(loaded);
   ShowKind(*kind, QLatin1Char(' ') + path);
   SetDocumentPath(path);
+  SetModified(false);
+}
+
+bool TForm1::ChooseSavePath(QString &path) {
+  if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
+    return false;
+  path = SaveDialog1->selectedFiles().front();
+  return true;
 }
 
 void TForm1::Uloit1Click() {
@@ -138,30 +220,35 @@ void TForm1::Uloit1Click() {
 }
 
 void TForm1::UlozitJakoClick() {
-  if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
-    return;
-  SaveTo(SaveDialog1->selectedFiles().front());
+  QString path;
+  if (ChooseSavePath(path))
+    SaveTo(path);
 }
 
-void TForm1::SaveTo(const QString &path) {
+// False when the user chose not to overwrite a file another program changed meanwhile.
+bool TForm1::SaveTo(const QString &path) {
   // Also a save in place asks first when another program changed the file since it was opened or saved here.
   if (Document().ChangedOnDisk(NativePath(path)) && !Prompt().AskYesNo(MediaMessages::ChangedOnDisk))
-    return;
-  Document().List.TakeOverGrid(KindGrid(), mediaKind);
+    return false;
+  TakeOverKindGrid();
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);
-
-  // The progress window lets the window system map it, so a close request could arrive; it waits for the save.
-  const QScopedValueRollback<bool> busySaving(saving, true);
-  TProgressForm progress(this);
-  TInstalledProgress installed(progress);
-  TBusyCursor busy;
-  // The container is written beside the target and replaces it only when complete: a failed save keeps the old file.
-  SaveContainer(Document(), mediaKind, NativePath(path), TConfigForm::ReadCompressionLevel());
+  {
+    // The progress window lets the window system map it, so a close request could arrive; it waits for the save.
+    const QScopedValueRollback<bool> busySaving(saving, true);
+    TProgressForm progress(this);
+    TInstalledProgress installed(progress);
+    TBusyCursor busy;
+    // The container is written beside the target and replaces it only when complete: a failed save keeps the old file.
+    SaveContainer(Document(), mediaKind, NativePath(path), TConfigForm::ReadCompressionLevel());
+  }
   SetDocumentPath(path);
+  SetModified(false);
+  return true;
 }
 
 void TForm1::PridatClick() {
+  TakeOverKindGrid();
   RebuildAddFilter();
   if (OpenPreviewDialog1->Execute())
     AddFiles(OpenPreviewDialog1->Files);
@@ -173,7 +260,8 @@ void TForm1::AddFiles(const QStringList &files) {
   // The files added before one that fails stay and are shown.
   try {
     for (const QString &file : files)
-      Document().AddFile(NativePath(file), mediaKind);
+      if (Document().AddFile(NativePath(file), mediaKind))
+        SetModified(true);
   } catch (...) {
     FillKindGrid();
     throw;
@@ -182,21 +270,28 @@ void TForm1::AddFiles(const QStringList &files) {
 }
 
 void TForm1::OdebratClick() {
+  TakeOverKindGrid();
   TXStringGrid &grid = KindGrid();
-  for (int row = 0; row < grid.GetRowCount(); ++row) {
-    const QString name = QString::fromStdString(grid.GetCell(0, row));
-    if (HasRemoveMark(name))
-      Document().RemoveByName(Utf8ToCp1250(name.mid(2).toStdString()));
+  // Exactly the marked rows go: row n shows the entry at position n - 1, whatever other entries share its name.
+  std::vector<int> marked;
+  const auto &entries = Document().List.Items();
+  for (int row = 1; row < grid.GetRowCount() && row <= Document().List.Count(); ++row)
+    if (grid.Cells(0, row) == ToggleRemoveMark(QString::fromStdString(Cp1250ToUtf8(entries[size_t(row - 1)]->Name))))
+      marked.push_back(row - 1);
+  if (!marked.empty()) {
+    Document().RemoveAt(marked);
+    SetModified(true);
   }
   FillKindGrid();
 }
 
 void TForm1::NahoruClick() {
   TXStringGrid &grid = KindGrid();
-  Document().List.TakeOverGrid(grid, mediaKind);
+  TakeOverKindGrid();
   const int row = grid.Row();
   if (row > 1 && row <= Document().List.Count()) {
     Document().Exchange(row - 2, row - 1);
+    SetModified(true);
     grid.SetRow(row - 1);
   }
   FillKindGrid();
@@ -204,10 +299,11 @@ void TForm1::NahoruClick() {
 
 void TForm1::DoluClick() {
   TXStringGrid &grid = KindGrid();
-  Document().List.TakeOverGrid(grid, mediaKind);
+  TakeOverKindGrid();
   const int row = grid.Row();
   if (row + 1 < grid.GetRowCount() && !grid.GetCell(0, row + 1).empty() && row + 1 <= Document().List.Count()) {
     Document().Exchange(row - 1, row);
+    SetModified(true);
     grid.SetRow(row + 1);
   }
   FillKindGrid();
@@ -215,17 +311,17 @@ void TForm1::DoluClick() {
 
 void TForm1::AktualizovatClick() {
   TXStringGrid &grid = KindGrid();
+  TakeOverKindGrid();
   const int row = grid.Row();
-  const std::string sizeText = grid.GetCell(2, row);
-  if (sizeText.empty())
+  if (grid.GetCell(2, row).empty() || row > Document().List.Count())
     return;
   OpenPreviewDialog1->Options &= ~TOpenOptions(TOpenOption::ofAllowMultiSelect);
   const bool chosen = OpenPreviewDialog1->Execute();
   OpenPreviewDialog1->Options |= TOpenOption::ofAllowMultiSelect;
   if (chosen) {
     try {
-      Document().List.ReplaceSource(Utf8ToCp1250(grid.GetCell(0, row)), StrToInt64(sizeText),
-                                    NativePath(OpenPreviewDialog1->FileName));
+      Document().List.ReplaceSourceAt(row - 1, NativePath(OpenPreviewDialog1->FileName));
+      SetModified(true);
     } catch (...) {
       FillKindGrid();
       throw;

@@ -5,6 +5,7 @@
 #include "grid/CellEditors.h"
 #include "grid/XStringGrid.h"
 #include "media/CellTexts.h"
+#include "media/ItemColumns.h"
 #include "platform/qt/ColorMap.h"
 
 #include <QColorDialog>
@@ -15,11 +16,6 @@
 
 namespace {
 const QString removeMark = QStringLiteral("* ");
-
-struct TColumn {
-  const char *Caption;
-  int Width;
-};
 
 // The grid's font, made smaller for the header until every caption fits its column inside the 2-pixel inset.
 QFont FittingHeaderFont(const TXStringGrid &grid) {
@@ -36,12 +32,16 @@ QFont FittingHeaderFont(const TXStringGrid &grid) {
   return font;
 }
 
-void SetColumns(TXStringGrid &grid, std::initializer_list<TColumn> columns) {
+// Jméno, Ext and Velikost, then the kind's attributes, with their widths in that order.
+void SetColumns(TXStringGrid &grid, TMediaKind kind, std::initializer_list<int> widths) {
+  QStringList captions{QStringLiteral("Jméno"), QStringLiteral("Ext"), QStringLiteral("Velikost")};
+  for (const std::string &name : AttributeNames(kind))
+    captions << QString::fromStdString(name);
   int index = 0;
-  for (const TColumn &column : columns) {
-    TXStringColumnItem *item = grid.Columns()->Items(index++);
-    item->SetCaption(QString::fromUtf8(column.Caption));
-    item->SetWidth(column.Width);
+  for (const int width : widths) {
+    TXStringColumnItem *item = grid.Columns()->Items(index);
+    item->SetCaption(captions.value(index++));
+    item->SetWidth(width);
     item->SetHeaderAlignment(taCenter);
     item->SetAlignment(taCenter);
     item->SetFont(TFont(grid.font()));
@@ -60,7 +60,8 @@ void SetupItemGrid(TXStringGrid &grid, int colCount) {
   grid.SetDefaultColWidth(68);
   grid.SetDefaultRowHeight(17);
   grid.SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect | goEditing);
-  grid.SetImmediateEditMode(false);
+  // The character that starts an edit is the first of the new text, not lost.
+  grid.SetImmediateEditMode(true);
   grid.SetMultiLine(false);
   grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -69,15 +70,7 @@ void SetupItemGrid(TXStringGrid &grid, int colCount) {
 void SetupImageColumns(TXStringGrid &grid, TComboCellEditor &transparent, TEditCellEditor &color,
                        TUpDownCellEditor &sizes) {
   SetupItemGrid(grid, 9);
-  SetColumns(grid, {{"Jméno", 120},
-                    {"Ext", 52},
-                    {"Velikost", 68},
-                    {"Transparent", 62},
-                    {"TransparentColor", 92},
-                    {"PatternHeight", 70},
-                    {"PatternWidth", 70},
-                    {"SkipHeight", 70},
-                    {"SkipWidth", 70}});
+  SetColumns(grid, mkImages, {120, 52, 68, 62, 92, 70, 70, 70, 70});
   grid.Columns()->Items(3)->SetEditor(&transparent);
   grid.Columns()->Items(4)->SetEditor(&color);
   for (int col = 5; col <= 8; ++col)
@@ -87,13 +80,7 @@ void SetupImageColumns(TXStringGrid &grid, TComboCellEditor &transparent, TEditC
 void SetupSoundColumns(TXStringGrid &grid, TComboCellEditor &looped, TUpDownCellEditor &frequency,
                        TUpDownCellEditor &volume, TUpDownCellEditor &pan) {
   SetupItemGrid(grid, 7);
-  SetColumns(grid, {{"Jméno", 120},
-                    {"Ext", 52},
-                    {"Velikost", 68},
-                    {"Looped", 68},
-                    {"Frequency", 68},
-                    {"Volume", 68},
-                    {"Pan", 68}});
+  SetColumns(grid, mkSounds, {120, 52, 68, 68, 68, 68, 68});
   grid.Columns()->Items(3)->SetEditor(&looped);
   grid.Columns()->Items(4)->SetEditor(&frequency);
   grid.Columns()->Items(5)->SetEditor(&volume);
@@ -105,7 +92,7 @@ void SetupBooleanEditor(TComboCellEditor &editor) {
   editor.SetItems({QStringLiteral("True"), QStringLiteral("False")});
 }
 
-void SetupSpinEditor(TUpDownCellEditor &editor, short min, short max, const QString &defaultText) {
+void SetupSpinEditor(TUpDownCellEditor &editor, int min, int max, const QString &defaultText) {
   editor.SetMin(min);
   editor.SetMax(max);
   editor.SetIncrement(1);
@@ -144,7 +131,8 @@ void TForm1::BuildGrids() {
   EditCellEditor1->SetElipsisCaption(QStringLiteral("..."));
   EditCellEditor1->OnElipsisClick = [this](QObject *) { Guarded([this] { EditCellEditor1ElipsisClick(); }); };
   SetupSpinEditor(*UpDownCellEditor1, 0, 32767, QStringLiteral("0"));
-  SetupSpinEditor(*UpDownCellEditor2, 0, 32767, QStringLiteral("0"));
+  // Sampling rates up to 192 kHz, so that 44100 and 48000 are reached with the arrows too.
+  SetupSpinEditor(*UpDownCellEditor2, 0, 192000, QStringLiteral("0"));
   SetupSpinEditor(*UpDownCellEditor3, 0, 255, QStringLiteral("255"));
   SetupSpinEditor(*UpDownCellEditor4, -1, 255, QStringLiteral("-1"));
 
@@ -159,6 +147,10 @@ void TForm1::BuildGrids() {
     canSelect = XStringGrid2SelectCell(col, row);
   };
   XStringGrid2->hide();
+  for (TXStringGrid *grid : {XStringGrid1, XStringGrid2})
+    grid->OnSetEditText = [this, grid](TStringGrid *, int col, int row, const QString &) {
+      Guarded([this, grid, col, row] { CellCommitted(*grid, col, row); });
+    };
 
   // The editors' loaded step, once the window has all its parts.
   for (TCellEditor *editor : std::initializer_list<TCellEditor *>{ComboCellEditor1, ComboCellEditor2, EditCellEditor1,

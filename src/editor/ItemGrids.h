@@ -18,7 +18,7 @@ void SetupSoundColumns(TXStringGrid &grid, TComboCellEditor &looped, TUpDownCell
                        TUpDownCellEditor &volume, TUpDownCellEditor &pan);
 // A drop-down list of "True" and "False", no free text.
 void SetupBooleanEditor(TComboCellEditor &editor);
-void SetupSpinEditor(TUpDownCellEditor &editor, short min, short max, const QString &defaultText);
+void SetupSpinEditor(TUpDownCellEditor &editor, int min, int max, const QString &defaultText);
 
 // The removal mark "* " in front of a name cell's text.
 bool HasRemoveMark(const QString &nameCell);

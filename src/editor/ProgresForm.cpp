@@ -15,18 +15,20 @@
 TProgressForm::TProgressForm(QWidget *parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ProgressForm"));
   setWindowTitle(QStringLiteral("Prosím čekejte"));
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
   setModal(false);
   setFont(SmallSansFont());
-  resize(179, 54);
+  // Wide enough for the whole title beside the window frame's icon and close box.
+  setFixedSize(240, 54);
 
   Label1 = new QLabel(this);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(8, 6, 163, 16);
+  Label1->setGeometry(8, 6, 224, 16);
 
   ProgressBar1 = new QProgressBar(this);
   ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1->setGeometry(16, 24, 150, 17);
+  ProgressBar1->setGeometry(16, 24, 208, 17);
   ProgressBar1->setRange(0, 100);
   ProgressBar1->setValue(0);
   ProgressBar1->setTextVisible(false);

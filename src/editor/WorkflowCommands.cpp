@@ -124,8 +124,7 @@ void TForm1::UpdateStatusPanels() {
     statusPanels->Update(Document().List, KindGrid().Row());
 }
 
-void TForm1::SetDocumentPath(const QString &path) {
-  documentPath = path;
+void TForm1::RememberRecentDocument(const QString &path) {
   RememberRecentFile(QFileInfo(path).absoluteFilePath().toStdString());
   if (auto *recent = findChild<TRecentFilesMenu *>(QStringLiteral("NaposledyOtevrene1")))
     recent->Rebuild();

@@ -5,15 +5,14 @@
 #include "config/fConfig.h"
 #include "editor/About.h"
 #include "editor/EditorIcons.h"
+#include "editor/HelpWindow.h"
 #include "editor/ItemGrids.h"
 #include "grid/XStringGrid.h"
 #include "media/MediaDocument.h"
-#include "platform/AppFolder.h"
 #include "platform/Prompt.h"
 #include "platform/qt/DesktopFont.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/OpenDialog.h"
-#include "platform/qt/Shell.h"
 #include "preview/OpenPreview.h"
 
 #include <QCloseEvent>
@@ -21,7 +20,6 @@
 #include <QCoreApplication>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -177,6 +175,7 @@ void TForm1::BuildDialogs() {
   SaveDialog1->setFileMode(QFileDialog::AnyFile);
   SaveDialog1->setDefaultSuffix(QStringLiteral("tvk"));
   ApplyFileFilter(*SaveDialog1, QStringLiteral("Tovrik|*.tvk"));
+  CloseCompletionListsWhenFinished(*SaveDialog1);
 
   OpenDialog2 = new TOpenDialog(this);
   OpenDialog2->setObjectName(QStringLiteral("OpenDialog2"));
@@ -228,15 +227,16 @@ void TForm1::Nastaven1Click() {
 }
 
 void TForm1::Npovda2Click() {
-  // Beside the program, as in the build tree and portable copies; an installed program keeps it under share/.
-  const QString besideProgram = QString::fromStdString(AppFile("help/index.html"));
-  const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tovrikeditor/help/index.html");
-  if (QFileInfo(besideProgram).isFile())
-    ShellOpenDocument(besideProgram.toStdString());
-  else if (QFileInfo(installed).isFile())
-    ShellOpenDocument(QFileInfo(installed).canonicalFilePath().toStdString());
-  else
+  const QString page = FindHelpPage(QCoreApplication::applicationDirPath());
+  if (page.isEmpty()) {
     Prompt().ShowError("Nenalezen soubor s nápovědou!");
+    return;
+  }
+  if (!helpWindow)
+    helpWindow = new THelpWindow(page, this);
+  helpWindow->show();
+  helpWindow->raise();
+  helpWindow->activateWindow();
 }
 
 void TForm1::About1Click() {
@@ -265,7 +265,10 @@ void TForm1::showEvent(QShowEvent *event) {
 }
 
 void TForm1::closeEvent(QCloseEvent *event) {
-  if (saving) {
+  bool mayClose = false;
+  if (!saving)
+    Guarded([this, &mayClose] { mayClose = MayDropDocument(); });
+  if (!mayClose) {
     event->ignore();
     return;
   }

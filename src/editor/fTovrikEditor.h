@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <cstdint>
 #include <functional>
@@ -57,8 +58,6 @@ public:
   void DropFiles(const QStringList &paths);
   // The entries whose rows form the selected block when it spans several rows; none otherwise.
   std::vector<int> SelectedPositions() const;
-  // The file the document was last opened from or saved to; empty for a new document.
-  QString DocumentPath() const { return documentPath; }
 
   // Shared by Open and start-up: replaces the document with the container at path.
   void LoadContainer(const QString &path);
@@ -74,6 +73,12 @@ public:
   uint8_t MediaKind() const { return mediaKind; }
   TMediaStream &Document();
   TXStringGrid &KindGrid() const;
+
+  // Whether the document differs from what was last opened or saved; the title shows it with "*".
+  bool Modified() const { return modified; }
+  void SetModified(bool value);
+  // The container the document was opened from or last saved to; empty for a new document.
+  const QString &DocumentPath() const { return documentPath; }
 
 protected:
   void showEvent(QShowEvent *event) override;
@@ -93,11 +98,9 @@ private:
   void BuildGrids();
   // The additions of WorkflowCommands.cpp: shortcuts, recent files, drops, the rows' context menu, status panels.
   void BuildWorkflow();
-  // Saves the document into path and makes it the document's file.
-  void SaveTo(const QString &path);
-  // The document's file changed: remembered among the recent files.
-  void SetDocumentPath(const QString &path);
   void AddFiles(const QStringList &files);
+  // Puts path first among the recent files and rebuilds their menu.
+  void RememberRecentDocument(const QString &path);
   void UpdateStatusPanels();
 
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
@@ -105,6 +108,21 @@ private:
 
   void NewDocument(uint8_t kind);
   void ReplaceDocument();
+  // The document's file changed: shown in the title and remembered among the recent files.
+  void SetDocumentPath(const QString &path);
+  void UpdateTitle();
+  // Ends the kind grid's active edit: its text goes into its cell, and from there into its entry.
+  void EndEdit();
+  // Ends the edit and takes every row over, so that a refill loses nothing the user typed.
+  void TakeOverKindGrid();
+  // Asked before the document goes (New, Open, closing): false when the user keeps it.
+  bool MayDropDocument();
+  // Runs the save dialog; false when it was cancelled.
+  bool ChooseSavePath(QString &path);
+  // The road of a save to path; throws when the container could not be written.
+  bool SaveTo(const QString &path);
+  // A cell edit has ended: its row goes into its entry, and a text that is no value is marked.
+  void CellCommitted(TXStringGrid &grid, int col, int row);
   // Shows the grid of kind, hides the other, and sets the kind with its status text and add filter.
   void ShowKind(uint8_t kind, const QString &fileText);
   void SetStatus(const QString &kindText, const QString &fileText);
@@ -114,11 +132,13 @@ private:
   bool SelectCell(TXStringGrid &grid, int ACol, int ARow);
 
   std::unique_ptr<TMediaStream> document;
-  QString documentPath;
   uint8_t mediaKind = 0;
   // While a save runs, the window does not close (the document is in use).
   bool saving = false;
   bool fittedOnShow = false;
+  bool modified = false;
+  QString documentPath;
+  QPointer<QWidget> helpWindow;
 
   QWidget *clientArea = nullptr;
   TXStringGrid *XStringGrid1 = nullptr;

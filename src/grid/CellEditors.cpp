@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -146,13 +145,13 @@ void TComboCellEditor::CommitEdit() {
 
 TUpDownInplace *TUpDownCellEditor::Spin() const { return static_cast<TUpDownInplace *>(InplaceControl()); }
 
-void TUpDownCellEditor::SetMin(short value) {
+void TUpDownCellEditor::SetMin(int value) {
   min = value;
   if (Spin() && Spin()->UpDown())
     Spin()->UpDown()->Min = value;
 }
 
-void TUpDownCellEditor::SetMax(short value) {
+void TUpDownCellEditor::SetMax(int value) {
   max = value;
   if (Spin() && Spin()->UpDown())
     Spin()->UpDown()->Max = value;
@@ -182,7 +181,7 @@ void TUpDownCellEditor::StartEdit() {
   EnsureInplace();
   LoadEditText(*this, *Spin());
   if (Spin()->UpDown())
-    Spin()->UpDown()->Position = short(std::clamp(IntegerOrZero(Spin()->text()), SHRT_MIN, SHRT_MAX));
+    Spin()->UpDown()->Position = IntegerOrZero(Spin()->text());
 }
 
 void TUpDownCellEditor::CommitEdit() {

@@ -69,10 +69,10 @@ class TUpDownCellEditor : public TMetaCellEditor {
 public:
   using TMetaCellEditor::TMetaCellEditor;
 
-  short Min() const { return min; }
-  void SetMin(short value);
-  short Max() const { return max; }
-  void SetMax(short value);
+  int Min() const { return min; }
+  void SetMin(int value);
+  int Max() const { return max; }
+  void SetMax(int value);
   int Increment() const { return increment; }
   void SetIncrement(int value);
 
@@ -87,7 +87,7 @@ protected:
 private:
   TUpDownInplace *Spin() const;
 
-  short min = 0;
-  short max = 10;
+  int min = 0;
+  int max = 10;
   int increment = 1;
 };

@@ -5,6 +5,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
@@ -84,6 +85,10 @@ template <class TBase> void TInplaceControl<TBase>::keyPressEvent(QKeyEvent *eve
   event->accept();
   if (key == 0 || IsTab(key))
     return;
+  if (key == Qt::Key_Escape) {
+    CancelEdit();
+    return;
+  }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     FocusLost();
     if (grid)
@@ -112,13 +117,20 @@ template <class TBase> void TInplaceControl<TBase>::FocusLost() {
   // Hiding a focused control takes its focus away again; the edit is already ending then.
   if (losingFocus || this->isHidden() || cellEditor->Destroying())
     return;
-  losingFocus = true;
-  struct TReset {
-    bool &flag;
-    ~TReset() { flag = false; }
-  } reset{losingFocus};
+  const QScopedValueRollback<bool> reset(losingFocus, true);
   cellEditor->CommitEdit();
   cellEditor->Hide();
+}
+
+template <class TBase> void TInplaceControl<TBase>::CancelEdit() {
+  if (losingFocus || this->isHidden())
+    return;
+  TXStringGrid *grid = cellEditor->Grid();
+  // The focus loss that hiding causes must not write the text back.
+  const QScopedValueRollback<bool> reset(losingFocus, true);
+  cellEditor->Hide();
+  if (grid)
+    grid->setFocus(Qt::OtherFocusReason);
 }
 
 template class TInplaceControl<QLineEdit>;
@@ -238,6 +250,6 @@ void TUpDownInplace::UpDownClick(TUDBtnType direction) {
     value += upDown->Increment;
   else if (direction == btPrev && value - upDown->Increment >= upDown->Min)
     value -= upDown->Increment;
-  upDown->Position = short(std::clamp<qint64>(value, SHRT_MIN, SHRT_MAX));
+  upDown->Position = int(std::clamp<qint64>(value, INT_MIN, INT_MAX));
   setText(QString::number(value));
 }

@@ -19,6 +19,8 @@ public:
   TMetaCellEditor *CellEditor() const { return cellEditor; }
   // What losing the focus does: write the text back and hide. Also run directly when a key ends the edit.
   void FocusLost();
+  // Escape: hide without writing back, so the cell keeps its text, and give the grid the focus again.
+  void CancelEdit();
 
 protected:
   // The control's own decision; the base answers Tab (when the grid moves between cells with it).
@@ -77,10 +79,10 @@ class TInplaceUpDown : public QWidget {
 
 public:
   explicit TInplaceUpDown(QWidget *parent);
-  short Min = 0;
-  short Max = 10;
+  int Min = 0;
+  int Max = 10;
   int Increment = 1;
-  short Position = 0;
+  int Position = 0;
   std::function<void(TUDBtnType button)> OnClick;
 };
 

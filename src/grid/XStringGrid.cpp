@@ -1,8 +1,13 @@
 // The column-settings grid: column synchronisation, cell drawing and the grid's side of in-place editing.
 #include "grid/XStringGrid.h"
 
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
 
 using namespace ColorValues;
 
@@ -86,11 +91,16 @@ void TXStringGrid::DrawCell(QPainter &canvas, int col, int row, const QRect &rec
     canvas.setBrush(ColorToQColor(clHighlight, palette()));
     textColor = ColorToQColor(clHighlightText, palette());
   }
+  if (CellMarked(col, row)) {
+    canvas.setBrush(QColor(255, 210, 210));
+    textColor = QColor(200, 0, 0);
+  }
   canvas.setPen(textColor);
 
   SetDefaultDrawing(false);
   canvas.fillRect(rect, canvas.brush());
-  DrawCellText(canvas, rect, Cells(col, row), row < FixedRows() ? column->HeaderAlignment() : column->Alignment());
+  DrawCellText(canvas, rect, multiLine ? Cells(col, row) : ShownText(col, row),
+               row < FixedRows() ? column->HeaderAlignment() : column->Alignment());
   TStringGrid::DrawCell(canvas, col, row, rect, state);
 
   const QColor lineColor = ColorToQColor(state & gdFixed ? fixedLineColor : gridLineColor, palette());
@@ -112,8 +122,52 @@ void TXStringGrid::DrawCellText(QPainter &canvas, const QRect &rect, const QStri
   case taCenter: flags |= Qt::AlignHCenter; break;
   }
   flags |= multiLine ? Qt::TextWordWrap : Qt::TextSingleLine;
+  // The text starts 2 pixels below the top edge when its line fits the cell so; otherwise it moves up, as far
+  // as the top edge, so that underscores, descenders and accents are not cut off at the bottom.
+  const int lineHeight = QFontMetrics(canvas.font()).height();
+  const int top = std::clamp(rect.height() - lineHeight, 0, 2);
   // drawText clips to the rectangle and shows "&" as itself.
-  canvas.drawText(rect.adjusted(2, 2, -2, -2), flags, text);
+  canvas.drawText(rect.adjusted(2, top, -2, 0), flags, text);
+}
+
+const QFont &TXStringGrid::CellFont(int col, int row) const {
+  const TXStringColumnItem *column = columns->Items(col);
+  if (row < FixedRows())
+    return column->HeaderFont();
+  return col >= FixedCols() ? column->Font() : font();
+}
+
+QString TXStringGrid::ShownText(int col, int row) const {
+  const int width = ColWidths(col) - 4;
+  return QFontMetrics(CellFont(col, row)).elidedText(Cells(col, row), Qt::ElideMiddle, std::max(width, 0));
+}
+
+void TXStringGrid::SetCellMarked(int col, int row, bool marked) {
+  if (marked == CellMarked(col, row))
+    return;
+  if (marked)
+    markedCells.insert({col, row});
+  else
+    markedCells.erase({col, row});
+  InvalidateCell(col, row);
+}
+
+void TXStringGrid::ClearCellMarks() {
+  markedCells.clear();
+  InvalidateGrid();
+}
+
+bool TXStringGrid::viewportEvent(QEvent *event) {
+  if (event->type() != QEvent::ToolTip)
+    return TStringGrid::viewportEvent(event);
+  auto *help = static_cast<QHelpEvent *>(event);
+  const QPoint cell = MouseToCell(help->pos());
+  const QString text = Cells(cell.x(), cell.y());
+  if (cell.x() >= 0 && !multiLine && ShownText(cell.x(), cell.y()) != text)
+    QToolTip::showText(help->globalPos(), text, viewport(), CellRect(cell.x(), cell.y()));
+  else
+    QToolTip::hideText();
+  return true;
 }
 
 // --- editing --------------------------------------------------------------------------------------------------

@@ -9,6 +9,8 @@
 #include "platform/TextGrid.h"
 
 #include <memory>
+#include <set>
+#include <utility>
 
 // A cell is edited only through the editor attached to its column; the grid shows that editor over the cell
 // whenever the base grid would open its own editor.
@@ -44,6 +46,13 @@ public:
 
   virtual void ShowEditorAt(int col, int row);
 
+  // A cell whose text is not what its column needs is drawn in red until its mark is taken away.
+  void SetCellMarked(int col, int row, bool marked);
+  bool CellMarked(int col, int row) const { return markedCells.contains({col, row}); }
+  void ClearCellMarks();
+  // The cell text as drawn on one line: elided in the middle when wider than the cell.
+  QString ShownText(int col, int row) const;
+
   std::string GetCell(int col, int row) const override;
   void SetCell(int col, int row, const std::string &text) override;
   int GetColCount() const override { return ColCount(); }
@@ -61,12 +70,15 @@ protected:
   void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &pos) override;
   // Dragging a block over other cells ends the edit that the press opened.
   void mouseMoveEvent(QMouseEvent *event) override;
+  // A cell whose text is elided shows the whole text as its tooltip.
+  bool viewportEvent(QEvent *event) override;
   // The grid's window goes away: every column's editor takes its in-place windows back.
   void DestroyWnd();
 
 private:
   friend class TCellEditor; // an editor clears ActiveEditor when it hides
   void DrawCellText(QPainter &canvas, const QRect &rect, const QString &text, TAlignment alignment) const;
+  const QFont &CellFont(int col, int row) const;
 
   std::unique_ptr<TXStringColumns> columns;
   TColor fixedLineColor = ColorValues::clBlack;
@@ -77,4 +89,5 @@ private:
   int editCol = 0;
   int editRow = 0;
   char32_t pendingChar = 0;
+  std::set<std::pair<int, int>> markedCells;
 };

@@ -2,6 +2,7 @@
 #include "media/FileList.h"
 
 #include "media/CellTexts.h"
+#include "media/ItemColumns.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
@@ -58,6 +59,37 @@ void TakeDataFrom(TFileListItem &entry, const std::string &path) {
   entry.Offset = 0;
   entry.Size = newSize;
   entry.SourcePath = path;
+}
+
+template <class TValue> bool Store(TValue &field, TValue value) {
+  if (field == value)
+    return false;
+  field = value;
+  return true;
+}
+
+// A stored boolean byte keeps whatever non-zero value it was read with while its meaning stays the same.
+bool StoreBool(TByteBool &field, bool value) { return (field != 0) != value && Store<TByteBool>(field, value); }
+
+// One attribute cell into its entry; true when the value changed.
+bool StoreAttribute(TFileListItem &entry, int attribute, const std::string &text) {
+  if (auto *image = dynamic_cast<TImageFileItem *>(&entry)) {
+    switch (attribute) {
+    case 0: return StoreBool(image->Transparent, StringToBool(text));
+    case 1: return Store(image->TransparentColor, StringToColor(text));
+    case 2: return Store(image->PatternHeight, StrToInt(text));
+    case 3: return Store(image->PatternWidth, StrToInt(text));
+    case 4: return Store(image->SkipHeight, StrToInt(text));
+    default: return Store(image->SkipWidth, StrToInt(text));
+    }
+  }
+  auto &sound = dynamic_cast<TSoundFileItem &>(entry);
+  switch (attribute) {
+  case 0: return StoreBool(sound.Looped, StringToBool(text));
+  case 1: return Store(sound.Frequency, StrToInt(text));
+  case 2: return Store(sound.Volume, static_cast<uint8_t>(StrToInt(text) & 0xFF));
+  default: return Store(sound.Pan, StrToInt(text));
+  }
 }
 } // namespace
 
@@ -168,4 +200,36 @@ void TFileList::TakeOverGrid(TTextGrid &grid, TMediaKind kind) {
     else if (auto *sound = kind == mkSounds ? dynamic_cast<TSoundFileItem *>(entry) : nullptr)
       TakeOverSound(*sound, grid, row);
   }
+}
+
+bool TFileList::TakeOverRow(const TTextGrid &grid, TMediaKind kind, int row) {
+  if (row < 1 || row > Count() || row >= grid.GetRowCount())
+    return false;
+  TFileListItem &entry = *items[static_cast<std::size_t>(row - 1)];
+  const bool ofKind = kind == mkImages ? dynamic_cast<TImageFileItem *>(&entry) != nullptr
+                                       : kind == mkSounds && dynamic_cast<TSoundFileItem *>(&entry) != nullptr;
+  if (!ofKind)
+    return false;
+  const std::vector<std::string> &names = AttributeNames(kind);
+  bool changed = false;
+  for (int attribute = 0; attribute < static_cast<int>(names.size()); ++attribute) {
+    const int col = FirstAttributeColumn + attribute;
+    if (col >= grid.GetColCount())
+      break;
+    try {
+      changed = StoreAttribute(entry, attribute, grid.GetCell(col, row)) || changed;
+    } catch (const EConvertError &error) {
+      throw EConvertError(Substitute("Položka %s, sloupec %s: %s",
+                                     {Cp1250ToUtf8(entry.Name), names[static_cast<std::size_t>(attribute)], error.what()}));
+    }
+  }
+  return changed;
+}
+
+bool TFileList::TakeOverGridByRow(TTextGrid &grid, TMediaKind kind) {
+  grid.CommitActiveEditor();
+  bool changed = false;
+  for (int row = 1; row <= Count() && row < grid.GetRowCount(); ++row)
+    changed = TakeOverRow(grid, kind, row) || changed;
+  return changed;
 }

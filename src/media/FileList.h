@@ -46,6 +46,12 @@ public:
   // Commits the grid's active editor, then stores every row's attribute cells into the entry found by
   // its name and size cells. A cell that is not a valid value raises EConvertError; values stored before stay.
   void TakeOverGrid(TTextGrid &grid, TMediaKind kind);
+  // Row n's attribute cells into the entry at position n - 1, whatever its name cell shows; true when a value
+  // changed. A cell that is not a valid value raises EConvertError naming the entry and the column
+  // ("Položka tile, sloupec PatternHeight: ..."); the columns before it stay stored.
+  bool TakeOverRow(const TTextGrid &grid, TMediaKind kind, int row);
+  // Commits the grid's active editor, then takes over every row that shows an entry; true when a value changed.
+  bool TakeOverGridByRow(TTextGrid &grid, TMediaKind kind);
 
 private:
   std::vector<std::unique_ptr<TFileListItem>> items;

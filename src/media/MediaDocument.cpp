@@ -121,6 +121,8 @@ bool TMediaStream::AddFile(const std::string &path, TMediaKind kind) {
 
 void TMediaStream::RemoveByName(const std::string &name) { List.RemoveByName(name); }
 
+void TMediaStream::RemoveAt(const std::vector<int> &positions) { List.RemoveAt(positions); }
+
 void TMediaStream::Exchange(int i, int j) { List.Exchange(i, j); }
 
 void TMediaStream::Assemble(TStream &target, TMediaKind kind) {

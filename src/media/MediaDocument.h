@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TExtList;
 
@@ -28,6 +29,8 @@ public:
   bool AddFile(const std::string &path, TMediaKind kind);
   // name is Windows-1250 bytes like the entries' names: a grid cell's UTF-8 text goes through Utf8ToCp1250 first.
   void RemoveByName(const std::string &name);
+  // Removes the entries at these zero-based positions; the entries of other positions stay, whatever their names.
+  void RemoveAt(const std::vector<int> &positions);
   // Swaps the entries at two valid zero-based positions.
   void Exchange(int i, int j);
   // Writes the media stream into target from its start, reporting progress. Every record is followed by

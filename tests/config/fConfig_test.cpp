@@ -87,7 +87,7 @@ private slots:
     QCOMPARE(prompt.Errors.size(), size_t(1));
   }
 
-  void EnterAddsTheTypedTextInUpperCase() {
+  void EnterAddsTheTypedTextInUpperCaseWithItsDot() {
     TTempAppFolder folder;
     TScriptedPrompt prompt;
     TExtList images("ImageFileExts"), sounds("SoundFileExts");
@@ -95,14 +95,21 @@ private slots:
     RunDialog(images, sounds, [&](TConfigForm &form) {
       Type(form, QStringLiteral("bmp"));
       QListWidget *list = Find<QListWidget>(form, "ListBox1");
-      QCOMPARE(Shown(list), QStringList({".PNG", "BMP"}));
-      QCOMPARE(Selected(list), QStringLiteral("BMP"));
+      QCOMPARE(Shown(list), QStringList({".BMP", ".PNG"}));
+      QCOMPARE(Selected(list), QStringLiteral(".BMP"));
       QVERIFY(Find<QLineEdit>(form, "Edit1")->text().isEmpty());
+      // Without its dot a typed "png" is the extension already listed.
+      Type(form, QStringLiteral("png"));
+      QCOMPARE(Selected(list), QStringLiteral(".PNG"));
+      // Five letters and the dot would not fit an extension: refused, not cut.
+      Type(form, QStringLiteral("jpeg5"));
+      QCOMPARE(Shown(list), QStringList({".BMP", ".PNG"}));
       QVERIFY(form.isVisible());
     });
     QCOMPARE(images.Count(), 2);
-    QCOMPARE(images.Items()[1].Text(), std::string("BMP"));
-    QVERIFY(prompt.Errors.empty());
+    QCOMPARE(images.Items()[1].Text(), std::string(".BMP"));
+    QCOMPARE(prompt.Errors, (std::vector<std::string>{"Seznam již tuto příponu obsahuje!",
+                                                      "Přípona může mít nejvýše 4 znaky za tečkou!"}));
   }
 
   void ADuplicateIsReportedAndSelected() {

@@ -4,7 +4,9 @@
 #include "editor/fTovrikEditor.h"
 #include "grid/XStringGrid.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QPointer>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
@@ -12,7 +14,9 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <deque>
 #include <functional>
+#include <initializer_list>
 
 namespace EditorDriver {
 
@@ -55,6 +59,66 @@ inline void WhenModal(std::function<void(QWidget *)> answer) {
   });
 }
 
+// Answers the modal windows that come up from now on, in order, each as soon as it is shown: the answer runs in
+// the window's own event loop and must close it. Modals beyond the answers are left to the user (the test).
+class TModalAnswers : public QObject {
+public:
+  explicit TModalAnswers(std::initializer_list<std::function<void(QWidget *)>> answers) : answers(answers) {
+    qApp->installEventFilter(this);
+  }
+  ~TModalAnswers() override { qApp->removeEventFilter(this); }
+  bool AllGiven() const { return answers.empty(); }
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::Show && widget && widget->isWindow() && widget->isModal() && !answers.empty()) {
+      std::function<void(QWidget *)> answer = answers.front();
+      answers.pop_front();
+      QMetaObject::invokeMethod(
+          widget, [answer, modal = QPointer<QWidget>(widget)] { if (modal) answer(modal); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+private:
+  std::deque<std::function<void(QWidget *)>> answers;
+};
+
+// Answers for TModalAnswers: a button of a message box by its object name, and a file dialog's choice.
+inline std::function<void(QWidget *)> PressButton(const char *name) {
+  return [name](QWidget *modal) {
+    auto *button = modal->findChild<QAbstractButton *>(QString::fromLatin1(name));
+    QVERIFY2(button, name);
+    button->click();
+  };
+}
+
+// Types names (file names or a quoted list) into a file dialog showing folder, and accepts.
+inline void AcceptNames(QWidget *modal, const QString &folder, const QString &names) {
+  auto *dialog = qobject_cast<QFileDialog *>(modal);
+  QVERIFY2(dialog, "a file dialog is up");
+  dialog->setDirectory(folder);
+  // What the dialog had selected before would win over the typed names.
+  for (QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
+    if (view->selectionModel())
+      view->selectionModel()->clearSelection();
+  auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+  QVERIFY(edit);
+  edit->setText(names);
+  QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+}
+
+inline std::function<void(QWidget *)> ChooseFile(const QString &path) {
+  return [path](QWidget *modal) { AcceptNames(modal, QFileInfo(path).absolutePath(), QFileInfo(path).fileName()); };
+}
+
+// Types text as a user does: each key goes to whatever has the focus at that moment.
+inline void TypeKeys(const QString &text) {
+  for (const QChar ch : text)
+    QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+}
+
 // The next file dialog chooses files (full paths, all in one folder), or is cancelled when files is empty.
 inline void ChooseFiles(const QStringList &files, QString *proposed = nullptr) {
   WhenModal([files, proposed](QWidget *modal) {
@@ -66,18 +130,10 @@ inline void ChooseFiles(const QStringList &files, QString *proposed = nullptr) {
       dialog->reject();
       return;
     }
-    dialog->setDirectory(QFileInfo(files.front()).absolutePath());
     QStringList names;
     for (const QString &file : files)
       names << (files.size() == 1 ? QFileInfo(file).fileName() : QLatin1Char('"') + QFileInfo(file).fileName() + QLatin1Char('"'));
-    // What the dialog had selected before would win over the typed names.
-    for (QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
-      if (view->selectionModel())
-        view->selectionModel()->clearSelection();
-    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    QVERIFY(edit);
-    edit->setText(names.join(QLatin1Char(' ')));
-    QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    AcceptNames(dialog, QFileInfo(files.front()).absolutePath(), names.join(QLatin1Char(' ')));
   });
 }
 

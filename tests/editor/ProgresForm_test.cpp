@@ -1,6 +1,8 @@
 // The progress window: the calls a save makes, in order, show at once without the event loop running.
 #include "editor/ProgresForm.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QtTest>
@@ -14,11 +16,15 @@ private slots:
     QCOMPARE(form.windowTitle(), QStringLiteral("Prosím čekejte"));
     auto *bar = form.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
     QVERIFY(bar);
-    QCOMPARE(bar->geometry(), QRect(16, 24, 150, 17));
+    QCOMPARE(bar->geometry(), QRect(16, 24, 208, 17));
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), 100);
     QCOMPARE(bar->value(), 0);
     QVERIFY(!form.isModal());
+    // Fixed in size, with no maximise button, and wide enough for its whole title.
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(QFontMetrics(QApplication::font()).horizontalAdvance(form.windowTitle()) + 80 < form.width());
   }
 
   void FollowsTheCallsOfASave() {

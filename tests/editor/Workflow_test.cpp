@@ -177,7 +177,10 @@ private slots:
     Press(&grid, Qt::Key_U, Qt::ControlModifier);
     QCOMPARE(ImageEntry(form, 0).Size, QFileInfo(fixture.Path("src/velky.bmp")).size());
 
+    // The changes above are dropped on purpose when the new document asks.
+    TModalAnswers discard{PressButton("DiscardButton")};
     Press(&grid, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(discard.AllGiven());
     QVERIFY(SoundsGrid(form)->isVisibleTo(&form));
     Press(SoundsGrid(form), Qt::Key_N, Qt::ControlModifier);
     QVERIFY(ImagesGrid(form)->isVisibleTo(&form));

@@ -6,6 +6,8 @@
 #include "preview/OpenPreview.h"
 
 #include <QColorDialog>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -32,7 +34,7 @@ private slots:
     QCOMPARE(Names(*ImagesGrid(form)), QStringList({"a", "b"}));
     QCOMPARE(StatusText(form, 0), imagesText);
     QCOMPARE(StatusText(form, 1), QLatin1Char(' ') + path);
-    QCOMPARE(form.windowTitle(), QStringLiteral("TovrikEditor"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Hra.TVK – TovrikEditor"));
   }
 
   void StartUpWithAnotherExtensionOrAMissingFileStartsAnImageList() {
@@ -142,20 +144,174 @@ private slots:
     QCOMPARE(StatusText(form, 1), QString());
   }
 
-  void EditsAreDroppedByAddRemoveAndUpdate() {
+  void EditsSurviveAddRemoveAndUpdateEvenWithTheEditorStillOpen() {
     TEditorFixture fixture;
     TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp"), fixture.Image("b.bmp")})});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
-    for (const char *command : {"Pridat", "Odebrat", "Aktualizovat"}) {
-      TypeIntoCell(grid, 5, 1, QStringLiteral("5"));
-      QCOMPARE(Cell(grid, 5, 1), QStringLiteral("5"));
-      if (QByteArray(command) != "Odebrat")
-        ChooseFiles({});
-      Click(form, command);
-      QCOMPARE(Cell(grid, 5, 1), QStringLiteral("0"));
-      QCOMPARE(ImageEntry(form, 0).PatternHeight, 0);
-    }
+
+    // PatternWidth 8, then two files added: still 8, in the cell and in the entry.
+    TypeIntoCell(grid, 6, 1, QStringLiteral("8"));
+    ChooseFiles({fixture.Image("c.bmp"), fixture.Image("d.bmp")});
+    Click(form, "Pridat");
+    QCOMPARE(Names(grid), QStringList({"a", "b", "c", "d"}));
+    QCOMPARE(Cell(grid, 6, 1), QStringLiteral("8"));
+    QCOMPARE(ImageEntry(form, 0).PatternWidth, 8);
+
+    // The menu takes no focus, so the editor is still open when the command runs: its text is kept all the same.
+    ClickCell(grid, 5, 2);
+    TypeKeys(QStringLiteral("5"));
+    QVERIFY(grid.ActiveEditor());
+    ChooseFiles({});
+    Trigger(form, "Pdat1");
+    QVERIFY(!grid.ActiveEditor());
+    QCOMPARE(Cell(grid, 5, 2), QStringLiteral("5"));
+
+    ClickCell(grid, 7, 3);
+    TypeKeys(QStringLiteral("6"));
+    Trigger(form, "Odebrat1");
+    QCOMPARE(Cell(grid, 7, 3), QStringLiteral("6"));
+
+    ClickCell(grid, 8, 4);
+    TypeKeys(QStringLiteral("7"));
+    ChooseFiles({});
+    Click(form, "Aktualizovat");
+    QCOMPARE(Cell(grid, 8, 4), QStringLiteral("7"));
+    QCOMPARE(ImageEntry(form, 1).PatternHeight, 5);
+    QCOMPARE(ImageEntry(form, 2).SkipHeight, 6);
+    QCOMPARE(ImageEntry(form, 3).SkipWidth, 7);
+    QVERIFY(fixture.prompt.Errors.empty());
+  }
+
+  void RemoveTakesExactlyTheMarkedRowNotItsNamesakes() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages,
+                                   {fixture.Image("tile.bmp"), fixture.Image("tile.dib"), fixture.Image("b.bmp")})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    TypeIntoCell(grid, 5, 2, QStringLiteral("3"));
+    ClickCell(grid, 0, 1);
+    Click(form, "Odebrat");
+    QCOMPARE(Names(grid), QStringList({"tile", "b"}));
+    QCOMPARE(Cell(grid, 1, 1), QStringLiteral(".DIB"));
+    QCOMPARE(Cell(grid, 5, 1), QStringLiteral("3"));
+    QVERIFY(form.Modified());
+  }
+
+  void EntriesSharingNameAndSizeKeepTheirOwnEdits() {
+    TEditorFixture fixture;
+    const QString first = fixture.Image(QStringLiteral("jedna/a.bmp"), Qt::red);
+    const QString second = fixture.Image(QStringLiteral("dva/a.bmp"), Qt::blue);
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {first, second})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    TypeIntoCell(grid, 5, 1, QStringLiteral("3"));
+    TypeIntoCell(grid, 5, 2, QStringLiteral("4"));
+    const QString saved = fixture.Path(QStringLiteral("b.tvk"));
+    ChooseFiles({saved});
+    Trigger(form, "UlozitJako1");
+    TForm1 reopened({saved});
+    QCOMPARE(Cell(*ImagesGrid(reopened), 5, 1), QStringLiteral("3"));
+    QCOMPARE(Cell(*ImagesGrid(reopened), 5, 2), QStringLiteral("4"));
+  }
+
+  void AnOpenEditorNeverWritesIntoTheNextDocument() {
+    TEditorFixture fixture;
+    const QString first = fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp"), fixture.Image("b.bmp")});
+    const QString second = fixture.Container(QStringLiteral("c.tvk"), mkImages, {fixture.Image("c.bmp"), fixture.Image("d.bmp")});
+    TForm1 form({first});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    ClickCell(grid, 5, 2);
+    TypeKeys(QStringLiteral("77"));
+    TModalAnswers answers{PressButton("DiscardButton"), ChooseFile(second)};
+    Trigger(form, "Otevt1");
+    QVERIFY(answers.AllGiven());
+    QCOMPARE(Names(grid), QStringList({"c", "d"}));
+    QVERIFY(!grid.ActiveEditor());
+    ClickCell(grid, 3, 1); // the focus moves about; nothing is written behind the user's back
+    QCOMPARE(Cell(grid, 5, 2), QStringLiteral("0"));
+    QCOMPARE(ImageEntry(form, 1).PatternHeight, 0);
+    QVERIFY(!form.Modified());
+  }
+
+  void ACharacterTypedToStartAnEditIsKept() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("s.tvk"), mkSounds, {fixture.File("s.wav", "RIFF")})});
+    Show(form);
+    TXStringGrid &grid = *SoundsGrid(form);
+    ClickCell(grid, 4, 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // the cell is current, no editor open
+    QCOMPARE(QApplication::focusWidget(), &grid);
+    TypeKeys(QStringLiteral("22050"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(Cell(grid, 4, 1), QStringLiteral("22050"));
+
+    // 44100 and 48000 are reached with the arrows.
+    ClickCell(grid, 4, 1);
+    auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(edit);
+    edit->setText(QStringLiteral("47999"));
+    QTest::keyClick(edit, Qt::Key_Up);
+    QCOMPARE(edit->text(), QStringLiteral("48000"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    Click(form, "Nahoru");
+    QCOMPARE(static_cast<const TSoundFileItem &>(*form.Document().List.Items().at(0)).Frequency, 48000);
+  }
+
+  void EscapeCancelsTheEdit() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp")})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    ClickCell(grid, 5, 1);
+    auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    edit->selectAll();
+    TypeKeys(QStringLiteral("99"));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QVERIFY(!grid.ActiveEditor());
+    QCOMPARE(Cell(grid, 5, 1), QStringLiteral("0"));
+    QVERIFY(!form.Modified());
+    QCOMPARE(form.windowTitle(), QStringLiteral("a.tvk – TovrikEditor"));
+  }
+
+  void ATextThatIsNoNumberIsMarkedAndNamedWithItsEntryAndColumn() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("tile.bmp")})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    TypeIntoCell(grid, 5, 1, QStringLiteral("abc"));
+    const QString named = QStringLiteral("Položka tile, sloupec PatternHeight: 'abc' is not a valid integer value");
+    QVERIFY(grid.CellMarked(5, 1));
+    QCOMPARE(form.statusBar()->currentMessage(), named);
+    QVERIFY(form.Modified());
+
+    // A save and a refill stop with the same words; the text stays for the user to mend.
+    ChooseFiles({fixture.Path(QStringLiteral("b.tvk"))});
+    Trigger(form, "UlozitJako1");
+    Click(form, "Pridat"); // stops before its dialog
+    QCOMPARE(fixture.prompt.Errors, (std::vector<std::string>{named.toStdString(), named.toStdString()}));
+    QVERIFY(!QFile::exists(fixture.Path(QStringLiteral("b.tvk"))));
+    QCOMPARE(Cell(grid, 5, 1), QStringLiteral("abc"));
+
+    TypeIntoCell(grid, 5, 1, QStringLiteral("12"));
+    QVERIFY(!grid.CellMarked(5, 1));
+    QVERIFY(form.statusBar()->currentMessage().isEmpty());
+    QCOMPARE(ImageEntry(form, 0).PatternHeight, 12);
+  }
+
+  void ALongNameIsElidedInTheMiddleAndWhollyInItsTooltip() {
+    TEditorFixture fixture;
+    const QString name = QStringLiteral("character_walk_cycle_left_07");
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image(name + ".bmp")})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    const QString shown = grid.ShownText(0, 1);
+    QVERIFY2(shown.contains(QChar(0x2026)) && shown.startsWith(QStringLiteral("char")) && shown.endsWith(QStringLiteral("_07")),
+             qPrintable(shown));
+    QHelpEvent help(QEvent::ToolTip, CellCentre(grid, 0, 1), grid.viewport()->mapToGlobal(CellCentre(grid, 0, 1)));
+    QApplication::sendEvent(grid.viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), name);
   }
 
   void EditsAreKeptByUpDownAndSave() {
@@ -260,7 +416,7 @@ private slots:
     QCOMPARE(grid.RowCount(), 11);
   }
 
-  void AMarkedRowKeepsItsOldValuesAtSave() {
+  void AnEditInAMarkedRowIsSavedToo() {
     TEditorFixture fixture;
     TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages, {fixture.Image("a.bmp")})});
     Show(form);
@@ -269,7 +425,7 @@ private slots:
     TypeIntoCell(grid, 5, 1, QStringLiteral("4"));
     ChooseFiles({fixture.Path(QStringLiteral("b.tvk"))});
     Trigger(form, "UlozitJako1");
-    QCOMPARE(ImageEntry(form, 0).PatternHeight, 0);
+    QCOMPARE(ImageEntry(form, 0).PatternHeight, 4);
   }
 
   void CzechNamesAreEditedAndRemovedByTheirShownText() {
@@ -359,14 +515,6 @@ private slots:
     QVERIFY(fixture.prompt.Errors.empty());
     QCOMPARE(form.Document().List.Count(), 1);
     QVERIFY(TEditorFixture::UnzipTestPasses(fixture.Path(QStringLiteral("b.tvk"))));
-  }
-
-  void HelpWithoutItsPageSaysSo() {
-    TEditorFixture fixture;
-    QDir(QString::fromStdString(fixture.folder.Path().string())).mkdir(QStringLiteral("help"));
-    TForm1 form;
-    Trigger(form, "Npovda2");
-    QCOMPARE(fixture.prompt.Errors, std::vector<std::string>{"Nenalezen soubor s nápovědou!"});
   }
 
   void EveryOneOf300RowsCanBeReachedAndEdited() {

@@ -35,7 +35,7 @@ private slots:
   void ComboListEndsOnLeftAndRightAlways();
   void TabWithoutGridTabsMovesTheFocusOn();
   void TabWithGridTabsMovesToTheNextCell();
-  void EnterWritesBackAndKeepsTheCellEscapeDoesNothing();
+  void EnterWritesBackAndKeepsTheCellEscapeCancels();
   void EndEditHandlerCanEndOnALetterOrSwallowAKey();
   void ComboFindsTheCellsItemInAnyCase();
   void ComboTakesTheTypedLetterAsAKeyPress();
@@ -75,8 +75,8 @@ void TCellEditorsTest::SpinnerStepsRefusePassingABound() {
   QFETCH(QString, expected);
   TImageGridForm form;
   form.Fill(3);
-  form.UpDownEditor->SetMin(short(min));
-  form.UpDownEditor->SetMax(short(max));
+  form.UpDownEditor->SetMin(min);
+  form.UpDownEditor->SetMax(max);
   form.UpDownEditor->SetIncrement(increment);
   QVERIFY(ShowActive(form));
   QLineEdit *edit = OpenLineEditor(form, 7, 2);
@@ -119,7 +119,7 @@ void TCellEditorsTest::SpinnerOnEmptyCellShowsDefaultText() {
   QLineEdit *edit = OpenLineEditor(form, 6, 2);
   QCOMPARE(edit->text(), QString("255"));
   QCOMPARE(edit->selectedText(), QString("255"));
-  QCOMPARE(form.findChild<TInplaceUpDown *>("UpDownCellEditor1UpDown")->Position, short(255));
+  QCOMPARE(form.findChild<TInplaceUpDown *>("UpDownCellEditor1UpDown")->Position, 255);
 }
 
 void TCellEditorsTest::LeftAndRightEndTheEditOnlyAtTheTextEnds() {
@@ -232,16 +232,19 @@ void TCellEditorsTest::TabWithGridTabsMovesToTheNextCell() {
   QVERIFY(form.Grid->hasFocus());
 }
 
-void TCellEditorsTest::EnterWritesBackAndKeepsTheCellEscapeDoesNothing() {
+void TCellEditorsTest::EnterWritesBackAndKeepsTheCellEscapeCancels() {
   TImageGridForm form;
   form.Fill(3);
   QVERIFY(ShowActive(form));
   QLineEdit *edit = OpenLineEditor(form, 4, 3);
   QTest::keyClicks(edit, "$000000FF");
   QTest::keyClick(edit, Qt::Key_Escape);
-  QVERIFY(edit->isVisible());
-  QCOMPARE(edit->text(), QString("$000000FF"));
+  QVERIFY(!edit->isVisible());
+  QVERIFY(form.Grid->ActiveEditor() == nullptr);
+  QVERIFY(form.Grid->hasFocus());
   QCOMPARE(form.Grid->Cells(4, 3), QString("clFuchsia"));
+  edit = OpenLineEditor(form, 4, 3);
+  QTest::keyClicks(edit, "$000000FF");
   QTest::keyClick(edit, Qt::Key_Return);
   QCOMPARE(form.Grid->Cells(4, 3), QString("$000000FF"));
   QVERIFY(!edit->isVisible());

@@ -1,4 +1,5 @@
 // The item list: reading whole media streams (and refusing damaged ones), removal, look-up and the grid texts.
+#include "media/ItemColumns.h"
 #include "media/fMediaStream.h"
 #include "platform/CodePage.h"
 #include "platform/MemoryGrid.h"
@@ -304,4 +305,64 @@ TEST(FileList, TakeOverGridStopsAtABadCellKeepingWhatWasStored) {
   EXPECT_EQ(image(1).PatternHeight, 7);
   EXPECT_EQ(image(1).SkipWidth, 0);
   EXPECT_EQ(image(2).PatternHeight, 0);
+}
+
+TEST(FileList, RemoveAtTakesExactlyThosePositions) {
+  TFileList list;
+  for (const char *path : {"/d/tile.bmp", "/d/tile.dib", "/d/b.bmp", "/d/tile.jpg"})
+    AddImage(list, path);
+  list.RemoveAt({3, 0, 3, 17, -1});
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"tile", "b"}));
+  EXPECT_EQ(list.Items()[0]->Ext.Text(), ".DIB");
+}
+
+TEST(FileList, TakeOverByRowGivesNamesakesTheirOwnValuesAndSaysWhatChanged) {
+  TMemoryGrid grid(9, 4);
+  TFileList list;
+  AddImage(list, "/d/x.bmp");
+  AddImage(list, "/d/x.bmp");
+  list.FillGrid(grid, mkImages);
+  EXPECT_FALSE(list.TakeOverGridByRow(grid, mkImages)) << "nothing edited, nothing changed";
+  grid.SetCell(0, 1, "* x");
+  grid.SetCell(5, 1, "1");
+  grid.OpenEditor(5, 2, "2");
+  EXPECT_TRUE(list.TakeOverGridByRow(grid, mkImages));
+  EXPECT_EQ(static_cast<TImageFileItem &>(*list.Items()[0]).PatternHeight, 1) << "a marked row is taken over too";
+  EXPECT_EQ(static_cast<TImageFileItem &>(*list.Items()[1]).PatternHeight, 2);
+  EXPECT_FALSE(list.TakeOverRow(grid, mkImages, 2));
+  EXPECT_FALSE(list.TakeOverRow(grid, mkImages, 3)) << "a row below the entries is nobody's";
+}
+
+TEST(FileList, TakeOverByRowNamesTheEntryAndTheColumnOfABadCell) {
+  TMemoryGrid grid(7, 3);
+  TFileList list;
+  AddSound(list, "/d/Žluť.wav");
+  list.FillGrid(grid, mkSounds);
+  grid.SetCell(3, 1, "True");
+  grid.SetCell(5, 1, "hlasitě");
+  try {
+    list.TakeOverRow(grid, mkSounds, 1);
+    FAIL();
+  } catch (const EConvertError &e) {
+    EXPECT_STREQ(e.what(), "Položka Žluť, sloupec Volume: 'hlasitě' is not a valid integer value");
+  }
+  EXPECT_TRUE(static_cast<TSoundFileItem &>(*list.Items()[0]).Looped) << "the columns before it are stored";
+  EXPECT_FALSE(AttributeTextValid(mkSounds, 5, "hlasitě"));
+  EXPECT_TRUE(AttributeTextValid(mkSounds, 4, "192000"));
+  EXPECT_FALSE(AttributeTextValid(mkImages, 4, "cervena"));
+  EXPECT_TRUE(AttributeTextValid(mkImages, 4, "clRed"));
+  EXPECT_TRUE(AttributeTextValid(mkImages, 0, "anything"));
+}
+
+TEST(FileList, ReplaceSourceAtReplacesThatPositionOnly) {
+  TTempAppFolder folder;
+  const std::string replacement = folder.WriteFile("new.bmp", "12345");
+  TFileList list;
+  AddImage(list, "/d/x.bmp");
+  AddImage(list, "/d/x.bmp");
+  list.ReplaceSourceAt(0, replacement);
+  list.ReplaceSourceAt(5, replacement);
+  EXPECT_EQ(list.Items()[0]->Size, 5);
+  EXPECT_EQ(list.Items()[0]->SourcePath, replacement);
+  EXPECT_EQ(list.Items()[1]->SourcePath, "/d/x.bmp");
 }

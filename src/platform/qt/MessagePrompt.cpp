@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
-QWidget *TMessagePrompt::Owner() const { return parent ? parent : QApplication::activeWindow(); }
+QWidget *TMessagePrompt::Owner() const {
+  return parent && parent->isVisible() ? parent : QApplication::activeWindow();
+}
 
 void TMessagePrompt::ShowError(const std::string &text) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Chyba"), QString::fromStdString(text), QMessageBox::Ok, Owner());

@@ -10,6 +10,9 @@ public:
   // parent is the window the boxes are centred on (not owned); nullptr uses the active window.
   explicit TMessagePrompt(QWidget *parent = nullptr) : parent(parent) {}
 
+  // The window the boxes are centred on from now on, while it is shown (not owned).
+  void SetOwner(QWidget *window) { parent = window; }
+
   void ShowError(const std::string &text) override;
   bool AskYesNo(const std::string &text) override;
   // Ano / Ne / Ano všem / Zrušit, with Ne as the default.

@@ -5,9 +5,18 @@
 #include "platform/qt/FileFilter.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QEvent>
 #include <QFileSystemModel>
 #include <QListView>
+
+void CloseCompletionListsWhenFinished(QFileDialog &dialog) {
+  QObject::connect(&dialog, &QDialog::finished, &dialog, [&dialog] {
+    for (QCompleter *completer : dialog.findChildren<QCompleter *>())
+      if (completer->popup())
+        completer->popup()->hide();
+  });
+}
 
 TOpenDialog::TOpenDialog(QWidget *owner) : QObject(owner), dialog(new QFileDialog(owner)) {
   dialog->setObjectName("OpenDialog");
@@ -20,6 +29,7 @@ TOpenDialog::TOpenDialog(QWidget *owner) : QObject(owner), dialog(new QFileDialo
   if (auto *list = dialog->findChild<QListView *>("listView"); list && list->selectionModel())
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { NoticeSelection(); });
   connect(dialog, &QDialog::finished, this, [this] { DialogClosing(); });
+  CloseCompletionListsWhenFinished(*dialog);
 }
 
 TOpenDialog::~TOpenDialog() {

@@ -20,6 +20,9 @@ enum class TOpenOption : unsigned {
 Q_DECLARE_FLAGS(TOpenOptions, TOpenOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TOpenOptions)
 
+// The completion list of a file dialog's name box goes with the dialog; left open, it would swallow the next click.
+void CloseCompletionListsWhenFinished(QFileDialog &dialog);
+
 class TOpenDialog : public QObject {
 public:
   using TNotifyEvent = std::function<void(TOpenDialog &sender)>;

@@ -1,0 +1,20 @@
+// A first start's settings: the config.ini shipped with the program becomes the user's, unless the user has one.
+#include "config/DefaultConfig.h"
+
+#include "platform/AppFolder.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+bool InstallDefaultConfig(const std::string &defaultsPath) {
+  const fs::path target = ConfigIniPath();
+  std::error_code error;
+  if (fs::exists(fs::symlink_status(target, error)) || !fs::is_regular_file(defaultsPath, error))
+    return false;
+  fs::create_directories(target.parent_path(), error);
+  // Without overwriting: a config.ini that appeared meanwhile stays the user's own. A copy that cannot be made
+  // leaves the program on its empty lists, as before the defaults existed; the settings dialog can fill them.
+  return fs::copy_file(defaultsPath, target, fs::copy_options::none, error) && !error;
+}

@@ -1,0 +1,25 @@
+// The question asked before unsaved changes would go: "Uložit změny?" with Uložit, Neukládat and Zrušit.
+#include "editor/SaveChangesQuestion.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+TSaveChangesAnswer AskSaveChanges(QWidget *window) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("TovrikEditor"), QStringLiteral("Uložit změny?"),
+                  QMessageBox::NoButton, window);
+  box.setObjectName(QStringLiteral("SaveChangesBox"));
+  QPushButton *save = box.addButton(QStringLiteral("Uložit"), QMessageBox::AcceptRole);
+  QPushButton *discard = box.addButton(QStringLiteral("Neukládat"), QMessageBox::DestructiveRole);
+  QPushButton *cancel = box.addButton(QStringLiteral("Zrušit"), QMessageBox::RejectRole);
+  save->setObjectName(QStringLiteral("SaveButton"));
+  discard->setObjectName(QStringLiteral("DiscardButton"));
+  cancel->setObjectName(QStringLiteral("CancelButton"));
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save)
+    return TSaveChangesAnswer::Save;
+  if (box.clickedButton() == discard)
+    return TSaveChangesAnswer::Discard;
+  return TSaveChangesAnswer::Cancel;
+}
