@@ -137,6 +137,8 @@ void TForm1::OpenRecentFile(const QString &path) {
       recent->Rebuild();
     throw Exception(Substitute(missingRecentFile, {QDir::toNativeSeparators(path).toStdString()}));
   }
+  if (!MayDropDocument())
+    return;
   SaveDialog1->selectFile(path);
   LoadContainer(path);
 }
@@ -144,10 +146,13 @@ void TForm1::OpenRecentFile(const QString &path) {
 void TForm1::DropFiles(const QStringList &paths) {
   if (paths.size() == 1 && QFileInfo(paths.front()).isFile() &&
       paths.front().endsWith(QStringLiteral(".tvk"), Qt::CaseInsensitive)) {
+    if (!MayDropDocument())
+      return;
     SaveDialog1->selectFile(paths.front());
     LoadContainer(paths.front());
     return;
   }
+  TakeOverKindGrid();
   AddFiles(ExpandDroppedPaths(paths));
 }
 
@@ -165,6 +170,8 @@ void TForm1::ExportPositions(const std::vector<int> &positions) {
 }
 
 void TForm1::PrejmenovatClick() {
+  // An edit still open in the row would otherwise bring its old text back over the new name.
+  TakeOverKindGrid();
   TXStringGrid &grid = KindGrid();
   const int row = grid.Row();
   if (row < 1 || row > Document().List.Count() || grid.Cells(1, row).isEmpty())
@@ -186,8 +193,10 @@ void TForm1::PrejmenovatClick() {
   entry.Name = name;
   const QString shown = QString::fromStdString(Cp1250ToUtf8(name));
   grid.SetCells(0, row, marked ? ToggleRemoveMark(shown) : shown);
+  SetModified(true);
 }
 
+// The filled cells go through the grid's set-edit-text, so each changed row is taken over and marks the document.
 void TForm1::VyplnitClick() { FillSelection(KindGrid()); }
 
 void TForm1::OznacitClick() {

@@ -13,6 +13,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
 
@@ -220,6 +221,111 @@ private slots:
     Press(editor, Qt::Key_Tab);
     QCOMPARE(grid.Cells(8, 3), QStringLiteral("5"));
     QVERIFY(!grid.hasFocus());
+  }
+
+  void SaveInPlaceClearsTheTitlesMarkAndFillAndRenameSetIt() {
+    TEditorFixture fixture;
+    const QString path = ThreeImages(fixture);
+    TForm1 form({path});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    const QString clean = QStringLiteral("tri.tvk – TovrikEditor");
+    const QString changed = QLatin1Char('*') + clean;
+    QCOMPARE(form.windowTitle(), clean);
+    TypeIntoCell(grid, 6, 1, QStringLiteral("24"));
+    QCOMPARE(form.windowTitle(), changed);
+    PressWithoutDialog(grid, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(form.windowTitle(), clean);
+    QVERIFY(!form.Modified());
+
+    ClickCell(grid, 6, 1);
+    Press(nullptr, Qt::Key_Escape);
+    grid.setFocus();
+    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    Press(&grid, Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(Cell(grid, 6, 2), QStringLiteral("24"));
+    QCOMPARE(form.windowTitle(), changed);
+    PressWithoutDialog(grid, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(form.windowTitle(), clean);
+
+    // An edit still open in the row is kept when the row is renamed.
+    ClickCell(grid, 5, 3);
+    QWidget *editor = QApplication::focusWidget();
+    QVERIFY(editor != &grid && grid.isAncestorOf(editor));
+    if (auto *edit = qobject_cast<QLineEdit *>(editor))
+      edit->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("9"));
+    WhenModal([](QWidget *modal) {
+      auto *dialog = qobject_cast<QInputDialog *>(modal);
+      QVERIFY2(dialog, "the rename dialog is up");
+      dialog->setTextValue(QStringLiteral("modra"));
+      dialog->accept();
+    });
+    Trigger(form, "Prejmenovat1");
+    QCOMPARE(Cell(grid, 0, 3), QStringLiteral("modra"));
+    QCOMPARE(Cell(grid, 5, 3), QStringLiteral("9"));
+    QCOMPARE(form.windowTitle(), changed);
+    PressWithoutDialog(grid, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(form.windowTitle(), clean);
+    TForm1 reopened({path});
+    QCOMPARE(Names(*ImagesGrid(reopened)), QStringList({"a", "b", "modra"}));
+    QCOMPARE(Cell(*ImagesGrid(reopened), 6, 2), QStringLiteral("24"));
+    QCOMPARE(Cell(*ImagesGrid(reopened), 5, 3), QStringLiteral("9"));
+  }
+
+  void ADroppedContainerOrARecentFileAsksFirstAboutUnsavedChanges() {
+    TEditorFixture fixture;
+    const QString sounds = fixture.Container(QStringLiteral("zvuky.tvk"), mkSounds, {fixture.File("s.wav", "RIFF")});
+    const QString images = ThreeImages(fixture);
+    TForm1 form({sounds});
+    Show(form);
+    ChooseFiles({images});
+    Trigger(form, "Otevt1"); // nothing changed yet: no question; the recent files are now images, sounds
+    QCOMPARE(form.DocumentPath(), images);
+    TXStringGrid &grid = *ImagesGrid(form);
+    TypeIntoCell(grid, 5, 1, QStringLiteral("7"));
+    const QByteArray before = fixture.Read(images);
+
+    const auto zrusit = [](QWidget *modal) {
+      auto *cancel = modal->findChild<QAbstractButton *>(QStringLiteral("CancelButton"));
+      QVERIFY2(cancel, "the question has Zrušit");
+      QCOMPARE(cancel->text(), QStringLiteral("Zrušit"));
+      auto *box = qobject_cast<QMessageBox *>(modal);
+      QVERIFY2(box, "a message box is up");
+      QCOMPARE(box->text(), QStringLiteral("Uložit změny?"));
+      cancel->click();
+    };
+    const auto keptAsItWas = [&] {
+      QCOMPARE(form.DocumentPath(), images);
+      QCOMPARE(form.MediaKind(), uint8_t(mkImages));
+      QCOMPARE(Names(grid), QStringList({"a", "b", "c"}));
+      QCOMPARE(Cell(grid, 5, 1), QStringLiteral("7"));
+      QCOMPARE(form.windowTitle(), QStringLiteral("*tri.tvk – TovrikEditor"));
+      QCOMPARE(fixture.Read(images), before);
+    };
+    {
+      TModalAnswers answers{zrusit};
+      Drop(form, {sounds});
+      QTRY_VERIFY(answers.AllGiven());
+    }
+    keptAsItWas();
+    {
+      TModalAnswers answers{zrusit};
+      Trigger(form, "RecentFile1");
+      QVERIFY(answers.AllGiven());
+    }
+    keptAsItWas();
+
+    // Neukládat lets the dropped container in.
+    {
+      TModalAnswers answers{PressButton("DiscardButton")};
+      Drop(form, {sounds});
+      QTRY_VERIFY(answers.AllGiven());
+    }
+    QTRY_COMPARE(form.DocumentPath(), sounds);
+    QCOMPARE(form.MediaKind(), uint8_t(mkSounds));
+    QVERIFY(!form.Modified());
+    QCOMPARE(fixture.Read(images), before);
   }
 
   void SaveWritesInPlaceAndSaveAsAlwaysAsks() {
