@@ -8,9 +8,6 @@ inline constexpr const char *AmbiguousName =
 inline constexpr const char *UnlistedExtension =
     "Přípona souboru %s není v seznamu přípon v config.ini (přidejte --force).";
 inline constexpr const char *NoSuchFile = "Soubor %s neexistuje.";
-inline constexpr const char *UnsafeName =
-    "Položku \"%s\" nelze bezpečně rozbalit: její jméno není platný název souboru.";
-inline constexpr const char *SameTarget = "Více položek by se zapsalo do souboru %s.";
 inline constexpr const char *TargetExists = "Soubor %s již existuje (přepsání povolí --overwrite).";
 // The grid takes these texts without complaint, but a command line must not guess what was meant.
 inline constexpr const char *NotABoolean = "'%s' is not a valid boolean value (True or False)";

@@ -4,66 +4,37 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 
-#include "platform/TemporaryFile.h"
+#include "media/EntryExport.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 
 namespace {
-struct TExtraction {
-  TFileListItem *Entry;
-  std::string FileName; // UTF-8, no folder part
-};
-
-// Name + extension as a file name, or a clear refusal when it could reach outside the folder.
-std::string SafeFileName(const TFileListItem &entry) {
-  const std::string name = Cp1250ToUtf8(entry.Name + entry.Ext.Text());
-  if (name.empty() || name == "." || name == ".." || name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
-    throw Exception(Substitute(CliMessages::UnsafeName, {PrintableText(name)}));
-  return name;
-}
-
-std::vector<TExtraction> Select(TMediaStream &document, const std::vector<std::string> &names) {
-  std::vector<TExtraction> selected;
-  for (const auto &item : document.List.Items()) {
-    TFileListItem *entry = item.get();
-    if (names.empty() || std::find(names.begin(), names.end(), Cp1250ToUtf8(entry->Name)) != names.end())
-      selected.push_back({entry, SafeFileName(*entry)});
-  }
-  for (const std::string &name : names) {
-    if (std::none_of(selected.begin(), selected.end(),
-                     [&](const TExtraction &e) { return Cp1250ToUtf8(e.Entry->Name) == name; }))
+// The positions of the named entries (all when names is empty); every name must match at least one entry.
+std::vector<int> Select(TMediaStream &document, const std::vector<std::string> &names) {
+  std::vector<int> positions;
+  if (names.empty())
+    return positions;
+  const auto &items = document.List.Items();
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (std::find(names.begin(), names.end(), Cp1250ToUtf8(items[i]->Name)) != names.end())
+      positions.push_back(static_cast<int>(i));
+  for (const std::string &name : names)
+    if (std::none_of(positions.begin(), positions.end(),
+                     [&](int i) { return Cp1250ToUtf8(items[static_cast<std::size_t>(i)]->Name) == name; }))
       throw Exception(Substitute(CliMessages::NoSuchEntry, {name}));
-  }
-  return selected;
+  return positions;
 }
 
-// Every check before the first byte is written: a refused extraction writes nothing.
-void CheckTargets(const std::vector<TExtraction> &selected, const std::filesystem::path &folder, bool overwrite) {
-  std::set<std::string> seen;
-  for (const TExtraction &extraction : selected) {
-    if (!seen.insert(extraction.FileName).second)
-      throw Exception(Substitute(CliMessages::SameTarget, {extraction.FileName}));
+// A refused extraction writes nothing: existing targets are checked before the first byte is written.
+void CheckTargets(const std::vector<TEntryExport> &plan, const std::filesystem::path &folder) {
+  for (const TEntryExport &entry : plan) {
     std::error_code ignored;
-    if (!overwrite && std::filesystem::exists(std::filesystem::symlink_status(folder / extraction.FileName, ignored)))
-      throw Exception(Substitute(CliMessages::TargetExists,
-                                 {(folder / extraction.FileName).string()}));
+    if (std::filesystem::exists(std::filesystem::symlink_status(folder / entry.FileName, ignored)))
+      throw Exception(Substitute(CliMessages::TargetExists, {(folder / entry.FileName).string()}));
   }
-}
-
-// Writes through a temporary file renamed into place: a link at the target is replaced, never followed, and a
-// failure leaves nothing half written.
-void WriteEntry(TFileStream &backing, const TExtraction &extraction, const std::filesystem::path &folder,
-                bool overwrite) {
-  TTemporaryFile file(folder.string(), ".tvk-extract-");
-  if (extraction.Entry->Size > 0) {
-    backing.SetPosition(extraction.Entry->Offset);
-    file.Stream().CopyFrom(backing, extraction.Entry->Size);
-  }
-  file.CommitAs((folder / extraction.FileName).string(), overwrite);
 }
 } // namespace
 
@@ -72,12 +43,11 @@ int RunExtract(const TArguments &arguments) {
   line.RequirePositional(1);
   TOpenedContainer opened = OpenContainer(line.Positional()[0]);
   const std::vector<std::string> names(line.Positional().begin() + 1, line.Positional().end());
-  const std::vector<TExtraction> selected = Select(*opened.Document, names);
+  const std::vector<TEntryExport> plan = PlanExport(opened.Document->List, Select(*opened.Document, names));
   const std::filesystem::path folder = line.Value("-d", ".");
-  CheckTargets(selected, folder, line.Has("--overwrite"));
-  std::filesystem::create_directories(folder);
-  TFileStream *backing = opened.Document->BackingFile();
-  for (const TExtraction &extraction : selected)
-    WriteEntry(*backing, extraction, folder, line.Has("--overwrite"));
+  const bool overwrite = line.Has("--overwrite");
+  if (!overwrite)
+    CheckTargets(plan, folder);
+  ExportEntries(*opened.Document, plan, folder.string(), overwrite ? TExistingFiles::Replace : TExistingFiles::Refuse);
   return 0;
 }

@@ -36,15 +36,6 @@ const QString soundsText = QStringLiteral(" Zvukový soubor");
 
 // A path as the file system wants it.
 std::string NativePath(const QString &path) { return QFile::encodeName(path).toStdString(); }
-
-// The progress window is the process-wide progress sink for exactly as long as it exists.
-class TInstalledProgress {
-public:
-  explicit TInstalledProgress(TProgressSink &sink) { SetProgress(&sink); }
-  ~TInstalledProgress() { SetProgress(nullptr); }
-  TInstalledProgress(const TInstalledProgress &) = delete;
-  TInstalledProgress &operator=(const TInstalledProgress &) = delete;
-};
 } // namespace
 
 void TForm1::FormCreate(const QStringList &arguments) {
@@ -85,6 +76,7 @@ void TForm1::FillKindGrid() {
   Document().List.FillGrid(grid, mediaKind);
   grid.ClearCellMarks();
   statusBar()->clearMessage();
+  UpdateStatusPanels();
 }
 
 void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
@@ -117,6 +109,8 @@ void TForm1::SetModified(bool value) {
 
 void TForm1::SetDocumentPath(const QString &path) {
   documentPath = path;
+  if (!path.isEmpty())
+    RememberRecentDocument(path);
   UpdateTitle();
 }
 
@@ -221,6 +215,14 @@ bool TForm1::ChooseSavePath(QString &path) {
 }
 
 void TForm1::Uloit1Click() {
+  // Once the document has a file of its own it is saved there; only a new document asks for a name.
+  if (documentPath.isEmpty())
+    UlozitJakoClick();
+  else
+    SaveTo(documentPath);
+}
+
+void TForm1::UlozitJakoClick() {
   QString path;
   if (ChooseSavePath(path))
     SaveTo(path);
@@ -228,6 +230,7 @@ void TForm1::Uloit1Click() {
 
 // False when the user chose not to overwrite a file another program changed meanwhile.
 bool TForm1::SaveTo(const QString &path) {
+  // Also a save in place asks first when another program changed the file since it was opened or saved here.
   if (Document().ChangedOnDisk(NativePath(path)) && !Prompt().AskYesNo(MediaMessages::ChangedOnDisk))
     return false;
   TakeOverKindGrid();
@@ -251,16 +254,21 @@ bool TForm1::SaveTo(const QString &path) {
 void TForm1::PridatClick() {
   TakeOverKindGrid();
   RebuildAddFilter();
-  if (OpenPreviewDialog1->Execute()) {
-    try {
-      for (const QString &file : OpenPreviewDialog1->Files)
-        if (Document().AddFile(NativePath(file), mediaKind))
-          SetModified(true);
-    } catch (...) {
-      // The files added before the one that failed are shown.
-      FillKindGrid();
-      throw;
-    }
+  if (OpenPreviewDialog1->Execute())
+    AddFiles(OpenPreviewDialog1->Files);
+  else
+    FillKindGrid();
+}
+
+void TForm1::AddFiles(const QStringList &files) {
+  // The files added before one that fails stay and are shown.
+  try {
+    for (const QString &file : files)
+      if (Document().AddFile(NativePath(file), mediaKind))
+        SetModified(true);
+  } catch (...) {
+    FillKindGrid();
+    throw;
   }
   FillKindGrid();
 }

@@ -51,3 +51,12 @@ private:
   QElapsedTimer started;
   QElapsedTimer sincePump;
 };
+
+// The progress window is the process-wide progress sink for exactly as long as this guard exists.
+class TInstalledProgress {
+public:
+  explicit TInstalledProgress(TProgressSink &sink) { SetProgress(&sink); }
+  ~TInstalledProgress() { SetProgress(nullptr); }
+  TInstalledProgress(const TInstalledProgress &) = delete;
+  TInstalledProgress &operator=(const TInstalledProgress &) = delete;
+};

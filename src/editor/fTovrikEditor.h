@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QColorDialog;
 class QFileDialog;
@@ -15,6 +16,7 @@ class QPushButton;
 class TComboCellEditor;
 class TEditCellEditor;
 class TMediaStream;
+class TStatusPanels;
 class TOpenDialog;
 class TOpenPreviewDialog;
 class TUpDownCellEditor;
@@ -43,6 +45,20 @@ public:
   void About1Click();
   void Konec1Click();
 
+  // The everyday commands beside them (WorkflowCommands.cpp).
+  void UlozitJakoClick();
+  void ExportovatClick();
+  // Exports the entries at the zero-based positions (all when empty) into a folder the user chooses.
+  void ExportPositions(const std::vector<int> &positions);
+  void PrejmenovatClick();
+  void VyplnitClick();
+  void OznacitClick();
+  void OpenRecentFile(const QString &path);
+  // Files and folders dropped on the window: one container opens, anything else is added.
+  void DropFiles(const QStringList &paths);
+  // The entries whose rows form the selected block when it spans several rows; none otherwise.
+  std::vector<int> SelectedPositions() const;
+
   // Shared by Open and start-up: replaces the document with the container at path.
   void LoadContainer(const QString &path);
 
@@ -56,6 +72,7 @@ public:
   // 0 = images, 1 = sounds.
   uint8_t MediaKind() const { return mediaKind; }
   TMediaStream &Document();
+  TXStringGrid &KindGrid() const;
 
   // Whether the document differs from what was last opened or saved; the title shows it with "*".
   bool Modified() const { return modified; }
@@ -79,12 +96,19 @@ private:
   void BuildStatusBar();
   void BuildDialogs();
   void BuildGrids();
+  // The additions of WorkflowCommands.cpp: shortcuts, recent files, drops, the rows' context menu, status panels.
+  void BuildWorkflow();
+  void AddFiles(const QStringList &files);
+  // Puts path first among the recent files and rebuilds their menu.
+  void RememberRecentDocument(const QString &path);
+  void UpdateStatusPanels();
 
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
   void Guarded(const std::function<void()> &command);
 
   void NewDocument(uint8_t kind);
   void ReplaceDocument();
+  // The document's file changed: shown in the title and remembered among the recent files.
   void SetDocumentPath(const QString &path);
   void UpdateTitle();
   // Ends the kind grid's active edit: its text goes into its cell, and from there into its entry.
@@ -103,7 +127,6 @@ private:
   void ShowKind(uint8_t kind, const QString &fileText);
   void SetStatus(const QString &kindText, const QString &fileText);
   void RebuildAddFilter();
-  TXStringGrid &KindGrid() const;
   TXStringGrid &GridOfKind(uint8_t kind) const;
   void FillKindGrid();
   bool SelectCell(TXStringGrid &grid, int ACol, int ARow);
@@ -134,6 +157,7 @@ private:
   QPushButton *Aktualizovat = nullptr;
   QLabel *statusKind = nullptr;
   QLabel *statusFile = nullptr;
+  TStatusPanels *statusPanels = nullptr;
   QFileDialog *SaveDialog1 = nullptr;
   TOpenDialog *OpenDialog2 = nullptr;
   TOpenPreviewDialog *OpenPreviewDialog1 = nullptr;

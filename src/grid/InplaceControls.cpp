@@ -68,8 +68,16 @@ template <class TBase> void TInplaceControl<TBase>::keyPressEvent(QKeyEvent *eve
   if (endEdit) {
     FocusLost();
     if (grid) {
-      grid->KeyDown(key, shift);
-      grid->setFocus(Qt::OtherFocusReason);
+      // A Tab past the last cell passes the focus on from the grid, so the grid has it first; any other key
+      // moves the current cell before the grid takes the focus back (which may open the next cell's editor).
+      const bool backwards = key == Qt::Key_Backtab || (shift & Qt::ShiftModifier);
+      if (IsTab(key) && grid->TabLeavesGrid(backwards)) {
+        grid->setFocus(Qt::OtherFocusReason);
+        grid->KeyDown(key, shift);
+      } else {
+        grid->KeyDown(key, shift);
+        grid->setFocus(Qt::OtherFocusReason);
+      }
     }
     key = 0;
   }

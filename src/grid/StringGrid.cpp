@@ -135,6 +135,7 @@ void TStringGrid::SetSelection(const TGridRect &rect) {
   currentRow = std::clamp(rect.Bottom, fixedRows, rowCount - 1);
   ClampInView(currentCol, currentRow);
   InvalidateGrid();
+  emit CurrentCellChanged();
 }
 
 void TStringGrid::FocusCell(int col, int row, bool moveAnchor) {
@@ -150,6 +151,7 @@ void TStringGrid::FocusCell(int col, int row, bool moveAnchor) {
   }
   ClampInView(col, row);
   InvalidateGrid();
+  emit CurrentCellChanged();
   if (options & goAlwaysShowEditor)
     ShowEditor();
 }

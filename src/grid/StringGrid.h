@@ -83,11 +83,17 @@ public:
   virtual void SetEditText(int col, int row, const QString &text);
   // The grid's own key handling: arrows, PgUp/PgDn, Home/End, Tab with goTabs, F2. In-place editors hand keys here.
   virtual void KeyDown(int &key, Qt::KeyboardModifiers shift);
+  // Whether Tab (Shift+Tab when backwards) would leave the grid, having no cell left to move to.
+  bool TabLeavesGrid(bool backwards);
 
   std::function<void(TStringGrid *sender, int col, int row, bool &canSelect)> OnSelectCell;
   std::function<void(TStringGrid *sender, QPainter &canvas, int col, int row, const QRect &rect, TGridDrawState state)>
       OnDrawCell;
   std::function<void(TStringGrid *sender, int col, int row, const QString &value)> OnSetEditText;
+
+signals:
+  // The current cell or the selected block moved.
+  void CurrentCellChanged();
 
 protected:
   // The canvas arrives with the grid's font, the cell's colour as brush and the font colour as pen, cell filled.
@@ -106,6 +112,9 @@ protected:
   void HideEditor() { editorMode = false; }
   // Moves the current cell if SelectCell() accepts it; moveAnchor false extends the selection instead.
   void FocusCell(int col, int row, bool moveAnchor);
+  // Tab's step to the next (or previous) cell that SelectCell() accepts, row by row; false when there is none,
+  // and Tab then passes the focus on to the next (or previous) control of the window.
+  bool NextTabCell(bool backwards, int &col, int &row);
 
   bool event(QEvent *event) override;
   void paintEvent(QPaintEvent *event) override;

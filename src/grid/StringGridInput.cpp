@@ -74,16 +74,11 @@ void TStringGrid::KeyDown(int &key, Qt::KeyboardModifiers shift) {
   case Qt::Key_Backtab:
     if (!(options & goTabs))
       return;
-    if (backwards) {
-      if (--col < fixedCols && row > fixedRows) {
-        col = colCount - 1;
-        --row;
-      }
-    } else if (++col >= colCount && row < rowCount - 1) {
-      col = fixedCols;
-      ++row;
-    }
-    break;
+    if (NextTabCell(backwards, col, row))
+      FocusCell(col, row, true);
+    else
+      focusNextPrevChild(!backwards);
+    return;
   case Qt::Key_F2:
     ShowEditor();
     return;
@@ -96,6 +91,31 @@ void TStringGrid::KeyDown(int &key, Qt::KeyboardModifiers shift) {
     const bool extend = (shift & Qt::ShiftModifier) && key != Qt::Key_Tab && key != Qt::Key_Backtab;
     FocusCell(col, row, !extend);
   }
+}
+
+bool TStringGrid::NextTabCell(bool backwards, int &col, int &row) {
+  col = currentCol;
+  row = currentRow;
+  for (;;) {
+    if (backwards) {
+      if (--col < fixedCols) {
+        col = colCount - 1;
+        if (--row < fixedRows)
+          return false;
+      }
+    } else if (++col >= colCount) {
+      col = fixedCols;
+      if (++row >= rowCount)
+        return false;
+    }
+    if (SelectCell(col, row))
+      return true;
+  }
+}
+
+bool TStringGrid::TabLeavesGrid(bool backwards) {
+  int col = 0, row = 0;
+  return (options & goTabs) && !NextTabCell(backwards, col, row);
 }
 
 void TStringGrid::KeyPress(char32_t &key) {
@@ -129,6 +149,11 @@ void TStringGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
   }
   if (cell.x() < fixedCols || cell.y() < fixedRows)
     return;
+  gridState = TGridState::Selecting;
+  if ((options & goRangeSelect) && (shift & Qt::ShiftModifier)) {
+    FocusCell(cell.x(), cell.y(), false);
+    return;
+  }
   if (options & goEditing) {
     if (cell.x() == currentCol && cell.y() == currentRow)
       ShowEditor();
@@ -136,8 +161,7 @@ void TStringGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
       FocusCell(cell.x(), cell.y(), true);
     return;
   }
-  FocusCell(cell.x(), cell.y(), !(shift & Qt::ShiftModifier));
-  gridState = TGridState::Selecting;
+  FocusCell(cell.x(), cell.y(), true);
 }
 
 void TStringGrid::mouseMoveEvent(QMouseEvent *event) {

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -223,7 +224,12 @@ void TXStringGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift
     const bool fixed = cell.x() < FixedCols() || cell.y() < FixedRows();
     if ((Options() & goAlwaysShowEditor) && !fixed && activeEditor)
       activeEditor->CommitEdit();
-    if (SelectCell(cell.x(), cell.y())) {
+    const bool extending = (shift & Qt::ShiftModifier) && (Options() & goRangeSelect) && !fixed;
+    if (extending && activeEditor) {
+      activeEditor->CommitEdit();
+      activeEditor->Hide();
+    }
+    if (!extending && SelectCell(cell.x(), cell.y())) {
       if (activeEditor)
         activeEditor->Hide();
       if (!fixed)
@@ -231,6 +237,17 @@ void TXStringGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift
     }
   }
   TStringGrid::MouseDown(button, shift, pos);
+}
+
+void TXStringGrid::mouseMoveEvent(QMouseEvent *event) {
+  const QPoint cell = MouseToCell(event->position().toPoint());
+  if (activeEditor && (event->buttons() & Qt::LeftButton) && (Options() & goRangeSelect) && cell.x() >= FixedCols() &&
+      cell.y() >= FixedRows() && (cell.x() != editCol || cell.y() != editRow)) {
+    activeEditor->CommitEdit();
+    activeEditor->Hide();
+    setFocus(Qt::MouseFocusReason);
+  }
+  TStringGrid::mouseMoveEvent(event);
 }
 
 void TXStringGrid::CommitActiveEditor() {

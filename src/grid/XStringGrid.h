@@ -68,6 +68,8 @@ protected:
   void TopLeftChanged() override;
   void KeyPress(char32_t &key) override;
   void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &pos) override;
+  // Dragging a block over other cells ends the edit that the press opened.
+  void mouseMoveEvent(QMouseEvent *event) override;
   // A cell whose text is elided shows the whole text as its tooltip.
   bool viewportEvent(QEvent *event) override;
   // The grid's window goes away: every column's editor takes its in-place windows back.

@@ -42,6 +42,10 @@ public:
   // A failure or a cancel (EAbort) leaves the document without entries and without a backing file.
   void ReadMediaStream(TStream &source, TMediaKind &kind);
 
+  // Writes the entry's data (from its source file or the backing file) into target at its position, adding
+  // the bytes copied to done and reporting it after every block (a cancel ends it with EAbort).
+  void CopyEntryData(TFileListItem &entry, TStream &target, int64_t &done);
+
   // The bytes Assemble writes: the kind byte, every record and the entries' sizes.
   int64_t StreamSize() const;
 
@@ -63,7 +67,6 @@ private:
   std::string diskPath;
   TFileIdentity diskIdentity;
   void ClaimBackingFile();
-  void CopyEntryData(TFileListItem &entry, TStream &target, int64_t &done);
 };
 
 // The extension lists of the latest document: kind 0 images ("ImageFileExts"), kind 1 sounds ("SoundFileExts").

@@ -28,4 +28,20 @@ inline constexpr const char *RecordCutShort = "Soubor je poškozený: záznam po
 inline constexpr const char *BadExtension = "Soubor je poškozený: položka na pozici %s má neplatnou příponu.";
 inline constexpr const char *NegativeSize = "Soubor je poškozený: položka na pozici %s má zápornou velikost.";
 inline constexpr const char *DataPastEnd = "Soubor je poškozený: data položky na pozici %s přesahují konec souboru.";
+// Writing entries out as files; %s: the file name NAME+EXT.
+inline constexpr const char *UnsafeFileName =
+    "Položku \"%s\" nelze bezpečně zapsat jako soubor: její jméno není platný název souboru.";
+inline constexpr const char *SameTarget = "Více položek by se zapsalo do souboru %s.";
+// %s: the full path of the existing file.
+inline constexpr const char *ReplaceFile = "Soubor %s již existuje.\nChcete ho přepsat?";
+inline constexpr const char *TargetExists = "Soubor %s již existuje.";
+inline constexpr const char *Exporting = "Exportuji soubory";
+// Renaming an entry; %s: the name typed, or its length in bytes.
+inline constexpr const char *EmptyName = "Jméno položky nesmí být prázdné.";
+inline constexpr const char *NameWithSeparator =
+    "Jméno \"%s\" nesmí obsahovat lomítko, zpětné lomítko ani řídicí znaky.";
+inline constexpr const char *EntryNameNotInCodePage =
+    "Jméno \"%s\" obsahuje znak, který kódování Windows-1250 neumí uložit.";
+inline constexpr const char *NameTooLong =
+    "Jméno je příliš dlouhé: v kódování Windows-1250 má %s bajtů, položka jich unese nejvýše 255.";
 } // namespace MediaMessages

@@ -3,6 +3,9 @@
 
 #include <string>
 
+// The answers to "replace this file?" when several files are written in one go.
+enum class TOverwriteAnswer { Yes, No, YesToAll, Cancel };
+
 class TPrompt {
 public:
   virtual ~TPrompt() = default;
@@ -10,6 +13,11 @@ public:
   virtual void ShowError(const std::string &text) = 0;
   // A question with a warning icon and Yes/No buttons; true for Yes.
   virtual bool AskYesNo(const std::string &text) = 0;
+  // Whether to replace an existing file, with Yes / No / Yes to all / Cancel. A prompt that offers only
+  // Yes and No answers through AskYesNo.
+  virtual TOverwriteAnswer AskOverwrite(const std::string &text) {
+    return AskYesNo(text) ? TOverwriteAnswer::Yes : TOverwriteAnswer::No;
+  }
 };
 
 // The process-wide prompt. Until one is installed, errors go to stderr and every question is answered No.

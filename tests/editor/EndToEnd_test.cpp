@@ -48,7 +48,7 @@ private slots:
       TConfigForm::WriteCompressionLevel(level);
       const QString saved = fixture.Path(QStringLiteral("vysledek-%1.tvk").arg(level));
       ChooseFiles({saved});
-      Trigger(form, "Uloit1");
+      Trigger(form, "UlozitJako1");
       QVERIFY(fixture.prompt.Errors.empty());
       QVERIFY2(TEditorFixture::UnzipTestPasses(saved), qPrintable(saved));
       QCOMPARE(ReadMediaEntryFacts(saved.toStdString()).Level, level);

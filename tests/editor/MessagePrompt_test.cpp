@@ -47,6 +47,30 @@ private slots:
     AnswerNextBox(seen, QMessageBox::No);
     QVERIFY(!prompt.AskYesNo("Přidat?"));
   }
+
+  void ReplaceQuestionOffersAnoNeAnoVsemZrusit() {
+    TMessagePrompt prompt;
+    TSeenBox seen;
+    QStringList captions;
+    QTimer::singleShot(0, [&captions] {
+      auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      for (QAbstractButton *button : box->buttons())
+        captions << button->text();
+      QTest::mouseClick(box->button(QMessageBox::YesToAll), Qt::LeftButton);
+    });
+    QCOMPARE(prompt.AskOverwrite("Soubor a.BMP již existuje."), TOverwriteAnswer::YesToAll);
+    captions.sort();
+    QCOMPARE(captions, QStringList({"Ano", "Ano všem", "Ne", "Zrušit"}));
+    const QList<QPair<QMessageBox::StandardButton, TOverwriteAnswer>> answers = {
+        {QMessageBox::Yes, TOverwriteAnswer::Yes}, {QMessageBox::No, TOverwriteAnswer::No},
+        {QMessageBox::Cancel, TOverwriteAnswer::Cancel}};
+    for (const auto &[button, answer] : answers) {
+      AnswerNextBox(seen, button);
+      QCOMPARE(prompt.AskOverwrite("Soubor a.BMP již existuje."), answer);
+      QCOMPARE(seen.icon, QMessageBox::Warning);
+    }
+  }
 };
 
 QTEST_MAIN(TMessagePromptTest)

@@ -21,7 +21,7 @@ void ConfirmReplaceWhenAsked() {
 void SaveOver(TForm1 &form, const QString &path) {
   ChooseFiles({path});
   ConfirmReplaceWhenAsked();
-  Trigger(form, "Uloit1");
+  Trigger(form, "UlozitJako1");
 }
 } // namespace
 

@@ -35,7 +35,7 @@ private slots:
     TModalAnswers overwrite{ChooseFile(saved), [](QWidget *modal) {
                               qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
                             }};
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     QVERIFY(overwrite.AllGiven());
     QVERIFY(!form.Modified());
     ClickCell(grid, 3, 2);

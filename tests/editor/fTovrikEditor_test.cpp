@@ -109,7 +109,7 @@ private slots:
     // What is on screen is what a save writes: the rows have not lost their entries.
     const QString saved = fixture.Path(QStringLiteral("po-prazdnem.tvk"));
     ChooseFiles({saved});
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     QCOMPARE(TEditorFixture::MediaStream(saved), TEditorFixture::MediaStream(sounds));
   }
 
@@ -209,7 +209,7 @@ private slots:
     TypeIntoCell(grid, 5, 2, QStringLiteral("4"));
     const QString saved = fixture.Path(QStringLiteral("b.tvk"));
     ChooseFiles({saved});
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     TForm1 reopened({saved});
     QCOMPARE(Cell(*ImagesGrid(reopened), 5, 1), QStringLiteral("3"));
     QCOMPARE(Cell(*ImagesGrid(reopened), 5, 2), QStringLiteral("4"));
@@ -288,7 +288,7 @@ private slots:
 
     // A save and a refill stop with the same words; the text stays for the user to mend.
     ChooseFiles({fixture.Path(QStringLiteral("b.tvk"))});
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     Click(form, "Pridat"); // stops before its dialog
     QCOMPARE(fixture.prompt.Errors, (std::vector<std::string>{named.toStdString(), named.toStdString()}));
     QVERIFY(!QFile::exists(fixture.Path(QStringLiteral("b.tvk"))));
@@ -343,7 +343,7 @@ private slots:
     TypeIntoCell(grid, 7, 3, QStringLiteral("11"));
     const QString saved = fixture.Path(QStringLiteral("b.tvk"));
     ChooseFiles({saved});
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     TForm1 reopened({saved});
     TXStringGrid &again = *ImagesGrid(reopened);
     QCOMPARE(Cell(again, 5, 1), QStringLiteral("7"));
@@ -396,13 +396,17 @@ private slots:
 
     ClickCell(grid, 0, 2);
     QCOMPARE(Cell(grid, 0, 2), QStringLiteral("* b"));
-    ClickCell(grid, 0, 2, Qt::RightButton);
+    ClickCell(grid, 0, 2, Qt::MiddleButton);
     QCOMPARE(Cell(grid, 0, 2), QStringLiteral("b"));
     ClickCell(grid, 0, 0);
     QCOMPARE(Cell(grid, 0, 0), QStringLiteral("Jméno"));
     ClickCell(grid, 0, 5);
     QCOMPARE(Cell(grid, 0, 5), QString());
     QCOMPARE(grid.Row(), row);
+    // The right button chooses the row for the rows' context menu instead, and leaves the mark alone.
+    ClickCell(grid, 0, 2, Qt::RightButton);
+    QCOMPARE(Cell(grid, 0, 2), QStringLiteral("b"));
+    QCOMPARE(grid.Row(), 2);
 
     ClickCell(grid, 0, 1);
     ClickCell(grid, 0, 3);
@@ -420,7 +424,7 @@ private slots:
     ClickCell(grid, 0, 1);
     TypeIntoCell(grid, 5, 1, QStringLiteral("4"));
     ChooseFiles({fixture.Path(QStringLiteral("b.tvk"))});
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     QCOMPARE(ImageEntry(form, 0).PatternHeight, 4);
   }
 
@@ -504,7 +508,7 @@ private slots:
       dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(fixture.Path(QStringLiteral("b.tvk")));
       QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     });
-    Trigger(form, "Uloit1");
+    Trigger(form, "UlozitJako1");
     QVERIFY(visibleAfterClose);
     QVERIFY(fixture.prompt.Errors.empty());
     QCOMPARE(form.Document().List.Count(), 1);

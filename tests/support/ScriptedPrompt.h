@@ -1,4 +1,4 @@
-// A prompt for tests: records every text it is shown and answers questions from a queue (No once it runs dry).
+// A prompt for tests: records every text it is shown and answers questions from queues (No once they run dry).
 #pragma once
 
 #include "platform/Prompt.h"
@@ -25,10 +25,21 @@ public:
     return answer;
   }
   void QueueAnswer(bool yes) { answers.push_back(yes); }
+  // Replace questions take their answers from a queue of their own (No once it runs dry).
+  TOverwriteAnswer AskOverwrite(const std::string &text) override {
+    Questions.push_back(text);
+    if (overwriteAnswers.empty())
+      return TOverwriteAnswer::No;
+    const TOverwriteAnswer answer = overwriteAnswers.front();
+    overwriteAnswers.pop_front();
+    return answer;
+  }
+  void QueueOverwriteAnswer(TOverwriteAnswer answer) { overwriteAnswers.push_back(answer); }
 
   std::vector<std::string> Errors;
   std::vector<std::string> Questions;
 
 private:
   std::deque<bool> answers;
+  std::deque<TOverwriteAnswer> overwriteAnswers;
 };

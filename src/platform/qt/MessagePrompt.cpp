@@ -2,6 +2,7 @@
 #include "platform/qt/MessagePrompt.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
 
 QWidget *TMessagePrompt::Owner() const {
@@ -20,4 +21,22 @@ bool TMessagePrompt::AskYesNo(const std::string &text) {
   box.setObjectName(QStringLiteral("QuestionBox"));
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
+}
+
+TOverwriteAnswer TMessagePrompt::AskOverwrite(const std::string &text) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Upozornění"), QString::fromStdString(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::YesToAll | QMessageBox::Cancel, Owner());
+  box.setObjectName(QStringLiteral("OverwriteBox"));
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
+  box.button(QMessageBox::YesToAll)->setText(QStringLiteral("Ano všem"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Zrušit"));
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+  case QMessageBox::Yes: return TOverwriteAnswer::Yes;
+  case QMessageBox::YesToAll: return TOverwriteAnswer::YesToAll;
+  case QMessageBox::No: return TOverwriteAnswer::No;
+  default: return TOverwriteAnswer::Cancel;
+  }
 }

@@ -15,6 +15,8 @@ public:
 
   void ShowError(const std::string &text) override;
   bool AskYesNo(const std::string &text) override;
+  // Ano / Ne / Ano všem / Zrušit, with Ne as the default.
+  TOverwriteAnswer AskOverwrite(const std::string &text) override;
 
 private:
   QWidget *Owner() const;

@@ -1,0 +1,206 @@
+// The everyday commands of the main window beside the Part's own: save as, recent files, drops, export, rename,
+// fill, the removal mark from the keyboard, the rows' context menu and the status panels.
+#include "editor/fTovrikEditor.h"
+
+#include "config/RecentFiles.h"
+#include "editor/EditorIcons.h"
+#include "editor/EditorKeys.h"
+#include "editor/EntryExportUi.h"
+#include "editor/FileDrops.h"
+#include "editor/FillSelection.h"
+#include "editor/ItemGrids.h"
+#include "editor/RecentFilesMenu.h"
+#include "editor/RowContextMenu.h"
+#include "editor/StatusPanels.h"
+#include "grid/XStringGrid.h"
+#include "media/EntryName.h"
+#include "media/MediaDocument.h"
+#include "platform/CodePage.h"
+#include "platform/qt/OpenDialog.h"
+#include "platform/Exceptions.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace {
+const char *missingRecentFile = "Soubor %s už neexistuje; ze seznamu naposledy otevřených byl odebrán.";
+
+// The entry rows of the grid's selected block when it spans several rows.
+std::vector<int> BlockPositions(const TXStringGrid &grid) {
+  std::vector<int> positions;
+  const TGridRect block = grid.Selection();
+  if (block.Top == block.Bottom)
+    return positions;
+  for (int row = block.Top; row <= block.Bottom; ++row)
+    if (!grid.Cells(1, row).isEmpty())
+      positions.push_back(row - 1);
+  return positions;
+}
+
+// The selected block's rows, or the current row alone: what the row commands of the context menu work on.
+std::vector<int> RowPositions(const TXStringGrid &grid, int row) {
+  const TGridRect block = grid.Selection();
+  if (row >= block.Top && row <= block.Bottom) {
+    std::vector<int> positions = BlockPositions(grid);
+    if (!positions.empty())
+      return positions;
+  }
+  if (grid.Cells(1, row).isEmpty())
+    return {};
+  return {row - 1};
+}
+} // namespace
+
+void TForm1::BuildWorkflow() {
+  auto command = [this](const char *name, const QString &caption, void (TForm1::*handler)()) {
+    auto *action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    return action;
+  };
+  QAction *saveAs = command("UlozitJako1", QStringLiteral("Uložit jako…"), &TForm1::UlozitJakoClick);
+  saveAs->setIcon(ImageList1(iconSave));
+  QAction *exportAll = command("Exportovat1", QStringLiteral("Exportovat…"), &TForm1::ExportovatClick);
+  QAction *up = command("Nahoru1", QStringLiteral("Nahoru"), &TForm1::NahoruClick);
+  QAction *down = command("Dolu1", QStringLiteral("Dolů"), &TForm1::DoluClick);
+  QAction *update = command("Aktualizovat1", QStringLiteral("Aktualizovat"), &TForm1::AktualizovatClick);
+  QAction *fill = command("Vyplnit1", QStringLiteral("Vyplnit výběr"), &TForm1::VyplnitClick);
+  QAction *addRows = command("PridatRadek1", QStringLiteral("Přidat"), &TForm1::PridatClick);
+  addRows->setIcon(ImageList1(iconAdd));
+  QAction *rename = command("Prejmenovat1", QStringLiteral("Přejmenovat…"), &TForm1::PrejmenovatClick);
+  QAction *mark = command("Oznacit1", QStringLiteral("Označit k odebrání"), &TForm1::OznacitClick);
+  QAction *exportRows = new QAction(QStringLiteral("Exportovat…"), this);
+  exportRows->setObjectName(QStringLiteral("ExportovatRadky1"));
+  connect(exportRows, &QAction::triggered, this, [this] {
+    Guarded([this] {
+      const std::vector<int> positions = RowPositions(KindGrid(), KindGrid().Row());
+      if (!positions.empty())
+        ExportPositions(positions);
+    });
+  });
+  addAction(fill);
+  for (TXStringGrid *grid : {XStringGrid1, XStringGrid2})
+    grid->addAction(mark);
+
+  // Soubor: the recent files after Otevřít, save as and export after Uložit, the row commands after Odebrat.
+  auto *file = findChild<QMenu *>(QStringLiteral("Soubor1"));
+  const auto after = [file](const char *name) {
+    const QList<QAction *> actions = file->actions();
+    for (int i = 0; i < actions.size(); ++i)
+      if (actions[i]->objectName() == QLatin1String(name))
+        return i + 1 < actions.size() ? actions[i + 1] : nullptr;
+    return static_cast<QAction *>(nullptr);
+  };
+  auto *recent = new TRecentFilesMenu(file, [this](const QString &path) { Guarded([this, path] { OpenRecentFile(path); }); });
+  file->insertMenu(after("Otevt1"), recent);
+  file->insertActions(after("Uloit1"), {saveAs, exportAll});
+  file->insertActions(after("Odebrat1"), {up, down, update});
+
+  auto *rows = new TRowContextMenu(this, {addRows, update, exportRows, rename, mark, nullptr, up, down, nullptr, fill});
+  for (TXStringGrid *grid : {XStringGrid1, XStringGrid2}) {
+    rows->Watch(*grid);
+    MarkCurrentRow(*grid);
+    FillOnCtrlEnter(*grid);
+    grid->SetOptions(grid->Options() | goTabs);
+    connect(grid, &TStringGrid::CurrentCellChanged, this, [this, grid] {
+      if (grid == &KindGrid())
+        UpdateStatusPanels();
+    });
+    new TRowDragger(*grid, [grid](int row) { return RowPositions(*grid, row); },
+                    [this]() -> TMediaStream & { return Document(); });
+  }
+  ApplyMenuKeys(*this);
+  statusPanels = new TStatusPanels(*statusBar());
+  new TFileDropFilter(this, [this](const QStringList &paths) { Guarded([this, paths] { DropFiles(paths); }); });
+}
+
+void TForm1::UpdateStatusPanels() {
+  if (statusPanels)
+    statusPanels->Update(Document().List, KindGrid().Row());
+}
+
+void TForm1::RememberRecentDocument(const QString &path) {
+  RememberRecentFile(QFileInfo(path).absoluteFilePath().toStdString());
+  if (auto *recent = findChild<TRecentFilesMenu *>(QStringLiteral("NaposledyOtevrene1")))
+    recent->Rebuild();
+}
+
+void TForm1::OpenRecentFile(const QString &path) {
+  if (!QFileInfo(path).isFile()) {
+    ForgetRecentFile(path.toStdString());
+    if (auto *recent = findChild<TRecentFilesMenu *>(QStringLiteral("NaposledyOtevrene1")))
+      recent->Rebuild();
+    throw Exception(Substitute(missingRecentFile, {QDir::toNativeSeparators(path).toStdString()}));
+  }
+  if (!MayDropDocument())
+    return;
+  SaveDialog1->selectFile(path);
+  LoadContainer(path);
+}
+
+void TForm1::DropFiles(const QStringList &paths) {
+  if (paths.size() == 1 && QFileInfo(paths.front()).isFile() &&
+      paths.front().endsWith(QStringLiteral(".tvk"), Qt::CaseInsensitive)) {
+    if (!MayDropDocument())
+      return;
+    SaveDialog1->selectFile(paths.front());
+    LoadContainer(paths.front());
+    return;
+  }
+  TakeOverKindGrid();
+  AddFiles(ExpandDroppedPaths(paths));
+}
+
+std::vector<int> TForm1::SelectedPositions() const { return BlockPositions(KindGrid()); }
+
+void TForm1::ExportovatClick() { ExportPositions(SelectedPositions()); }
+
+void TForm1::ExportPositions(const std::vector<int> &positions) {
+  if (Document().List.Count() == 0)
+    return;
+  const QString start = documentPath.isEmpty() ? OpenDialog2->InitialDir : QFileInfo(documentPath).absolutePath();
+  const QString folder = ChooseExportFolder(this, start);
+  if (!folder.isEmpty())
+    ExportInto(this, Document(), positions, folder);
+}
+
+void TForm1::PrejmenovatClick() {
+  // An edit still open in the row would otherwise bring its old text back over the new name.
+  TakeOverKindGrid();
+  TXStringGrid &grid = KindGrid();
+  const int row = grid.Row();
+  if (row < 1 || row > Document().List.Count() || grid.Cells(1, row).isEmpty())
+    return;
+  TFileListItem &entry = *Document().List.Items()[size_t(row - 1)];
+  QInputDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("RenameDialog1"));
+  dialog.setWindowTitle(QStringLiteral("Přejmenovat položku"));
+  dialog.setLabelText(QStringLiteral("Nové jméno (přípona %1 zůstane):")
+                          .arg(QString::fromStdString(Cp1250ToUtf8(entry.Ext.Text()))));
+  dialog.setTextValue(QString::fromStdString(Cp1250ToUtf8(entry.Name)));
+  dialog.setOkButtonText(QStringLiteral("Přejmenovat"));
+  dialog.setCancelButtonText(QStringLiteral("Zrušit"));
+  if (dialog.exec() != QDialog::Accepted)
+    return;
+  const std::string name = CheckedEntryName(dialog.textValue().toStdString());
+  // The row keeps its removal mark and its edited cells; only the name changes, in the entry and on screen.
+  const bool marked = HasRemoveMark(grid.Cells(0, row));
+  entry.Name = name;
+  const QString shown = QString::fromStdString(Cp1250ToUtf8(name));
+  grid.SetCells(0, row, marked ? ToggleRemoveMark(shown) : shown);
+  SetModified(true);
+}
+
+// The filled cells go through the grid's set-edit-text, so each changed row is taken over and marks the document.
+void TForm1::VyplnitClick() { FillSelection(KindGrid()); }
+
+void TForm1::OznacitClick() {
+  TXStringGrid &grid = KindGrid();
+  for (const int position : RowPositions(grid, grid.Row()))
+    grid.SetCells(0, position + 1, ToggleRemoveMark(grid.Cells(0, position + 1)));
+}
