@@ -39,8 +39,11 @@ std::vector<int> TForm1::MarkedPositions() {
   std::vector<int> positions;
   for (int row = 1; row < grid.RowCount() && row <= static_cast<int>(entries.size()); ++row) {
     const QString &shown = grid.CellText(NameColumnIndex, row);
-    if (HasRemoveMark(shown) &&
-        shown == ToggleRemoveMark(QString::fromStdString(Cp1250ToUtf8(entries[static_cast<std::size_t>(row - 1)]->Name))))
+    const std::string &name = entries[static_cast<std::size_t>(row - 1)]->Name;
+    // Only a name cell starting with the mark, or an entry whose own name does, can show a toggled name: the
+    // other rows need no conversion of their names.
+    if ((HasRemoveMark(shown) || name.starts_with("* ")) &&
+        shown == ToggleRemoveMark(QString::fromStdString(Cp1250ToUtf8(name))))
       positions.push_back(row - 1);
   }
   return positions;
