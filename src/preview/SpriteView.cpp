@@ -140,11 +140,17 @@ void TSpriteView::paintEvent(QPaintEvent *event) {
   const int firstRow = std::max(0, static_cast<int>((visible.top() - target.top()) / scale / grid.Step.height()));
   const int lastRow =
       std::min(grid.Rows - 1, static_cast<int>((visible.bottom() - target.top()) / scale / grid.Step.height()));
-  painter.setPen(QPen(QColor(0xFF, 0x00, 0xFF), 1));
+  // Black dashes over white show on any picture, whatever its colours.
+  QPen light(Qt::white, 1);
+  QPen dashes(Qt::black, 1, Qt::CustomDashLine);
+  dashes.setDashPattern({2, 2});
   painter.setBrush(Qt::NoBrush);
   for (int row = firstRow; row <= lastRow; ++row)
     for (int column = firstColumn; column <= lastColumn; ++column) {
       const QRect outline = FrameOutline(row * grid.Columns + column);
-      painter.drawRect(outline.adjusted(0, 0, -1, -1)); // drawRect adds one pixel to the width and height
+      for (const QPen &pen : {light, dashes}) {
+        painter.setPen(pen);
+        painter.drawRect(outline.adjusted(0, 0, -1, -1)); // drawRect adds one pixel to the width and height
+      }
     }
 }

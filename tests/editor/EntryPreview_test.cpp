@@ -18,7 +18,8 @@ using namespace EditorDriver;
 namespace {
 const QRgb green = qRgb(0, 160, 0);
 const QRgb cyan = qRgb(0, 255, 255); // "$00FFFF00" as a colour value
-const QRgb gridLine = qRgb(255, 0, 255);
+// The frame outlines: black dashes over white.
+bool IsOutline(QRgb pixel) { return pixel == qRgb(0, 0, 0) || pixel == qRgb(255, 255, 255); }
 
 // A 32 × 16 sprite sheet, green, with a cyan 8 × 8 square in its top left corner.
 QString Sprite(TEditorFixture &fixture, const QString &name) {
@@ -148,7 +149,7 @@ private slots:
     const double zoom = view.Zoom();
     const QRect placed = view.PictureRect();
     QCOMPARE(view.FrameOutline(1).topLeft(), placed.topLeft() + QPoint(int(12 * zoom), 0));
-    QCOMPARE(view.grab().toImage().pixel(view.FrameOutline(1).topLeft() + QPoint(1, 0)), gridLine);
+    QVERIFY(IsOutline(view.grab().toImage().pixel(view.FrameOutline(1).topLeft() + QPoint(1, 0))));
     QTest::mouseClick(&gridBox, Qt::LeftButton);
     QVERIFY(!gridBox.isChecked());
     QVERIFY(view.FrameOutline(1).isEmpty());
