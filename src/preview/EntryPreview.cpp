@@ -132,11 +132,13 @@ void TEntryPreview::BuildControls() {
   pages->addWidget(soundTools);
   layout->addWidget(pages, 1);
 
-  auto *frameRow = new QHBoxLayout;
-  playFrames = new QPushButton(Text("Přehrát snímky"), body);
+  frameTools = new QWidget(body);
+  auto *frameRow = new QHBoxLayout(frameTools);
+  frameRow->setContentsMargins(0, 0, 0, 0);
+  playFrames = new QPushButton(Text("Přehrát snímky"), frameTools);
   playFrames->setObjectName(QStringLiteral("PreviewPlayFrames"));
   playFrames->setCheckable(true);
-  frameRate = new QSpinBox(body);
+  frameRate = new QSpinBox(frameTools);
   frameRate->setObjectName(QStringLiteral("PreviewFrameRate"));
   frameRate->setRange(1, 60);
   frameRate->setValue(8);
@@ -146,8 +148,9 @@ void TEntryPreview::BuildControls() {
   frameNumber->setObjectName(QStringLiteral("PreviewFrameNumber"));
   frameRow->addWidget(playFrames);
   frameRow->addWidget(frameRate);
-  frameRow->addWidget(frameNumber, 1);
-  layout->addLayout(frameRow);
+  frameRow->addStretch();
+  layout->addWidget(frameTools);
+  layout->addWidget(frameNumber);
 
   reason = new QLabel(body);
   reason->setObjectName(QStringLiteral("PreviewReason"));
@@ -186,9 +189,7 @@ void TEntryPreview::ShowMessage(const QString &why) {
   reason->setText(why);
   reason->setVisible(!why.isEmpty());
   facts->clear();
-  pictureTools->setEnabled(false);
-  playFrames->setEnabled(false);
-  frameNumber->clear();
+  ShowPictureTools(false);
   pages->setCurrentWidget(message);
 }
 
@@ -224,7 +225,7 @@ void TEntryPreview::ShowPicture(const QByteArray &bytes, const QString &extensio
                      .arg(loaded->BitDepth() ? BitsText(loaded->BitDepth()) : Text("hloubka neznámá"))
                      .arg(extension.toUpper()));
   reason->hide();
-  pictureTools->setEnabled(true);
+  ShowPictureTools(true);
   pages->setCurrentWidget(scroll);
   ApplyImageAttributes(entry);
   ApplyZoom();
@@ -236,9 +237,7 @@ void TEntryPreview::ShowSound(TMediaStream &document, const TSoundFileItem &entr
   picture = masked = QImage();
   frames = TFrameGrid{};
   view->SetPicture(QImage());
-  pictureTools->setEnabled(false);
-  playFrames->setEnabled(false);
-  frameNumber->clear();
+  ShowPictureTools(false);
   reason->hide();
   soundMessage->setText(looped ? Text("Přehrává se dokola (Looped = True).") : QString());
   pages->setCurrentWidget(soundTools);
@@ -292,6 +291,13 @@ void TEntryPreview::ApplyImageAttributes(const TImageFileItem &entry) {
   if (playFrames->isChecked())
     view->SetSingleFrame(frameIndex);
   ShowFrameNumber();
+}
+
+void TEntryPreview::ShowPictureTools(bool shown) {
+  for (QWidget *tools : {pictureTools, frameTools, static_cast<QWidget *>(frameNumber)})
+    tools->setVisible(shown);
+  if (!shown)
+    frameNumber->clear();
 }
 
 void TEntryPreview::ApplyZoom() {

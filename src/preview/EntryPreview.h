@@ -68,6 +68,8 @@ private:
   void ShowPicture(const QByteArray &bytes, const QString &extension, const TImageFileItem &entry);
   void ShowSound(TMediaStream &document, const TSoundFileItem &entry);
   void ApplyImageAttributes(const TImageFileItem &entry);
+  // The zoom, the frame grid and the frame player belong to pictures alone.
+  void ShowPictureTools(bool shown);
   void ApplyZoom();
   void FramesToggled(bool playing);
   void ShowFrameNumber();
@@ -82,6 +84,7 @@ private:
   QWidget *pictureTools = nullptr;
   QComboBox *zoomBox = nullptr;
   QCheckBox *gridBox = nullptr;
+  QWidget *frameTools = nullptr;
   QPushButton *playFrames = nullptr;
   QSpinBox *frameRate = nullptr;
   QLabel *frameNumber = nullptr;
