@@ -69,6 +69,13 @@ QRgb ShownPixel(TForm1 &form, QPoint picturePixel) {
   return view.grab().toImage().pixel(at);
 }
 
+// Shows the window with the sprite sheet added from its file, the current row on it.
+TXStringGrid &ShowSprite(TEditorFixture &fixture, TForm1 &form) {
+  Show(form);
+  form.DropFiles({Sprite(fixture, "list.bmp")});
+  return *ImagesGrid(form);
+}
+
 bool IsCheckerboard(QRgb pixel) { return pixel == qRgb(0xFF, 0xFF, 0xFF) || pixel == qRgb(0xCC, 0xCC, 0xCC); }
 } // namespace
 
@@ -98,9 +105,7 @@ private slots:
   void TheTransparentColourHidesItsPixelsOnlyWhileTransparentIsTrue() {
     TEditorFixture fixture;
     TForm1 form;
-    Show(form);
-    form.DropFiles({Sprite(fixture, "list.bmp")});
-    TXStringGrid &grid = *ImagesGrid(form);
+    TXStringGrid &grid = ShowSprite(fixture, form);
     QCOMPARE(Cell(grid, 3, 1), QStringLiteral("True"));
     TypeIntoCell(grid, 4, 1, QStringLiteral("$00FFFF00"));
     QCOMPARE(Cell(grid, 4, 1), QStringLiteral("$00FFFF00"));
@@ -125,9 +130,7 @@ private slots:
   void TheFrameGridFollowsPatternAndSkip() {
     TEditorFixture fixture;
     TForm1 form;
-    Show(form);
-    form.DropFiles({Sprite(fixture, "list.bmp")});
-    TXStringGrid &grid = *ImagesGrid(form);
+    TXStringGrid &grid = ShowSprite(fixture, form);
     auto &gridBox = Child<QCheckBox>(form, "PreviewFrameGrid");
     auto &play = Child<QPushButton>(form, "PreviewPlayFrames");
     QCOMPARE(Pane(form).Frames().Count(), 0);
@@ -172,8 +175,7 @@ private slots:
   void ZoomLevelsEnlargeByWholePixels() {
     TEditorFixture fixture;
     TForm1 form;
-    Show(form);
-    form.DropFiles({Sprite(fixture, "list.bmp")});
+    ShowSprite(fixture, form);
     auto &zoom = Child<QComboBox>(form, "PreviewZoom");
     TSpriteView &view = Pane(form).View();
     QCOMPARE(zoom.currentIndex(), int(TEntryPreview::zoomFit));
