@@ -19,6 +19,9 @@
 void TForm1::BuildPreview() {
   EntryPreview1 = new TEntryPreview(this);
   addDockWidget(Qt::RightDockWidgetArea, EntryPreview1);
+  // The window's own pop-up menu of docks would show and hide the pane past F3: the window would not make room
+  // for it and config.ini would not learn the choice.
+  setContextMenuPolicy(Qt::NoContextMenu);
 
   auto *view = new QMenu(QCoreApplication::translate("TForm1", "&Zobrazit"), menuBar());
   view->setObjectName(QStringLiteral("Zobrazit1"));

@@ -30,6 +30,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <utility>
 
 namespace {
 QString Text(const char *czech) { return QCoreApplication::translate("TEntryPreview", czech); }
@@ -207,22 +208,27 @@ void TEntryPreview::ShowEntry(TMediaStream &document, const TFileListItem *entry
     const auto &image = dynamic_cast<const TImageFileItem &>(*entry);
     QByteArray bytes(static_cast<qsizetype>(BoundedEntrySize(image, EntryPreviewLimit)), Qt::Uninitialized);
     document.ReadEntryData(image, bytes.data(), bytes.size());
-    ShowPicture(bytes, QString::fromStdString(Cp1250ToUtf8(image.Ext.Text())).mid(1), image);
+    ShowPicture(std::move(bytes), QString::fromStdString(Cp1250ToUtf8(image.Ext.Text())).mid(1), image);
   } catch (const std::exception &error) {
     ShowMessage(QString::fromStdString(error.what()));
   }
 }
 
-void TEntryPreview::ShowPicture(const QByteArray &bytes, const QString &extension, const TImageFileItem &entry) {
+void TEntryPreview::ShowPicture(QByteArray bytes, const QString &extension, const TImageFileItem &entry) {
   isSound = false;
-  const std::unique_ptr<TPicture> loaded = TPictureRegistry::LoadFromData(bytes, extension);
-  picture = loaded->ToImage();
+  int depth = 0;
+  {
+    const std::unique_ptr<TPicture> loaded = TPictureRegistry::LoadFromData(bytes, extension);
+    picture = loaded->ToImage();
+    depth = loaded->BitDepth();
+  }
+  bytes.clear(); // the file's bytes go before the transparent copy of the pixels is made
   if (picture.isNull())
     throw Exception(Text("Obrázek je prázdný.").toStdString());
   facts->setText(Text("%1 × %2 px, %3, %4")
                      .arg(picture.width())
                      .arg(picture.height())
-                     .arg(loaded->BitDepth() ? BitsText(loaded->BitDepth()) : Text("hloubka neznámá"))
+                     .arg(depth ? BitsText(depth) : Text("hloubka neznámá"))
                      .arg(extension.toUpper()));
   reason->hide();
   ShowPictureTools(true);

@@ -65,7 +65,8 @@ protected:
 private:
   void BuildControls();
   void ShowMessage(const QString &reason);
-  void ShowPicture(const QByteArray &bytes, const QString &extension, const TImageFileItem &entry);
+  // bytes are the whole file; they are dropped once decoded.
+  void ShowPicture(QByteArray bytes, const QString &extension, const TImageFileItem &entry);
   void ShowSound(TMediaStream &document, const TSoundFileItem &entry);
   void ApplyImageAttributes(const TImageFileItem &entry);
   // The zoom, the frame grid and the frame player belong to pictures alone.
