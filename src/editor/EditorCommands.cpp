@@ -77,6 +77,7 @@ void TForm1::FillKindGrid() {
   grid.ClearCellMarks();
   statusBar()->clearMessage();
   UpdateStatusPanels();
+  PreviewCurrentEntry();
 }
 
 void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
@@ -148,6 +149,7 @@ void TForm1::CellCommitted(TXStringGrid &grid, int col, int row) {
     SetModified(true);
     statusBar()->showMessage(QString::fromStdString(error.what()));
   }
+  PreviewEditedRow(row);
 }
 
 bool TForm1::MayDropDocument() {
