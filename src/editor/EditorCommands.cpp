@@ -76,6 +76,7 @@ void TForm1::FillKindGrid() {
   grid.ClearCellMarks();
   statusBar()->clearMessage();
   UpdateStatusPanels();
+  PreviewCurrentEntry();
 }
 
 void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
@@ -147,6 +148,7 @@ void TForm1::CellCommitted(TXStringGrid &grid, int col, int row) {
     SetModified(true);
     statusBar()->showMessage(QString::fromStdString(error.what()));
   }
+  PreviewEditedRow(row);
 }
 
 bool TForm1::MayDropDocument() {
@@ -290,8 +292,8 @@ void TForm1::NahoruClick() {
     TakeOverRows({row - 1, row});
     Document().Exchange(row - 2, row - 1);
     SetModified(true);
-    RefillExchangedRows(row - 1);
     grid.SetRow(row - 1);
+    RefillExchangedRows(row - 1);
   }
 }
 
@@ -304,8 +306,8 @@ void TForm1::DoluClick() {
     TakeOverRows({row, row + 1});
     Document().Exchange(row - 1, row);
     SetModified(true);
-    RefillExchangedRows(row);
     grid.SetRow(row + 1);
+    RefillExchangedRows(row);
   }
 }
 

@@ -67,4 +67,6 @@ void TForm1::RowsRefilled() {
   if (!KindGrid().HasCellMarks())
     statusBar()->clearMessage();
   UpdateStatusPanels();
+  // The current row may show another entry now.
+  PreviewCurrentEntry();
 }

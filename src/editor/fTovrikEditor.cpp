@@ -81,6 +81,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(pare
   BuildDialogs();
   BuildGrids();
   BuildWorkflow();
+  BuildPreview();
 
   FitClientArea();
   FormCreate(arguments);
@@ -251,12 +252,14 @@ void TForm1::About1Click() {
 void TForm1::Konec1Click() { close(); }
 
 void TForm1::FitClientArea() {
-  // The menu bar and the status bar take what the desktop's fonts and style make them take; the area between
-  // them keeps its design size, and the window may narrow by 8 pixels but never become lower.
+  // The menu bar and the status bar take what the desktop's fonts and style make them take, and the preview pane
+  // its width beside them; the area between them keeps its design size, and the window may narrow by 8 pixels
+  // but never become lower.
   layout()->activate();
   const int frameHeight = height() - clientArea->height();
-  resize(std::max(width(), designClientWidth), designAreaHeight + frameHeight);
-  setMinimumSize(designClientWidth - 8, designAreaHeight + frameHeight);
+  const int frameWidth = width() - clientArea->width();
+  resize(std::max(clientArea->width(), designClientWidth) + frameWidth, designAreaHeight + frameHeight);
+  setMinimumSize(designClientWidth - 8 + frameWidth, designAreaHeight + frameHeight);
 }
 
 void TForm1::showEvent(QShowEvent *event) {

@@ -10,12 +10,15 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QColorDialog;
 class QFileDialog;
 class QLabel;
 class QPushButton;
 class TComboCellEditor;
 class TEditCellEditor;
+class TEntryPreview;
+class TFileListItem;
 class TMediaStream;
 class TStatusPanels;
 class TOpenDialog;
@@ -104,6 +107,14 @@ private:
   // Puts path first among the recent files and rebuilds their menu.
   void RememberRecentDocument(const QString &path);
   void UpdateStatusPanels();
+  // The entry preview (EntryPreviewDock.cpp): the pane, its menu entry, and the pane following the current row.
+  void BuildPreview();
+  void PreviewCurrentEntry();
+  // A cell edit of row has ended: the pane shows the entry's new attributes when it shows that row.
+  void PreviewEditedRow(int row);
+  void SetPreviewShown(bool shown);
+  // The entry of the kind grid's current row, or nullptr.
+  TFileListItem *PreviewedEntry();
 
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
   void Guarded(const std::function<void()> &command);
@@ -140,7 +151,7 @@ private:
   std::vector<int> MarkedPositions();
   // The rows of the entries removed from these positions go; the rows below move up.
   void DropRowsOf(const std::vector<int> &positions);
-  // After some rows were rewritten: the status bar follows.
+  // After some rows were rewritten: the status bar and the entry preview follow.
   void RowsRefilled();
   bool SelectCell(TXStringGrid &grid, int ACol, int ARow);
 
@@ -152,6 +163,8 @@ private:
   bool modified = false;
   QString documentPath;
   QPointer<QWidget> helpWindow;
+  // The row the pane shows; -1 while it is hidden.
+  int previewRow = -1;
 
   QWidget *clientArea = nullptr;
   TXStringGrid *XStringGrid1 = nullptr;
@@ -175,4 +188,6 @@ private:
   TOpenDialog *OpenDialog2 = nullptr;
   TOpenPreviewDialog *OpenPreviewDialog1 = nullptr;
   QColorDialog *ColorDialog1 = nullptr;
+  TEntryPreview *EntryPreview1 = nullptr;
+  QAction *ZobrazitNahled1 = nullptr;
 };

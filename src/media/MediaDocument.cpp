@@ -148,10 +148,24 @@ void TMediaStream::CopyEntryData(TFileListItem &entry, TStream &target, int64_t 
   if (entry.Size == 0 && entry.SourcePath.empty())
     return;
   std::vector<uint8_t> buffer(static_cast<std::size_t>(std::min<int64_t>(entry.Size, copyBufferSize)));
+  ReadFromEntrySource(entry, [&](TStream &source) { CopyExactly(source, target, entry.Size, buffer, done); });
+}
+
+void TMediaStream::ReadEntryData(const TFileListItem &entry, void *buffer, int64_t count) {
+  if (count <= 0)
+    return;
+  if (count > entry.Size)
+    throw EReadError();
+  ReadFromEntrySource(entry, [&](TStream &source) { source.ReadBuffer(buffer, count); });
+}
+
+void TMediaStream::ReadFromEntrySource(const TFileListItem &entry, const std::function<void(TStream &)> &read) {
   if (entry.SourcePath.empty()) {
+    if (!backing)
+      throw EReadError();
     TFileStream &backingFile = backing->Stream();
     backingFile.SetPosition(entry.Offset);
-    CopyExactly(backingFile, target, entry.Size, buffer, done);
+    read(backingFile);
     return;
   }
   TFileStream source(entry.SourcePath, TFileMode::fmOpenRead);
@@ -162,9 +176,9 @@ void TMediaStream::CopyEntryData(TFileListItem &entry, TStream &target, int64_t 
   if (source.Size() != entry.Size)
     throw changed();
   try {
-    CopyExactly(source, target, entry.Size, buffer, done);
+    read(source);
   } catch (const EReadError &) {
-    throw changed(); // the file shrank while it was being copied
+    throw changed(); // the file shrank while it was being read
   }
 }
 

@@ -44,4 +44,9 @@ inline constexpr const char *EntryNameNotInCodePage =
     "Jméno \"%s\" obsahuje znak, který kódování Windows-1250 neumí uložit.";
 inline constexpr const char *NameTooLong =
     "Jméno je příliš dlouhé: v kódování Windows-1250 má %s bajtů, položka jich unese nejvýše 255.";
+// Looking at an entry; %s: the entry's size; %s: the most the preview reads.
+inline constexpr const char *EntryTooLarge = "Položka má %s bajtů, náhled čte nejvýše %s bajtů.";
+inline constexpr const char *NotAWave = "Nejde o zvukový soubor WAVE.";
+inline constexpr const char *WaveCutShort = "Hlavička zvukového souboru WAVE je neúplná.";
+inline constexpr const char *WaveWithoutFormat = "Zvukový soubor WAVE nemá popis formátu před daty.";
 } // namespace MediaMessages
