@@ -6,6 +6,7 @@
 #include "media/FileListItems.h"
 #include "media/ItemColumns.h"
 #include "platform/MemoryGrid.h"
+#include "preview/EntryPreview.h"
 
 #include <QStatusBar>
 
@@ -214,6 +215,30 @@ private slots:
     QVERIFY(!grid.HasCellMarks());
     QVERIFY(form.statusBar()->currentMessage().isEmpty());
     VerifyRowsShowTheDocument(form, grid, {});
+  }
+
+  void ThePreviewShowsTheEntryOfTheCurrentRowAfterEachCommand() {
+    TEditorFixture fixture;
+    TForm1 form({fixture.Container(QStringLiteral("a.tvk"), mkImages,
+                                   {fixture.Image("a.bmp", Qt::red, 8), fixture.Image("b.bmp", Qt::blue, 4),
+                                    fixture.Image("c.bmp", Qt::green, 16)})});
+    Show(form);
+    TXStringGrid &grid = *ImagesGrid(form);
+    auto &pane = *form.findChild<TEntryPreview *>(QStringLiteral("EntryPreview"));
+    QVERIFY(pane.isVisible());
+    QCOMPARE(pane.ShownPicture().size(), QSize(8, 8));
+    ClickCell(grid, NameColumnIndex, 1);
+    Click(form, "Odebrat"); // the current row stays, its entry is another
+    QCOMPARE(Names(grid), QStringList({"b", "c"}));
+    QCOMPARE(pane.ShownPicture().size(), QSize(4, 4));
+    Click(form, "Dolu");
+    QCOMPARE(grid.Row(), 2);
+    QCOMPARE(pane.ShownPicture().size(), QSize(4, 4));
+    GoToRow(grid, 1);
+    QCOMPARE(pane.ShownPicture().size(), QSize(16, 16));
+    Click(form, "Dolu");
+    QCOMPARE(Names(grid), QStringList({"b", "c"}));
+    QCOMPARE(pane.ShownPicture().size(), QSize(16, 16));
   }
 };
 
