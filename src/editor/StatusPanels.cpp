@@ -3,6 +3,7 @@
 
 #include "media/FileList.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -17,10 +18,10 @@ QString SizeText(int64_t bytes) {
 
 QString EntriesText(int count) {
   if (count == 1)
-    return QStringLiteral("1 položka");
+    return QCoreApplication::translate("TStatusPanels", "1 položka");
   if (count >= 2 && count <= 4)
-    return QStringLiteral("%1 položky").arg(count);
-  return QStringLiteral("%1 položek").arg(count);
+    return QCoreApplication::translate("TStatusPanels", "%1 položky").arg(count);
+  return QCoreApplication::translate("TStatusPanels", "%1 položek").arg(count);
 }
 
 TStatusPanels::TStatusPanels(QStatusBar &bar) : entries(new QLabel(&bar)), position(new QLabel(&bar)) {
@@ -40,5 +41,7 @@ void TStatusPanels::Update(const TFileList &list, int row) {
     total += item->Size;
   entries->setText(QLatin1Char(' ') + EntriesText(list.Count()) + QStringLiteral(", ") + SizeText(total));
   const bool onEntry = row >= 1 && row <= list.Count();
-  position->setText(onEntry ? QStringLiteral(" Položka %1 z %2").arg(row).arg(list.Count()) : QString());
+  position->setText(onEntry
+                        ? QCoreApplication::translate("TStatusPanels", " Položka %1 z %2").arg(row).arg(list.Count())
+                        : QString());
 }
