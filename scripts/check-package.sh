@@ -29,7 +29,7 @@ echo "files: $(grep -c . <<<"$files") paths; Depends: $depends"
 
 if command -v lintian >/dev/null; then
   # Errors fail the check; warnings are shown.
-  lintian --no-tag-display-limit "$deb" | tee "$root/lintian.txt" || true
+  lintian --tag-display-limit 0 "$deb" | tee "$root/lintian.txt" || true
   if grep -q '^E:' "$root/lintian.txt"; then
     echo "lintian reports errors" >&2
     exit 1

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>obrázky a zvuky pro hry</source>
-        <translation>images and sounds for games</translation>
+        <translation>game images and sounds</translation>
     </message>
     <message>
         <source>verze 1.0</source>
@@ -325,6 +325,18 @@
     <message>
         <source>Zrušit</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Chyba</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ano</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

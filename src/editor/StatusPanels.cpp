@@ -2,6 +2,7 @@
 #include "editor/StatusPanels.h"
 
 #include "media/FileList.h"
+#include "platform/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -12,7 +13,8 @@ QString SizeText(int64_t bytes) {
   const bool mega = bytes >= 1024 * 1024;
   const double value = double(bytes) / (mega ? kilo * kilo : kilo);
   QString number = bytes == 0 ? QStringLiteral("0") : QString::number(value, 'f', 1);
-  number.replace(QLatin1Char('.'), QLatin1Char(','));
+  if (TextLanguage() != TLanguage::English) // Czech writes a decimal comma
+    number.replace(QLatin1Char('.'), QLatin1Char(','));
   return number + (mega ? QStringLiteral(" MB") : QStringLiteral(" kB"));
 }
 

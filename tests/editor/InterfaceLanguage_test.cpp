@@ -5,11 +5,14 @@
 #include "config/LanguageSetting.h"
 #include "editor/HelpWindow.h"
 #include "editor/InterfaceLanguage.h"
+#include "editor/StatusPanels.h"
 #include "platform/AppFolder.h"
+#include "platform/qt/MessagePrompt.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTextBrowser>
 
 using namespace EditorDriver;
@@ -62,6 +65,8 @@ private slots:
     ChooseFiles({fixture.Image("a.bmp"), fixture.Image("b.bmp")});
     Click(form, "Pridat");
     QTRY_VERIFY(StatusText(form, 2).startsWith(QStringLiteral(" 2 entries, ")));
+    QCOMPARE(StatusText(form, 3), QStringLiteral(" Entry 1 of 2"));
+    QCOMPARE(SizeText(1536), QStringLiteral("1.5 kB")); // a decimal point, not the Czech comma
   }
 
   void TheCoresMessagesAreEnglishToo() {
@@ -107,6 +112,28 @@ private slots:
     QCOMPARE(window->windowTitle(), QStringLiteral("Help"));
     QCOMPARE(window->Browser().source().fileName(), QStringLiteral("index.en.html"));
     QVERIFY(window->Browser().toPlainText().contains(QStringLiteral("TovrikEditor is an editor of media containers")));
+  }
+
+  void MessageBoxesAndTheirButtonsAreEnglish() {
+    TMessagePrompt prompt;
+    QString title;
+    AnswerModal<QMessageBox>([&](QMessageBox *box) {
+      title = box->windowTitle();
+      QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    prompt.ShowError("The file is empty!");
+    QCOMPARE(title, QStringLiteral("Error"));
+    QStringList buttons;
+    AnswerModal<QMessageBox>([&](QMessageBox *box) {
+      title = box->windowTitle();
+      for (QMessageBox::StandardButton button :
+           {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::Cancel})
+        buttons << box->button(button)->text();
+      QTest::mouseClick(box->button(QMessageBox::Cancel), Qt::LeftButton);
+    });
+    prompt.AskOverwrite("File a.bmp already exists.");
+    QCOMPARE(title, QStringLiteral("Warning"));
+    QCOMPARE(buttons, QStringList({"Yes", "No", "Yes to all", "Cancel"}));
   }
 
   void QtsOwnDialogsFollow() {

@@ -11,7 +11,8 @@ QWidget *TMessagePrompt::Owner() const {
 }
 
 void TMessagePrompt::ShowError(const std::string &text) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Chyba"), QString::fromStdString(text), QMessageBox::Ok, Owner());
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("TMessagePrompt", "Chyba"),
+                  QString::fromStdString(text), QMessageBox::Ok, Owner());
   box.setObjectName(QStringLiteral("ErrorBox"));
   box.exec();
 }
@@ -29,8 +30,8 @@ TOverwriteAnswer TMessagePrompt::AskOverwrite(const std::string &text) {
                   QString::fromStdString(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::YesToAll | QMessageBox::Cancel, Owner());
   box.setObjectName(QStringLiteral("OverwriteBox"));
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
+  box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("TMessagePrompt", "Ano"));
+  box.button(QMessageBox::No)->setText(QCoreApplication::translate("TMessagePrompt", "Ne"));
   box.button(QMessageBox::YesToAll)->setText(QCoreApplication::translate("TMessagePrompt", "Ano všem"));
   box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("TMessagePrompt", "Zrušit"));
   box.setDefaultButton(QMessageBox::No);
