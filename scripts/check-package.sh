@@ -13,7 +13,7 @@ for expected in /usr/bin/TovrikEditor /usr/bin/tvk /usr/share/applications/tovri
   /usr/share/mime/packages/tovrikeditor.xml /usr/share/metainfo/tovrikeditor.metainfo.xml \
   /usr/share/icons/hicolor/16x16/apps/tovrikeditor.png /usr/share/icons/hicolor/48x48/apps/tovrikeditor.png \
   /usr/share/icons/hicolor/256x256/apps/tovrikeditor.png /usr/share/tovrikeditor/config.ini \
-  /usr/share/tovrikeditor/help/index.html /usr/share/tovrikeditor/help/index.en.html \
+  /usr/share/tovrikeditor/help/index.html /usr/share/tovrikeditor/help/index.en.html /usr/share/tovrikeditor/help/help.css \
   /usr/share/tovrikeditor/translations/tovrikeditor_en.qm /usr/share/man/man1/tvk.1.gz \
   /usr/share/man/man1/TovrikEditor.1.gz /usr/share/bash-completion/completions/tvk \
   /usr/share/doc/tovrikeditor/copyright; do
