@@ -4,6 +4,7 @@
 #include "grid/XStringGrid.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPainter>
@@ -37,11 +38,11 @@ const TMenuKey menuKeys[] = {
 
 void ApplyMenuKeys(QMainWindow &window) {
   if (auto *file = window.findChild<QMenu *>(QStringLiteral("Soubor1")))
-    file->setTitle(QStringLiteral("&Soubor"));
+    file->setTitle(QCoreApplication::translate("TForm1", "&Soubor"));
   if (auto *settings = window.findChild<QAction *>(QStringLiteral("Nastaven1")))
-    settings->setText(QStringLiteral("&Nastavení"));
+    settings->setText(QCoreApplication::translate("TForm1", "&Nastavení"));
   if (auto *help = window.findChild<QMenu *>(QStringLiteral("Npovda1")))
-    help->setTitle(QStringLiteral("Ná&pověda"));
+    help->setTitle(QCoreApplication::translate("TForm1", "Ná&pověda"));
   for (const TMenuKey &key : menuKeys)
     if (auto *action = window.findChild<QAction *>(QString::fromLatin1(key.Action))) {
       action->setShortcut(key.Keys);

@@ -1,10 +1,10 @@
-// The Czech texts of the document and of opening and saving containers, kept in one place.
+// The Czech texts of the document and of opening and saving containers, kept in one place; each is shown
+// through Translated, so the English table has an entry for every one.
 #pragma once
 
 namespace MediaMessages {
-// The extension gate's question: "Přípona " + extension + this.
-inline constexpr const char *NotInList = " není v seznamu!\rOpravdu chcete soubor přidat?";
-inline constexpr const char *AddQuestionStart = "Přípona ";
+// The extension gate's question; %s: the extension.
+inline constexpr const char *NotInList = "Přípona %s není v seznamu!\rOpravdu chcete soubor přidat?";
 inline constexpr const char *EmptyFile = "Soubor je prázdný!";
 inline constexpr const char *Assembling = "Sestavuji soubor";
 inline constexpr const char *Compressing = "Komprimuji soubor";
