@@ -359,11 +359,12 @@ TEST(FileList, RemoveAtKeepsTheOrderOfWhatStaysWhateverIsRemoved) {
   std::vector<std::string> expected;
   std::vector<int> removed;
   for (int i = 0; i < 1000; ++i) {
-    AddImage(list, "/d/p" + std::to_string(i) + ".bmp");
+    const std::string name = std::string("p").append(std::to_string(i));
+    AddImage(list, "/d/" + name + ".bmp");
     if (i % 3 == 0 || i == 999)
       removed.push_back(i);
     else
-      expected.push_back("p" + std::to_string(i));
+      expected.push_back(name);
   }
   std::shuffle(removed.begin(), removed.end(), std::mt19937(14));
   removed.push_back(removed.front());
