@@ -12,7 +12,6 @@
 #include "media/MediaDocument.h"
 #include "media/MediaMessages.h"
 #include "platform/AppFolder.h"
-#include "platform/CodePage.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
 #include "platform/TextLanguage.h"
@@ -176,7 +175,7 @@ void TForm1::NewDocument(uint8_t kind) {
   if (!MayDropDocument())
     return;
   TXStringGrid &grid = GridOfKind(kind);
-  SetCurrentCell(grid, 3, 1);
+  SetCurrentCell(grid, FirstAttributeColumn, 1);
   ReplaceDocument();
   ShowKind(kind, QString());
   SetDocumentPath(QString());
@@ -281,50 +280,47 @@ void TForm1::AddFiles(const QStringList &files) {
 }
 
 void TForm1::OdebratClick() {
-  TakeOverKindGrid();
-  TXStringGrid &grid = KindGrid();
-  // Exactly the marked rows go: row n shows the entry at position n - 1, whatever other entries share its name.
-  std::vector<int> marked;
-  const auto &entries = Document().List.Items();
-  for (int row = 1; row < grid.GetRowCount() && row <= Document().List.Count(); ++row)
-    if (grid.Cells(0, row) == ToggleRemoveMark(QString::fromStdString(Cp1250ToUtf8(entries[size_t(row - 1)]->Name))))
-      marked.push_back(row - 1);
-  if (!marked.empty()) {
-    Document().RemoveAt(marked);
-    SetModified(true);
-  }
-  FillKindGrid();
+  EndEdit();
+  const std::vector<int> marked = MarkedPositions();
+  if (marked.empty())
+    return;
+  Document().RemoveAt(marked);
+  SetModified(true);
+  DropRowsOf(marked);
 }
 
 void TForm1::NahoruClick() {
   TXStringGrid &grid = KindGrid();
-  TakeOverKindGrid();
+  EndEdit();
   const int row = grid.Row();
   if (row > 1 && row <= Document().List.Count()) {
+    TakeOverRows({row - 1, row});
     Document().Exchange(row - 2, row - 1);
     SetModified(true);
     grid.SetRow(row - 1);
+    RefillExchangedRows(row - 1);
   }
-  FillKindGrid();
 }
 
 void TForm1::DoluClick() {
   TXStringGrid &grid = KindGrid();
-  TakeOverKindGrid();
+  EndEdit();
   const int row = grid.Row();
-  if (row + 1 < grid.GetRowCount() && !grid.GetCell(0, row + 1).empty() && row + 1 <= Document().List.Count()) {
+  if (row + 1 < grid.GetRowCount() && !grid.CellText(NameColumnIndex, row + 1).isEmpty() &&
+      row + 1 <= Document().List.Count()) {
+    TakeOverRows({row, row + 1});
     Document().Exchange(row - 1, row);
     SetModified(true);
     grid.SetRow(row + 1);
+    RefillExchangedRows(row);
   }
-  FillKindGrid();
 }
 
 void TForm1::AktualizovatClick() {
   TXStringGrid &grid = KindGrid();
   TakeOverKindGrid();
   const int row = grid.Row();
-  if (grid.GetCell(2, row).empty() || row > Document().List.Count())
+  if (grid.CellText(SizeColumnIndex, row).isEmpty() || row > Document().List.Count())
     return;
   OpenPreviewDialog1->Options &= ~TOpenOptions(TOpenOption::ofAllowMultiSelect);
   const bool chosen = OpenPreviewDialog1->Execute();

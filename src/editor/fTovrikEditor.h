@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -25,8 +26,9 @@ class TOpenPreviewDialog;
 class TUpDownCellEditor;
 class TXStringGrid;
 
-// Its members live in three files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
-// exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers.
+// Its members live in several files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
+// exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers,
+// RowRefill.cpp the refills of single rows, WorkflowCommands.cpp the everyday commands beside the first ones.
 class TForm1 : public QMainWindow {
 public:
   // arguments are the program's command-line arguments after its name; the first may name a container.
@@ -140,6 +142,17 @@ private:
   void RebuildAddFilter();
   TXStringGrid &GridOfKind(uint8_t kind) const;
   void FillKindGrid();
+  // The partial refills (RowRefill.cpp). These rows' texts go into their entries; a text that is no value stops
+  // the command with its error.
+  void TakeOverRows(std::initializer_list<int> rows);
+  // Rows upper and upper + 1 show their entries again after these changed places.
+  void RefillExchangedRows(int upper);
+  // The zero-based positions of the entries whose rows carry the removal mark.
+  std::vector<int> MarkedPositions();
+  // The rows of the entries removed from these positions go; the rows below move up.
+  void DropRowsOf(const std::vector<int> &positions);
+  // After some rows were rewritten: the status bar and the entry preview follow.
+  void RowsRefilled();
   bool SelectCell(TXStringGrid &grid, int ACol, int ARow);
 
   std::unique_ptr<TMediaStream> document;

@@ -2,25 +2,29 @@
 #include "grid/StringGrid.h"
 
 #include <algorithm>
+#include <span>
 
 TStringGrid::TStringGrid(QWidget *parent) : QAbstractScrollArea(parent) {
-  cells.assign(rowCount, std::vector<QString>(colCount));
+  cells.resize(CellCount(colCount, rowCount));
   colWidths.assign(colCount, defaultColWidth);
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAutoFillBackground(false);
   UpdateScrollBars();
 }
 
-QString TStringGrid::Cells(int col, int row) const {
+QString TStringGrid::Cells(int col, int row) const { return CellText(col, row); }
+
+const QString &TStringGrid::CellText(int col, int row) const {
+  static const QString outside;
   if (col < 0 || row < 0 || col >= colCount || row >= rowCount)
-    return {};
-  return cells[row][col];
+    return outside;
+  return cells[CellIndex(col, row)];
 }
 
 void TStringGrid::SetCells(int col, int row, const QString &text) {
   if (col < 0 || row < 0 || col >= colCount || row >= rowCount)
     return;
-  cells[row][col] = text;
+  cells[CellIndex(col, row)] = text;
   InvalidateCell(col, row);
 }
 
@@ -31,9 +35,12 @@ void TStringGrid::SetColCount(int count) {
   if (fixedCols >= count)
     fixedCols = count - 1;
   const int oldCount = colCount;
+  std::vector<QString> resized(CellCount(count, rowCount));
+  for (int row = 0; row < rowCount; ++row)
+    std::move(cells.begin() + CellIndex(0, row), cells.begin() + CellIndex(std::min(oldCount, count), row),
+              resized.begin() + static_cast<std::ptrdiff_t>(row) * count);
+  cells.swap(resized);
   colCount = count;
-  for (auto &line : cells)
-    line.resize(count);
   colWidths.resize(count, defaultColWidth);
   ClampCurrent();
   SizeChanged(oldCount, rowCount);
@@ -47,7 +54,36 @@ void TStringGrid::SetRowCount(int count) {
     fixedRows = count - 1;
   const int oldCount = rowCount;
   rowCount = count;
-  cells.resize(count, std::vector<QString>(colCount));
+  cells.resize(CellCount(colCount, count));
+  ClampCurrent();
+  SizeChanged(colCount, oldCount);
+}
+
+std::vector<int> TStringGrid::DeletableRows(std::vector<int> rows) const {
+  std::erase_if(rows, [this](int row) { return row < fixedRows || row >= rowCount; });
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+void TStringGrid::DeleteRows(std::vector<int> rows) {
+  rows = DeletableRows(std::move(rows));
+  if (rows.empty())
+    return;
+  // One pass: every kept row moves up by the number of deleted rows above it.
+  int kept = rows.front();
+  auto deleted = rows.begin();
+  for (int row = rows.front(); row < rowCount; ++row) {
+    if (deleted != rows.end() && *deleted == row) {
+      ++deleted;
+      continue;
+    }
+    std::move(cells.begin() + CellIndex(0, row), cells.begin() + CellIndex(0, row + 1), cells.begin() + CellIndex(0, kept));
+    ++kept;
+  }
+  const int oldCount = rowCount;
+  rowCount -= static_cast<int>(rows.size());
+  cells.resize(CellCount(colCount, rowCount));
   ClampCurrent();
   SizeChanged(colCount, oldCount);
 }
@@ -186,14 +222,14 @@ void TStringGrid::MoveColumn(int from, int to) {
 }
 
 void TStringGrid::ColumnMoved(int from, int to) {
-  const auto move = [from, to](auto &items) {
+  const auto move = [from, to](auto &&items) {
     if (from < to)
       std::rotate(items.begin() + from, items.begin() + from + 1, items.begin() + to + 1);
     else
       std::rotate(items.begin() + to, items.begin() + from, items.begin() + from + 1);
   };
-  for (auto &line : cells)
-    move(line);
+  for (int row = 0; row < rowCount; ++row)
+    move(std::span(cells).subspan(CellIndex(0, row), static_cast<std::size_t>(colCount)));
   move(colWidths);
   const auto follow = [from, to](int col) {
     if (col == from)

@@ -21,11 +21,16 @@ public:
 
   QString Cells(int col, int row) const;
   void SetCells(int col, int row, const QString &text);
+  // The same text without a copy; an empty text outside the grid.
+  const QString &CellText(int col, int row) const;
 
   int ColCount() const { return colCount; }
   void SetColCount(int count);
   int RowCount() const { return rowCount; }
   void SetRowCount(int count);
+  // Takes these rows out (fixed rows and rows outside the grid are left alone); the rows below move up and the
+  // row count drops by the number taken. The current cell keeps its place as far as the rows still reach.
+  virtual void DeleteRows(std::vector<int> rows);
   int FixedCols() const { return fixedCols; }
   void SetFixedCols(int count);
   int FixedRows() const { return fixedRows; }
@@ -108,6 +113,8 @@ protected:
   virtual void KeyPress(char32_t &key);
   virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &pos);
 
+  // The rows DeleteRows takes of these: ascending, each once, none fixed or outside the grid.
+  std::vector<int> DeletableRows(std::vector<int> rows) const;
   void ShowEditor();
   void HideEditor() { editorMode = false; }
   // Moves the current cell if SelectCell() accepts it; moveAnchor false extends the selection instead.
@@ -143,7 +150,11 @@ private:
   void PaintCell(QPainter &painter, int col, int row, const QRect &box);
   void PaintLines(QPainter &painter, int col, int row, const QRect &box);
 
-  std::vector<std::vector<QString>> cells; // [row][col]
+  static std::size_t CellCount(int cols, int rows) { return static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows); }
+  std::size_t CellIndex(int col, int row) const { return CellCount(colCount, row) + static_cast<std::size_t>(col); }
+
+  // Row after row, colCount cells each: one block however many rows a list brings.
+  std::vector<QString> cells;
   std::vector<int> colWidths;
   int colCount = 5;
   int rowCount = 5;

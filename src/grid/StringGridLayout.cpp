@@ -180,6 +180,10 @@ void TStringGrid::resizeEvent(QResizeEvent *event) {
 }
 
 void TStringGrid::InvalidateCell(int col, int row) {
+  // Most cells of a long list are out of view, or the grid is not shown yet: nothing to repaint there.
+  const int top = RowTop(row);
+  if (top < 0 || top >= viewport()->height() || !viewport()->isVisible())
+    return;
   const QRect box = CellBox(col, row);
   if (!box.isEmpty())
     viewport()->update(box.adjusted(-gridLineWidth, -gridLineWidth, gridLineWidth, gridLineWidth));

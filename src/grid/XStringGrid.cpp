@@ -64,6 +64,24 @@ void TXStringGrid::SizeChanged(int oldColCount, int oldRowCount) {
   TStringGrid::SizeChanged(oldColCount, oldRowCount);
 }
 
+void TXStringGrid::DeleteRows(std::vector<int> rows) {
+  rows = DeletableRows(std::move(rows));
+  if (rows.empty())
+    return;
+  if (activeEditor) {
+    activeEditor->CommitEdit();
+    activeEditor->Hide();
+  }
+  std::set<std::pair<int, int>> moved;
+  for (const auto &[col, row] : markedCells) {
+    const auto above = std::lower_bound(rows.begin(), rows.end(), row);
+    if (above == rows.end() || *above != row)
+      moved.insert({col, row - static_cast<int>(above - rows.begin())});
+  }
+  markedCells.swap(moved);
+  TStringGrid::DeleteRows(std::move(rows));
+}
+
 void TXStringGrid::ColumnMoved(int from, int to) {
   columns->Move(from, to);
   TStringGrid::ColumnMoved(from, to);
@@ -258,5 +276,15 @@ void TXStringGrid::CommitActiveEditor() {
 std::string TXStringGrid::GetCell(int col, int row) const { return Cells(col, row).toStdString(); }
 
 void TXStringGrid::SetCell(int col, int row, const std::string &text) {
-  SetCells(col, row, QString::fromStdString(text));
+  const QUtf8StringView utf8(text);
+  if (QAnyStringView::equal(CellText(col, row), utf8) || col < 0 || col >= ColCount())
+    return;
+  // A list repeats its texts down a column (True, 0, 255, .WAV): the column's last text is shared rather than
+  // converted into a block of its own for every cell.
+  if (recentTexts.size() != static_cast<std::size_t>(ColCount()))
+    recentTexts.assign(static_cast<std::size_t>(ColCount()), QString());
+  QString &recent = recentTexts[static_cast<std::size_t>(col)];
+  if (!QAnyStringView::equal(recent, utf8))
+    recent = utf8.toString();
+  SetCells(col, row, recent);
 }

@@ -45,11 +45,14 @@ public:
   void SetPendingChar(char32_t value) { pendingChar = value; }
 
   virtual void ShowEditorAt(int col, int row);
+  // An edit in progress ends in its own cell first; the marks of the rows below move up with their cells.
+  void DeleteRows(std::vector<int> rows) override;
 
   // A cell whose text is not what its column needs is drawn in red until its mark is taken away.
   void SetCellMarked(int col, int row, bool marked);
   bool CellMarked(int col, int row) const { return markedCells.contains({col, row}); }
   void ClearCellMarks();
+  bool HasCellMarks() const { return !markedCells.empty(); }
   // The cell text as drawn on one line: elided in the middle when wider than the cell.
   QString ShownText(int col, int row) const;
 
@@ -90,4 +93,5 @@ private:
   int editRow = 0;
   char32_t pendingChar = 0;
   std::set<std::pair<int, int>> markedCells;
+  std::vector<QString> recentTexts; // by column, the last text SetCell wrote
 };

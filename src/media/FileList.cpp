@@ -82,12 +82,17 @@ void TFileList::RemoveByName(const std::string &name) {
 }
 
 void TFileList::RemoveAt(std::vector<int> positions) {
-  // From the back, so that the positions still to come keep meaning the same entries.
   std::sort(positions.begin(), positions.end());
-  positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-  for (auto it = positions.rbegin(); it != positions.rend(); ++it)
-    if (*it >= 0 && *it < Count())
-      items.erase(items.begin() + *it);
+  // One pass over the list, however many entries go: the kept ones close up in their order.
+  auto removed = positions.begin();
+  std::size_t kept = 0;
+  for (std::size_t position = 0; position < items.size(); ++position) {
+    while (removed != positions.end() && *removed < static_cast<int>(position))
+      ++removed;
+    if (removed == positions.end() || *removed != static_cast<int>(position))
+      items[kept++] = std::move(items[position]);
+  }
+  items.resize(kept);
 }
 
 void TFileList::Exchange(int i, int j) { std::swap(items.at(static_cast<std::size_t>(i)), items.at(static_cast<std::size_t>(j))); }
@@ -110,21 +115,32 @@ void TFileList::ReplaceSourceAt(int position, const std::string &path) {
 }
 
 void TFileList::FillGrid(TTextGrid &grid, TMediaKind kind) const {
-  const int columns = grid.GetColCount();
-  for (int row = 1; row < grid.GetRowCount(); ++row)
-    for (int col = 0; col < columns; ++col)
-      grid.SetCell(col, row, "");
-  const int filled = std::min(columns, static_cast<int>(ItemColumns(kind).size()));
+  const auto shown = static_cast<int>(std::count_if(items.begin(), items.end(), [kind](const auto &item) { return IsOfKind(item.get(), kind); }));
+  // The rows are made once, not one at a time: each change of the row count re-lays the widget grid out.
+  if (grid.GetRowCount() < shown + 1)
+    grid.SetRowCount(shown + 1);
   int row = 1;
-  for (const auto &item : items) {
-    if (!IsOfKind(item.get(), kind))
-      continue;
-    if (grid.GetRowCount() < row + 1)
-      grid.SetRowCount(row + 1);
-    for (int col = 0; col < filled; ++col)
-      grid.SetCell(col, row, ItemColumns(kind)[static_cast<std::size_t>(col)].ToText(*item));
-    ++row;
-  }
+  for (const auto &item : items)
+    if (IsOfKind(item.get(), kind))
+      WriteRow(grid, kind, item.get(), row++);
+  for (; row < grid.GetRowCount(); ++row)
+    WriteRow(grid, kind, nullptr, row);
+}
+
+void TFileList::FillRow(TTextGrid &grid, TMediaKind kind, int row) const {
+  if (row < 1 || row >= grid.GetRowCount())
+    return;
+  const TFileListItem *entry = row <= Count() ? items[static_cast<std::size_t>(row - 1)].get() : nullptr;
+  WriteRow(grid, kind, IsOfKind(entry, kind) ? entry : nullptr, row);
+}
+
+void TFileList::WriteRow(TTextGrid &grid, TMediaKind kind, const TFileListItem *entry, int row) {
+  const int columns = grid.GetColCount();
+  const int filled = entry ? std::min(columns, static_cast<int>(ItemColumns(kind).size())) : 0;
+  for (int col = 0; col < filled; ++col)
+    grid.SetCell(col, row, ItemColumns(kind)[static_cast<std::size_t>(col)].ToText(*entry));
+  for (int col = filled; col < columns; ++col)
+    grid.SetCell(col, row, std::string());
 }
 
 void TFileList::TakeOverGrid(TTextGrid &grid, TMediaKind kind) {

@@ -41,8 +41,12 @@ public:
   // The same for the entry at a zero-based position; a position outside the list changes nothing.
   void ReplaceSourceAt(int position, const std::string &path);
 
-  // Clears rows 1 and below, then writes one row per entry of the kind, growing (never shrinking) the rows.
+  // Writes one row per entry of the kind from row 1 on and clears the rows after them, growing (never
+  // shrinking) the rows.
   void FillGrid(TTextGrid &grid, TMediaKind kind) const;
+  // Row n's cells from the entry at position n - 1, the way back of TakeOverRow; an empty row when no entry of
+  // the kind is there.
+  void FillRow(TTextGrid &grid, TMediaKind kind, int row) const;
   // Commits the grid's active editor, then stores every row's attribute cells into the entry found by
   // its name and size cells. A cell that is not a valid value raises EConvertError; values stored before stay.
   void TakeOverGrid(TTextGrid &grid, TMediaKind kind);
@@ -54,6 +58,9 @@ public:
   bool TakeOverGridByRow(TTextGrid &grid, TMediaKind kind);
 
 private:
+  // The entry's texts into the row, or an empty row for none; columns beyond the kind's stay empty.
+  static void WriteRow(TTextGrid &grid, TMediaKind kind, const TFileListItem *entry, int row);
+
   std::vector<std::unique_ptr<TFileListItem>> items;
 };
 

@@ -20,11 +20,11 @@ void StoreBool(TByteBool &field, const std::string &text) {
 }
 
 // The three columns every kind starts with; the grid shows them and never writes them back.
-constexpr TItemColumn NameColumn{0, "Jméno", 120, TCellEditing::None, "name",
+constexpr TItemColumn NameColumn{NameColumnIndex, "Jméno", 120, TCellEditing::None, "name",
                                  [](const TFileListItem &item) { return Cp1250ToUtf8(item.Name); }, nullptr};
-constexpr TItemColumn ExtColumn{1, "Ext", 52, TCellEditing::None, "ext",
+constexpr TItemColumn ExtColumn{ExtColumnIndex, "Ext", 52, TCellEditing::None, "ext",
                                 [](const TFileListItem &item) { return item.Ext.Utf8(); }, nullptr};
-constexpr TItemColumn SizeColumn{2, "Velikost", 68, TCellEditing::None, "size",
+constexpr TItemColumn SizeColumn{SizeColumnIndex, "Velikost", 68, TCellEditing::None, "size",
                                  [](const TFileListItem &item) { return IntToStr(item.Size); }, nullptr};
 } // namespace
 
@@ -33,7 +33,7 @@ const std::vector<TItemColumn> &ItemColumns(TMediaKind kind) {
       NameColumn,
       ExtColumn,
       SizeColumn,
-      {3, "Transparent", 62, TCellEditing::Boolean, "transparent",
+      {FirstAttributeColumn, "Transparent", 62, TCellEditing::Boolean, "transparent",
        [](const TFileListItem &item) { return BoolToString(Image(item).Transparent); },
        [](TFileListItem &item, const std::string &text) { StoreBool(Image(item).Transparent, text); }},
       {4, "TransparentColor", 92, TCellEditing::Color, "color",
@@ -56,7 +56,7 @@ const std::vector<TItemColumn> &ItemColumns(TMediaKind kind) {
       NameColumn,
       ExtColumn,
       SizeColumn,
-      {3, "Looped", 68, TCellEditing::Boolean, "looped",
+      {FirstAttributeColumn, "Looped", 68, TCellEditing::Boolean, "looped",
        [](const TFileListItem &item) { return BoolToString(Sound(item).Looped); },
        [](TFileListItem &item, const std::string &text) { StoreBool(Sound(item).Looped, text); }},
       {4, "Frequency", 68, TCellEditing::Frequency, "frequency",

@@ -24,7 +24,11 @@ struct TItemColumn {
 // The columns of the grid of kind (images or sounds), in grid order.
 const std::vector<TItemColumn> &ItemColumns(TMediaKind kind);
 
-// Columns 0-2 hold the name, the extension and the size; the attributes follow from this column on.
+// Every kind shows the name, the extension and the size in its first three columns; the attributes follow from
+// FirstAttributeColumn on.
+constexpr int NameColumnIndex = 0;
+constexpr int ExtColumnIndex = 1;
+constexpr int SizeColumnIndex = 2;
 constexpr int FirstAttributeColumn = 3;
 
 // The attribute names of a kind in column order (Transparent … SkipWidth, Looped … Pan); empty for another kind.

@@ -56,6 +56,7 @@ private slots:
   void NameCellPressReachesTheQueryWithoutMoving();
   void KeyboardNavigationAsksTheQuery();
   void ServesTheItemListAsATextGrid();
+  void DeletedRowsCloseUpWithTheirMarksAndTheEditEndsInItsCell();
 };
 
 void TXStringGridTest::NewGridTakesItsColumnSettingsFromTheGrid() {
@@ -444,6 +445,67 @@ void TXStringGridTest::ServesTheItemListAsATextGrid() {
   QTest::keyClicks(Focused(), "512");
   textGrid.CommitActiveEditor();
   QCOMPARE(textGrid.GetCell(6, 2), std::string("512"));
+
+  // Texts written one after another into a column are each their own, whatever the column wrote before.
+  for (const char *text : {"True", "False", "True", "", "True"})
+    textGrid.SetCell(3, 1, text);
+  textGrid.SetCell(3, 2, "False");
+  form.Grid->SetCells(3, 3, QStringLiteral("True"));
+  textGrid.SetCell(3, 3, "True");
+  QCOMPARE(form.Grid->Cells(3, 1), QStringLiteral("True"));
+  QCOMPARE(form.Grid->Cells(3, 2), QStringLiteral("False"));
+  QCOMPARE(form.Grid->Cells(3, 3), QStringLiteral("True"));
+  form.Grid->SetColCount(4);
+  textGrid.SetCell(3, 4, "Žluť");
+  textGrid.SetCell(8, 4, "mimo");
+  QCOMPARE(form.Grid->Cells(3, 4), QStringLiteral("Žluť"));
+  QCOMPARE(textGrid.GetColCount(), 4);
+}
+
+void TXStringGridTest::DeletedRowsCloseUpWithTheirMarksAndTheEditEndsInItsCell() {
+  TImageGridForm form;
+  form.Fill(8);
+  TXStringGrid &grid = *form.Grid;
+  QVERIFY(ShowActive(form));
+  grid.SetCellMarked(5, 2, true);
+  grid.SetCellMarked(6, 5, true);
+  grid.SetCellMarked(7, 8, true);
+  ClickCell(&grid, 5, 6);
+  QTest::keyClicks(Focused(), "44");
+  QVERIFY(grid.ActiveEditor());
+
+  const int rowCount = grid.RowCount();
+  grid.DeleteRows({6, 2, 0, 2, 99, 3});
+  QVERIFY(!grid.ActiveEditor());
+  QCOMPARE(grid.RowCount(), rowCount - 3);
+  QStringList names;
+  for (int row = 1; row < grid.RowCount(); ++row)
+    names << grid.Cells(0, row);
+  QCOMPARE(names.mid(0, 5), QStringList({"obrazek1", "obrazek4", "obrazek5", "obrazek7", "obrazek8"}));
+  QVERIFY(!grid.CellMarked(5, 2));
+  QVERIFY(grid.CellMarked(6, 3));
+  QVERIFY(grid.CellMarked(7, 5));
+  QVERIFY(!grid.CellMarked(6, 5) && !grid.CellMarked(7, 8));
+  grid.DeleteRows({3, 5});
+  QCOMPARE(grid.Cells(0, 3), QStringLiteral("obrazek7"));
+  QVERIFY(!grid.HasCellMarks());
+  for (int row = 1; row < grid.RowCount(); ++row)
+    QCOMPARE(grid.Cells(5, row), row <= 3 ? QStringLiteral("0") : QString());
+
+  // The edit went into the cell it was opened on before that row was taken out; nothing else got its text.
+  TImageGridForm other;
+  other.Fill(4);
+  QVERIFY(ShowActive(other));
+  ClickCell(other.Grid, 5, 3);
+  QTest::keyClicks(Focused(), "44");
+  auto *edit = qobject_cast<QLineEdit *>(Focused());
+  QVERIFY(edit);
+  const QString typed = edit->text();
+  QVERIFY(typed.contains(QStringLiteral("44")));
+  other.Grid->DeleteRows({2});
+  QCOMPARE(other.Grid->Cells(0, 2), QStringLiteral("obrazek3"));
+  QCOMPARE(other.Grid->Cells(5, 2), typed);
+  QCOMPARE(other.Grid->Cells(5, 3), QStringLiteral("0"));
 }
 
 QTEST_MAIN(TXStringGridTest)

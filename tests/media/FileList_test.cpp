@@ -6,6 +6,7 @@
 #include "platform/Streams.h"
 #include "support/TempAppFolder.h"
 
+#include <algorithm>
 #include <cctype>
 #include <functional>
 #include <random>
@@ -233,6 +234,43 @@ TEST(FileList, FillGridGrowsRowsButNeverShrinksThem) {
   EXPECT_EQ(grid.GetCell(0, 0), "Název") << "the header row is never touched";
 }
 
+TEST(FileList, FillGridOverwritesEveryCellOfItsRowsAndFillRowIsTheWayBackOfTakeOverRow) {
+  // One column more than the images have, every cell showing something else before.
+  TMemoryGrid grid(10, 6);
+  for (int row = 0; row < 6; ++row)
+    for (int col = 0; col < 10; ++col)
+      grid.SetCell(col, row, "x");
+  TFileList list;
+  AddImage(list, "/d/a.bmp");
+  AddImage(list, "/d/b.bmp", 7);
+  list.FillGrid(grid, mkImages);
+  std::vector<std::string> first{"a", ".BMP", "3", "True", "clBlack", "0", "0", "0", "0", ""};
+  EXPECT_EQ(Row(grid, 1), first);
+  EXPECT_EQ(Row(grid, 2)[2], "7");
+  for (int row = 3; row < 6; ++row)
+    EXPECT_EQ(Row(grid, row), std::vector<std::string>(10)) << row;
+  EXPECT_EQ(grid.GetCell(9, 0), "x") << "the header row is never touched";
+
+  // Row 2 shows the entry at position 1 again, whatever the cells held; a row without an entry is emptied.
+  grid.SetCell(5, 2, "12");
+  ASSERT_TRUE(list.TakeOverRow(grid, mkImages, 2));
+  grid.SetCell(5, 2, "x");
+  grid.SetCell(9, 2, "x");
+  list.Exchange(0, 1);
+  list.FillRow(grid, mkImages, 1);
+  list.FillRow(grid, mkImages, 2);
+  EXPECT_EQ(Row(grid, 1), (std::vector<std::string>{"b", ".BMP", "7", "True", "clBlack", "12", "0", "0", "0", ""}));
+  EXPECT_EQ(Row(grid, 2), first);
+  grid.SetCell(0, 4, "x");
+  list.FillRow(grid, mkImages, 4);
+  EXPECT_EQ(Row(grid, 4), std::vector<std::string>(10));
+  list.FillRow(grid, mkSounds, 1);
+  EXPECT_EQ(Row(grid, 1), std::vector<std::string>(10)) << "an entry of the other kind shows as an empty row";
+  list.FillRow(grid, mkImages, 0);
+  list.FillRow(grid, mkImages, 6);
+  EXPECT_EQ(grid.GetCell(9, 0), "x") << "the header and rows outside the grid are left alone";
+}
+
 TEST(FileList, FillGridShowsSoundsAndSkipsTheOtherKind) {
   TMemoryGrid grid(7, 3);
   TFileList list;
@@ -314,6 +352,26 @@ TEST(FileList, RemoveAtTakesExactlyThosePositions) {
   list.RemoveAt({3, 0, 3, 17, -1});
   EXPECT_EQ(Names(list), (std::vector<std::string>{"tile", "b"}));
   EXPECT_EQ(list.Items()[0]->Ext.Text(), ".DIB");
+}
+
+TEST(FileList, RemoveAtKeepsTheOrderOfWhatStaysWhateverIsRemoved) {
+  TFileList list;
+  std::vector<std::string> expected;
+  std::vector<int> removed;
+  for (int i = 0; i < 1000; ++i) {
+    const std::string name = std::string("p").append(std::to_string(i));
+    AddImage(list, "/d/" + name + ".bmp");
+    if (i % 3 == 0 || i == 999)
+      removed.push_back(i);
+    else
+      expected.push_back(name);
+  }
+  std::shuffle(removed.begin(), removed.end(), std::mt19937(14));
+  removed.push_back(removed.front());
+  list.RemoveAt(removed);
+  EXPECT_EQ(Names(list), expected);
+  list.RemoveAt({});
+  EXPECT_EQ(Names(list), expected);
 }
 
 TEST(FileList, TakeOverByRowGivesNamesakesTheirOwnValuesAndSaysWhatChanged) {
