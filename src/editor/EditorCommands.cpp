@@ -10,6 +10,7 @@
 #include "media/ItemColumns.h"
 #include "media/MediaDocument.h"
 #include "media/MediaMessages.h"
+#include "media/UndoHistory.h"
 #include "platform/AppFolder.h"
 #include "platform/CodePage.h"
 #include "platform/Progress.h"
@@ -139,15 +140,25 @@ void TForm1::CellCommitted(TXStringGrid &grid, int col, int row) {
   if (&grid != &KindGrid() || row < 1 || row > Document().List.Count())
     return;
   grid.SetCellMarked(col, row, !AttributeTextValid(mediaKind, col, grid.GetCell(col, row)));
+  // The edited row is where the change happened, wherever the current cell has gone since.
+  const int position = row - 1;
+  TListChange change;
+  change.Before(Document().List, {position}, position);
+  std::optional<std::string> refused;
   try {
-    if (Document().List.TakeOverRow(grid, mediaKind, row))
-      SetModified(true);
-    statusBar()->clearMessage();
+    Document().List.TakeOverRow(grid, mediaKind, row);
   } catch (const EConvertError &error) {
-    // The text stays in its cell, marked, until it is mended; a save names it again.
-    SetModified(true);
-    statusBar()->showMessage(QString::fromStdString(error.what()));
+    refused = error.what();
   }
+  change.After(Document().List, {position}, position);
+  RecordChange(std::move(change));
+  if (!refused) {
+    statusBar()->clearMessage();
+    return;
+  }
+  // The text stays in its cell, marked, until it is mended; a save names it again.
+  SetModified(true);
+  statusBar()->showMessage(QString::fromStdString(*refused));
 }
 
 bool TForm1::MayDropDocument() {
@@ -174,6 +185,8 @@ void TForm1::NewDocument(uint8_t kind) {
   ShowKind(kind, QString());
   SetDocumentPath(QString());
   SetModified(false);
+  ShowHistoryState();
+  emit DocumentChanged();
 }
 
 void TForm1::Obrzky1Click() { NewDocument(mkImages); }
@@ -205,6 +218,8 @@ void TForm1::LoadContainer(const QString &path) {
   ShowKind(*kind, QLatin1Char(' ') + path);
   SetDocumentPath(path);
   SetModified(false);
+  ShowHistoryState();
+  emit DocumentChanged();
 }
 
 bool TForm1::ChooseSavePath(QString &path) {
@@ -247,6 +262,7 @@ bool TForm1::SaveTo(const QString &path) {
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);
   SetDocumentPath(path);
+  Document().History.MarkSaved();
   SetModified(false);
   return true;
 }
@@ -261,15 +277,24 @@ void TForm1::PridatClick() {
 }
 
 void TForm1::AddFiles(const QStringList &files) {
+  TListChange change = ChangeOf({});
+  const int first = Document().List.Count();
+  const auto recordAdded = [&] {
+    std::vector<int> added;
+    for (int position = first; position < Document().List.Count(); ++position)
+      added.push_back(position);
+    Record(change, added);
+  };
   // The files added before one that fails stay and are shown.
   try {
     for (const QString &file : files)
-      if (Document().AddFile(NativePath(file), mediaKind))
-        SetModified(true);
+      Document().AddFile(NativePath(file), mediaKind);
   } catch (...) {
+    recordAdded();
     FillKindGrid();
     throw;
   }
+  recordAdded();
   FillKindGrid();
 }
 
@@ -283,8 +308,9 @@ void TForm1::OdebratClick() {
     if (grid.Cells(0, row) == ToggleRemoveMark(QString::fromStdString(Cp1250ToUtf8(entries[size_t(row - 1)]->Name))))
       marked.push_back(row - 1);
   if (!marked.empty()) {
+    TListChange change = ChangeOf(marked);
     Document().RemoveAt(marked);
-    SetModified(true);
+    Record(change, {});
   }
   FillKindGrid();
 }
@@ -294,9 +320,10 @@ void TForm1::NahoruClick() {
   TakeOverKindGrid();
   const int row = grid.Row();
   if (row > 1 && row <= Document().List.Count()) {
+    TListChange change = ChangeOf({row - 2, row - 1});
     Document().Exchange(row - 2, row - 1);
-    SetModified(true);
     grid.SetRow(row - 1);
+    Record(change, {row - 2, row - 1});
   }
   FillKindGrid();
 }
@@ -306,9 +333,10 @@ void TForm1::DoluClick() {
   TakeOverKindGrid();
   const int row = grid.Row();
   if (row + 1 < grid.GetRowCount() && !grid.GetCell(0, row + 1).empty() && row + 1 <= Document().List.Count()) {
+    TListChange change = ChangeOf({row - 1, row});
     Document().Exchange(row - 1, row);
-    SetModified(true);
     grid.SetRow(row + 1);
+    Record(change, {row - 1, row});
   }
   FillKindGrid();
 }
@@ -324,8 +352,9 @@ void TForm1::AktualizovatClick() {
   OpenPreviewDialog1->Options |= TOpenOption::ofAllowMultiSelect;
   if (chosen) {
     try {
+      TListChange change = ChangeOf({row - 1});
       Document().List.ReplaceSourceAt(row - 1, NativePath(OpenPreviewDialog1->FileName));
-      SetModified(true);
+      Record(change, {row - 1});
     } catch (...) {
       FillKindGrid();
       throw;

@@ -9,12 +9,14 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QColorDialog;
 class QFileDialog;
 class QLabel;
 class QPushButton;
 class TComboCellEditor;
 class TEditCellEditor;
+class TListChange;
 class TMediaStream;
 class TStatusPanels;
 class TOpenDialog;
@@ -22,9 +24,12 @@ class TOpenPreviewDialog;
 class TUpDownCellEditor;
 class TXStringGrid;
 
-// Its members live in three files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
-// exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers.
+// Its members live in these files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
+// exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers,
+// WorkflowCommands.cpp the everyday commands beside them, UndoCommands.cpp undo and redo.
 class TForm1 : public QMainWindow {
+  Q_OBJECT
+
 public:
   // arguments are the program's command-line arguments after its name; the first may name a container.
   explicit TForm1(const QStringList &arguments = {}, QWidget *parent = nullptr);
@@ -53,6 +58,9 @@ public:
   void PrejmenovatClick();
   void VyplnitClick();
   void OznacitClick();
+  // Úpravy: undo and redo of the changes to the document (UndoCommands.cpp).
+  void ZpetClick();
+  void ZnovuClick();
   void OpenRecentFile(const QString &path);
   // Files and folders dropped on the window: one container opens, anything else is added.
   void DropFiles(const QStringList &paths);
@@ -80,6 +88,11 @@ public:
   // The container the document was opened from or last saved to; empty for a new document.
   const QString &DocumentPath() const { return documentPath; }
 
+signals:
+  // The document's entries changed (a command, a cell edit, undo or redo) or another document came (New, Open):
+  // whatever shows the current entry shows it afresh. The grid's row already shows the change.
+  void DocumentChanged();
+
 protected:
   void showEvent(QShowEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
@@ -102,6 +115,19 @@ private:
   // Puts path first among the recent files and rebuilds their menu.
   void RememberRecentDocument(const QString &path);
   void UpdateStatusPanels();
+  // The Úpravy menu and its keys; an in-place editor with nothing of its own to undo lets them through.
+  void BuildUndo();
+  // Starts recording a change to the entries at these zero-based positions, as the user is at the current row.
+  TListChange ChangeOf(const std::vector<int> &positions);
+  // Ends it with the entries at these positions as they are now, and keeps it in the document's history.
+  void Record(TListChange &change, const std::vector<int> &positions);
+  void RecordChange(TListChange change);
+  // Runs work as one step of the history: all its changes are undone and redone together.
+  void AsOneChange(const std::function<void()> &work);
+  // Undoes (back) or redoes a step and shows the list with the current row where the change was.
+  void StepHistory(bool back);
+  // Zpět and Znovu are enabled when there is a step to take; the title's "*" follows the saved point.
+  void ShowHistoryState();
 
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
   void Guarded(const std::function<void()> &command);
@@ -162,4 +188,6 @@ private:
   TOpenDialog *OpenDialog2 = nullptr;
   TOpenPreviewDialog *OpenPreviewDialog1 = nullptr;
   QColorDialog *ColorDialog1 = nullptr;
+  QAction *Zpet1 = nullptr;
+  QAction *Znovu1 = nullptr;
 };

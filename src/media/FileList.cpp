@@ -11,6 +11,7 @@
 #include "platform/TextGrid.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -90,6 +91,12 @@ void TFileList::RemoveAt(std::vector<int> positions) {
 }
 
 void TFileList::Exchange(int i, int j) { std::swap(items.at(static_cast<std::size_t>(i)), items.at(static_cast<std::size_t>(j))); }
+
+void TFileList::InsertAt(int position, std::unique_ptr<TFileListItem> entry) {
+  if (position < 0 || position > Count())
+    throw std::out_of_range("TFileList::InsertAt");
+  items.insert(items.begin() + position, std::move(entry));
+}
 
 TFileListItem *TFileList::FindEntry(const std::string &name, int64_t size) const {
   for (auto it = items.rbegin(); it != items.rend(); ++it)

@@ -33,6 +33,8 @@ public:
   void RemoveAt(std::vector<int> positions);
   // Swaps the entries at two valid zero-based positions.
   void Exchange(int i, int j);
+  // Puts entry at a zero-based position from 0 to Count(); the entries from there on move one place down.
+  void InsertAt(int position, std::unique_ptr<TFileListItem> entry);
   // The last entry with this Name and Size, or null.
   TFileListItem *FindEntry(const std::string &name, int64_t size) const;
   // The found entry takes its data from path from now on (offset 0, the file's size); a missing entry

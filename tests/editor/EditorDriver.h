@@ -106,6 +106,22 @@ inline std::function<void(QWidget *)> ChooseFile(const QString &path) {
   return [path](QWidget *modal) { AcceptNames(modal, QFileInfo(path).absolutePath(), QFileInfo(path).fileName()); };
 }
 
+// After a modal dialog the window system gives the focus back to the main window; here the test does. Done
+// before an answer to a coming dialog is queued, since waiting for the activation runs queued work.
+inline void Activate(QWidget &window) {
+  window.activateWindow();
+  QTRY_VERIFY(window.isActiveWindow());
+}
+
+// A key pressed as a user presses it, at the widget with the focus unless another target is named.
+inline void Press(QWidget *target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget *receiver = target ? target : QApplication::focusWidget();
+  QVERIFY(receiver);
+  if (!receiver->window()->isActiveWindow())
+    Activate(*receiver->window());
+  QTest::keyClick(receiver, Qt::Key(key), modifiers);
+}
+
 // Types text as a user does: each key goes to whatever has the focus at that moment.
 inline void TypeKeys(const QString &text) {
   for (const QChar ch : text)
