@@ -6,6 +6,7 @@
 #include "platform/Exceptions.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 std::vector<TPlacedEntry> CopiesAt(const TFileList &list, std::vector<int> positions) {
@@ -18,24 +19,19 @@ std::vector<TPlacedEntry> CopiesAt(const TFileList &list, std::vector<int> posit
   return copies;
 }
 
-// Takes the entries at leaving's positions out of the list and puts copies of coming's in at theirs. Both ascend,
-// so once the leaving ones are out, each coming one goes to its final place.
+// Takes the entries at leaving's positions out of the list and puts copies of coming's in at theirs.
 void Splice(TFileList &list, const std::vector<TPlacedEntry> &leaving, const std::vector<TPlacedEntry> &coming) {
-  const int remaining = list.Count() - static_cast<int>(leaving.size());
-  bool fits = remaining >= 0 && (leaving.empty() || leaving.back().Position < list.Count());
-  for (std::size_t i = 0; fits && i < coming.size(); ++i)
-    fits = coming[i].Position <= remaining + static_cast<int>(i);
-  if (!fits)
-    throw Exception(MediaMessages::HistoryMismatch);
-  std::vector<std::unique_ptr<TFileListItem>> copies;
-  for (const TPlacedEntry &entry : coming)
-    copies.push_back(entry.Entry->Clone());
   std::vector<int> positions;
   for (const TPlacedEntry &entry : leaving)
     positions.push_back(entry.Position);
-  list.RemoveAt(positions);
-  for (std::size_t i = 0; i < coming.size(); ++i)
-    list.InsertAt(coming[i].Position, std::move(copies[i]));
+  std::vector<std::pair<int, std::unique_ptr<TFileListItem>>> copies;
+  for (const TPlacedEntry &entry : coming)
+    copies.emplace_back(entry.Position, entry.Entry->Clone());
+  try {
+    list.Splice(positions, std::move(copies));
+  } catch (const std::out_of_range &) {
+    throw Exception(MediaMessages::HistoryMismatch);
+  }
 }
 } // namespace
 
