@@ -82,12 +82,16 @@ void TFileList::RemoveByName(const std::string &name) {
 }
 
 void TFileList::RemoveAt(std::vector<int> positions) {
-  // From the back, so that the positions still to come keep meaning the same entries.
-  std::sort(positions.begin(), positions.end());
-  positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-  for (auto it = positions.rbegin(); it != positions.rend(); ++it)
-    if (*it >= 0 && *it < Count())
-      items.erase(items.begin() + *it);
+  // One pass that closes the gaps, however many entries go.
+  std::vector<bool> leaving(items.size());
+  for (const int position : positions)
+    if (position >= 0 && position < Count())
+      leaving[static_cast<std::size_t>(position)] = true;
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (!leaving[i])
+      items[kept++] = std::move(items[i]);
+  items.resize(kept);
 }
 
 void TFileList::Exchange(int i, int j) { std::swap(items.at(static_cast<std::size_t>(i)), items.at(static_cast<std::size_t>(j))); }

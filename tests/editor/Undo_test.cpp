@@ -145,11 +145,7 @@ private slots:
 
     // Fill: the whole block goes back in one step.
     TypeIntoCell(grid, 6, 1, QStringLiteral("24"));
-    ClickCell(grid, 6, 1);
-    Press(nullptr, Qt::Key_Escape);
-    grid.setFocus();
-    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
-    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    SelectDown(grid, 6, 1, 2);
     Press(&grid, Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(Cell(grid, 6, 3), QStringLiteral("24"));
     Undo(grid);
@@ -161,11 +157,7 @@ private slots:
     QCOMPARE(Cell(grid, 6, 3), QStringLiteral("24"));
 
     // Ctrl+Enter fills from an edit: the edit and the fill are one step too.
-    ClickCell(grid, 7, 1);
-    Press(nullptr, Qt::Key_Escape);
-    grid.setFocus();
-    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
-    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    SelectDown(grid, 7, 1, 2);
     Press(&grid, Qt::Key_F2);
     QWidget *editor = QApplication::focusWidget();
     QVERIFY(editor != &grid && grid.isAncestorOf(editor));
@@ -195,11 +187,9 @@ private slots:
     TXStringGrid &grid = *ImagesGrid(form);
     TypeIntoCell(grid, 5, 1, QStringLiteral("3"));
 
-    ClickCell(grid, 6, 1);
+    StartTyping(grid, 6, 1, QStringLiteral("8"));
     auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     QVERIFY2(edit, "an in-place edit box has the focus");
-    edit->selectAll();
-    QTest::keyClicks(edit, QStringLiteral("8"));
     Press(edit, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(edit->text(), QStringLiteral("0"));
     QVERIFY(grid.ActiveEditor());
@@ -210,11 +200,7 @@ private slots:
 
     // Through the menu, an edit still open is ended and is the step taken back.
     TypeIntoCell(grid, 6, 2, QStringLiteral("4"));
-    ClickCell(grid, 7, 2);
-    edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-    QVERIFY2(edit, "an in-place edit box has the focus");
-    edit->selectAll();
-    QTest::keyClicks(edit, QStringLiteral("9"));
+    StartTyping(grid, 7, 2, QStringLiteral("9"));
     Trigger(form, "Zpet1");
     QVERIFY(!grid.ActiveEditor());
     QCOMPARE(Cell(grid, 7, 2), QStringLiteral("0"));

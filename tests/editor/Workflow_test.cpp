@@ -215,10 +215,7 @@ private slots:
     QCOMPARE(form.windowTitle(), clean);
     QVERIFY(!form.Modified());
 
-    ClickCell(grid, 6, 1);
-    Press(nullptr, Qt::Key_Escape);
-    grid.setFocus();
-    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    SelectDown(grid, 6, 1, 1);
     Press(&grid, Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(Cell(grid, 6, 2), QStringLiteral("24"));
     QCOMPARE(form.windowTitle(), changed);
@@ -226,12 +223,7 @@ private slots:
     QCOMPARE(form.windowTitle(), clean);
 
     // An edit still open in the row is kept when the row is renamed.
-    ClickCell(grid, 5, 3);
-    QWidget *editor = QApplication::focusWidget();
-    QVERIFY(editor != &grid && grid.isAncestorOf(editor));
-    if (auto *edit = qobject_cast<QLineEdit *>(editor))
-      edit->selectAll();
-    QTest::keyClicks(editor, QStringLiteral("9"));
+    StartTyping(grid, 5, 3, QStringLiteral("9"));
     WhenModal([](QWidget *modal) {
       auto *dialog = qobject_cast<QInputDialog *>(modal);
       QVERIFY2(dialog, "the rename dialog is up");
@@ -498,11 +490,7 @@ private slots:
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
     TypeIntoCell(grid, 6, 1, QStringLiteral("24"));
-    ClickCell(grid, 6, 1);
-    Press(nullptr, Qt::Key_Escape);
-    grid.setFocus();
-    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
-    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    SelectDown(grid, 6, 1, 2);
     Press(&grid, Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(Cell(grid, 6, 2), QStringLiteral("24"));
     QCOMPARE(Cell(grid, 6, 3), QStringLiteral("24"));
