@@ -16,7 +16,7 @@ endif
 ASAN_TARGETS := $(shell sed -n 's/^tovrik_add_gtest.\([a-z_]*\).*/\1/p' tests/*/CMakeLists.txt) \
   zip_replay media_replay dib_replay ini_replay
 
-.PHONY: all deps configure build run test asan-test fuzz clean
+.PHONY: all deps configure build run test asan-test fuzz package translations clean
 
 all: build
 
@@ -54,6 +54,17 @@ fuzz: deps
 	  build-fuzz/bin/$${name}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -artifact_prefix=build-fuzz/ \
 	    build-fuzz/found/$$name fuzz/corpus/$$name || exit 1; \
 	done
+
+# The Debian package (build/tovrikeditor_<version>_<arch>.deb), then a look at it: its files, lintian, and its tvk
+# run from an unpacked copy.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null && ls tovrikeditor_*.deb
+	@bash scripts/check-package.sh $(BUILD_DIR)/tovrikeditor_*.deb
+
+# New and changed texts of the editor into translations/tovrikeditor_en.ts (lupdate); fill in their English, then
+# `make` compiles it.
+translations: configure
+	@cmake --build $(BUILD_DIR) --target update_translations
 
 clean:
 	@rm -rf $(BUILD_DIR)

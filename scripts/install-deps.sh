@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing TovrikEditor need; quick when all are there.
+# qt6-tools-dev and qt6-l10n-tools compile and refresh the English translation (lrelease, lupdate); dpkg-dev,
+# file and lintian build the Debian package (dpkg-shlibdeps finds its dependencies) and check it.
 set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev qt6-translations-l10n
+  qt6-tools-dev qt6-l10n-tools
+  dpkg-dev file lintian
   zlib1g-dev libisal-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick openbox fonts-dejavu-core

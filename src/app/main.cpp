@@ -1,14 +1,13 @@
 // The TovrikEditor program: starts the toolkit, shows the main window and runs the event loop.
 #include "config/DefaultConfig.h"
 #include "editor/EditorIcons.h"
+#include "editor/InterfaceLanguage.h"
 #include "editor/fTovrikEditor.h"
 #include "platform/SignalCleanup.h"
 #include "platform/qt/MessagePrompt.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <csignal>
 
@@ -21,15 +20,12 @@ int main(int argc, char *argv[]) {
   QApplication::setApplicationName(QStringLiteral("TovrikEditor"));
   QApplication::setDesktopFileName(QStringLiteral("tovrikeditor"));
   QApplication::setWindowIcon(ProgramIcon());
-  // The program speaks Czech, so the toolkit's own dialogs and buttons do too, where the translation is installed.
-  QTranslator toolkitTexts;
-  if (toolkitTexts.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&toolkitTexts);
-
   // An installed program's first start takes the shipped lists; a build tree has its config.ini beside the program.
   InstallDefaultConfig(QFile::encodeName(QApplication::applicationDirPath() +
                                          QStringLiteral("/../share/tovrikeditor/config.ini"))
                            .toStdString());
+  // Czech unless config.ini or TOVRIK_LANG chooses English; the toolkit's own dialogs follow either way.
+  InstallInterfaceLanguage(app);
 
   TMessagePrompt prompt;
   SetPrompt(&prompt);

@@ -7,6 +7,7 @@
 #include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
+#include "platform/TextLanguage.h"
 
 #include <algorithm>
 #include <iostream>
@@ -96,7 +97,7 @@ TOpenedContainer OpenContainer(const std::string &path) {
   opened.Document = std::make_unique<TMediaStream>();
   const std::optional<TMediaKind> kind = LoadContainer(*opened.Document, path);
   if (!kind) // the prompt normally turns an empty file into an error already
-    throw Exception(MediaMessages::EmptyFile);
+    throw Exception(Translated(MediaMessages::EmptyFile));
   opened.Kind = *kind;
   opened.Level = ReadMediaEntryFacts(path).Level;
   return opened;
@@ -120,11 +121,11 @@ int FindEntryByName(TMediaStream &document, const std::string &name) {
     if (document.List.Items()[static_cast<std::size_t>(i)]->Name != wanted)
       continue;
     if (found >= 0)
-      throw Exception(Substitute(CliMessages::AmbiguousName, {PrintableText(name)}));
+      throw Exception(Substitute(Translated(CliMessages::AmbiguousName), {PrintableText(name)}));
     found = i;
   }
   if (found < 0)
-    throw Exception(Substitute(CliMessages::NoSuchEntry, {PrintableText(name)}));
+    throw Exception(Substitute(Translated(CliMessages::NoSuchEntry), {PrintableText(name)}));
   return found;
 }
 
@@ -132,7 +133,7 @@ int AddressedEntry(TMediaStream &document, const TCommandLine &line, std::size_t
   if (line.Has("--at")) {
     const int count = document.List.Count();
     if (count == 0)
-      throw Exception(Substitute(CliMessages::NoSuchEntry, {"--at " + line.Value("--at")}));
+      throw Exception(Substitute(Translated(CliMessages::NoSuchEntry), {"--at " + line.Value("--at")}));
     return line.IntValue("--at", 1, count, 1) - 1;
   }
   if (next >= line.Positional().size())

@@ -11,6 +11,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
+#include "platform/TextLanguage.h"
 
 #include <algorithm>
 #include <map>
@@ -26,7 +27,7 @@ void AddFiles(TMediaStream &document, uint8_t kind, const std::vector<std::strin
   CliPrompt().AcceptUnlisted = force;
   for (const std::string &file : files) {
     if (!document.AddFile(file, kind))
-      throw Exception(Substitute(CliMessages::UnlistedExtension, {PrintableText(file)}));
+      throw Exception(Substitute(Translated(CliMessages::UnlistedExtension), {PrintableText(file)}));
   }
 }
 
@@ -34,11 +35,11 @@ void AddFiles(TMediaStream &document, uint8_t kind, const std::vector<std::strin
 // "True"/"False" (the grid reads them as false) and volumes outside 0..255 (the grid keeps the low byte).
 void CheckStrictValue(const TItemColumn &column, const std::string &value) {
   if (column.Editing == TCellEditing::Boolean && value != "True" && value != "False")
-    throw EConvertError(Substitute(CliMessages::NotABoolean, {value}));
+    throw EConvertError(Substitute(Translated(CliMessages::NotABoolean), {value}));
   if (column.Editing == TCellEditing::Volume) {
     const int32_t volume = StrToInt(value);
     if (volume < 0 || volume > 255)
-      throw EConvertError(Substitute(CliMessages::NotAVolume, {value}));
+      throw EConvertError(Substitute(Translated(CliMessages::NotAVolume), {value}));
   }
 }
 // Moves the entry at from to position to; those between shift by one place.
@@ -91,7 +92,7 @@ int RunRemove(const TArguments &arguments) {
     const int before = opened.Document->List.Count();
     opened.Document->RemoveByName(Utf8ToCp1250(*name));
     if (opened.Document->List.Count() == before)
-      throw Exception(Substitute(CliMessages::NoSuchEntry, {PrintableText(*name)}));
+      throw Exception(Substitute(Translated(CliMessages::NoSuchEntry), {PrintableText(*name)}));
   }
   SaveEdited(opened, path, LevelOption(line));
   return 0;
@@ -132,7 +133,7 @@ int RunReplace(const TArguments &arguments) {
   const std::string &file = line.Positional()[next];
   RequireRegularFile(file);
   if (!FileExists(file))
-    throw Exception(Substitute(CliMessages::NoSuchFile, {PrintableText(file)}));
+    throw Exception(Substitute(Translated(CliMessages::NoSuchFile), {PrintableText(file)}));
   opened.Document->List.ReplaceSourceAt(position, file);
   SaveEdited(opened, path, LevelOption(line));
   return 0;

@@ -7,6 +7,7 @@
 #include "media/EntryExport.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
+#include "platform/TextLanguage.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -24,7 +25,7 @@ std::vector<int> Select(TMediaStream &document, const std::vector<std::string> &
   for (const std::string &name : names)
     if (std::none_of(positions.begin(), positions.end(),
                      [&](int i) { return Cp1250ToUtf8(items[static_cast<std::size_t>(i)]->Name) == name; }))
-      throw Exception(Substitute(CliMessages::NoSuchEntry, {name}));
+      throw Exception(Substitute(Translated(CliMessages::NoSuchEntry), {name}));
   return positions;
 }
 
@@ -33,7 +34,7 @@ void CheckTargets(const std::vector<TEntryExport> &plan, const std::filesystem::
   for (const TEntryExport &entry : plan) {
     std::error_code ignored;
     if (std::filesystem::exists(std::filesystem::symlink_status(folder / entry.FileName, ignored)))
-      throw Exception(Substitute(CliMessages::TargetExists, {(folder / entry.FileName).string()}));
+      throw Exception(Substitute(Translated(CliMessages::TargetExists), {(folder / entry.FileName).string()}));
   }
 }
 } // namespace

@@ -6,6 +6,7 @@
 #include "media/Container.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "platform/TextLanguage.h"
 
 #include <cstdio>
 #include <iostream>
@@ -65,7 +66,7 @@ void PrintTable(const TFileList &list, uint8_t kind) {
 std::string LevelName(int level) {
   static const char *names[] = {"stored, level 0 (Zádná)", "deflated, level 1 (Rychlá)",
                                 "deflated, level 2 (Normální)", "deflated, level 3 (Nejlepší)"};
-  return names[level];
+  return Translated(names[level]);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 
+#include "config/LanguageSetting.h"
 #include "platform/SignalCleanup.h"
 
 #include <algorithm>
@@ -11,10 +12,11 @@
 
 namespace {
 const char *overview =
-    "usage: tvk COMMAND [ARGS]   (tvk COMMAND --help for details)\n"
+    "usage: tvk COMMAND [ARGS]   (tvk COMMAND --help for details; tvk --version)\n"
     "Exit status: 0 success, 1 failed check or bad container, 2 usage error.\n"
     "Editing commands wait up to 60 s while another one edits the same container.\n"
-    "--at N names an entry by its position (as tvk list shows it) where several share a name.\n\ncommands:\n";
+    "--at N names an entry by its position (as tvk list shows it) where several share a name.\n"
+    "Messages follow the editor's language setting (config.ini); TOVRIK_LANG=en or cs overrides it.\n\ncommands:\n";
 
 // "--help" anywhere before a lone "--".
 bool AsksForHelp(const TArguments &arguments) {
@@ -103,6 +105,10 @@ const std::vector<TCommand> &Commands() {
 int main(int argc, char *argv[]) {
   const TArguments arguments(argv + std::min(argc, 2), argv + argc);
   const std::string name = argc >= 2 ? argv[1] : "";
+  if (name == "--version" || name == "-V") {
+    std::cout << "tvk " TOVRIK_VERSION "\n";
+    return 0;
+  }
   if (name.empty() || name == "--help" || name == "-h" || name == "help") {
     std::ostream &out = name.empty() ? std::cerr : std::cout;
     out << overview;
@@ -115,6 +121,7 @@ int main(int argc, char *argv[]) {
   // A save that meets a file size limit gets a write error ("File too large") instead of being killed.
   std::signal(SIGXFSZ, SIG_IGN);
   InstallSignalCleanup();
+  ApplyChosenLanguage();
   std::ios::sync_with_stdio(false); // tvk writes through the streams only: a list of a million rows goes faster
   std::string error;
   int status;

@@ -5,6 +5,7 @@
 #include "platform/IniFile.h"
 #include "platform/IntegerText.h"
 #include "platform/Prompt.h"
+#include "platform/TextLanguage.h"
 
 #include <algorithm>
 
@@ -25,7 +26,7 @@ int TExtList::IndexOf(const TExtString &ext) const {
 
 void TExtList::Add(const TExtString &ext) {
   if (IndexOf(ext) != -1) {
-    Prompt().ShowError("Seznam již tuto příponu obsahuje!");
+    Prompt().ShowError(Translated("Seznam již tuto příponu obsahuje!"));
     return;
   }
   items.push_back(TExtString(ext.Text()));

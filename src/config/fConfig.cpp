@@ -1,12 +1,15 @@
-// The settings dialog TConfigForm: edits the image and sound extension lists and the compression level.
+// The settings dialog TConfigForm: edits the image and sound extension lists, the compression level and the
+// interface language.
 #include "config/fConfig.h"
 
 #include "config/ExtList.h"
+#include "config/LanguageSetting.h"
 #include "platform/Prompt.h"
 #include "platform/qt/DesktopFont.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,19 +44,20 @@ QString AsciiUpper(const QString &text) {
 
 TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ConfigForm"));
-  setWindowTitle(QStringLiteral("Nastavení"));
+  setWindowTitle(QCoreApplication::translate("TConfigForm", "Nastavení"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(280, 260);
   setFont(SmallSansFont());
 
-  auto *label = new QLabel(QStringLiteral("Vyber typ souborů"), this);
+  auto *label = new QLabel(QCoreApplication::translate("TConfigForm", "Vyber typ souborů"), this);
   label->setObjectName(QStringLiteral("Label1"));
   label->setGeometry(8, 0, 145, 16);
 
   ComboBox1 = new QComboBox(this);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1->addItems({QStringLiteral("Obrázkové"), QStringLiteral("Zvukové")});
+  ComboBox1->addItems(
+      {QCoreApplication::translate("TConfigForm", "Obrázkové"), QCoreApplication::translate("TConfigForm", "Zvukové")});
   ComboBox1->setGeometry(8, 16, 145, 21);
 
   ListBox1 = new QListWidget(this);
@@ -67,25 +71,40 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
   Edit1->setMaxLength(5);
   Edit1->setGeometry(8, 187, 145, 21);
 
-  Button1 = Button(this, "Button1", QStringLiteral("Přidat"), QRect(8, 216, 75, 25));
-  Button2 = Button(this, "Button2", QStringLiteral("Odebrat"), QRect(82, 216, 75, 25));
-  Button3 = Button(this, "Button3", QStringLiteral("Konec"), QRect(184, 216, 75, 25));
+  Button1 = Button(this, "Button1", QCoreApplication::translate("TConfigForm", "Přidat"), QRect(8, 216, 75, 25));
+  Button2 = Button(this, "Button2", QCoreApplication::translate("TConfigForm", "Odebrat"), QRect(82, 216, 75, 25));
+  Button3 = Button(this, "Button3", QCoreApplication::translate("TConfigForm", "Konec"), QRect(184, 216, 75, 25));
 
-  auto *group = new QGroupBox(QStringLiteral("Úroveň komprese"), this);
+  auto *group = new QGroupBox(QCoreApplication::translate("TConfigForm", "Úroveň komprese"), this);
   group->setObjectName(QStringLiteral("RadioGroup1"));
   group->setGeometry(160, 16, 113, 105);
   auto *column = new QVBoxLayout(group);
   column->setContentsMargins(8, 4, 4, 4);
   column->setSpacing(0);
   RadioGroup1 = new QButtonGroup(this);
-  const QString levels[] = {QStringLiteral("Zádná"), QStringLiteral("Rychlá"), QStringLiteral("Normální"),
-                            QStringLiteral("Nejlepší")};
+  const QString levels[] = {
+      QCoreApplication::translate("TConfigForm", "Zádná"), QCoreApplication::translate("TConfigForm", "Rychlá"),
+      QCoreApplication::translate("TConfigForm", "Normální"), QCoreApplication::translate("TConfigForm", "Nejlepší")};
   for (int i = 0; i < 4; ++i) {
     auto *choice = new QRadioButton(levels[i], group);
     choice->setObjectName(QStringLiteral("Level%1").arg(i));
     column->addWidget(choice);
     RadioGroup1->addButton(choice, i);
   }
+
+  // The language, under the compression levels; each language is named in itself.
+  auto *languageLabel = new QLabel(QCoreApplication::translate("TConfigForm", "Jazyk"), this);
+  languageLabel->setObjectName(QStringLiteral("Label2"));
+  languageLabel->setGeometry(160, 124, 113, 16);
+  ComboBox2 = new QComboBox(this);
+  ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+  ComboBox2->addItems({QStringLiteral("Čeština"), QStringLiteral("English")});
+  ComboBox2->setGeometry(160, 140, 113, 21);
+  languageLabel->setBuddy(ComboBox2);
+  auto *languageNote = new QLabel(QCoreApplication::translate("TConfigForm", "Projeví se při příštím spuštění."), this);
+  languageNote->setObjectName(QStringLiteral("Label3"));
+  languageNote->setWordWrap(true);
+  languageNote->setGeometry(160, 164, 113, 44);
 
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
   Edit1->installEventFilter(this);
@@ -108,6 +127,8 @@ void TConfigForm::ShowSettings(TExtList &imageExts, TExtList &soundExts) {
   }
   // A hand-edited level outside 0..3 shows as the nearest level, so the dialog always writes a valid one.
   RadioGroup1->button(ClampCompressionLevel(ReadCompressionLevel()))->setChecked(true);
+  // The stored choice, not a TOVRIK_LANG of this run: closing the dialog must not make the override permanent.
+  ComboBox2->setCurrentIndex(ReadLanguageSetting() == TLanguage::English ? 1 : 0);
   FillListBox();
   exec();
 }
@@ -154,7 +175,7 @@ void TConfigForm::Edit1KeyDown(int key) {
 
 void TConfigForm::Button1Click() {
   if (Edit1->text().isEmpty()) {
-    Prompt().ShowError("Nelze vložit prázdný řetězec!");
+    Prompt().ShowError(QCoreApplication::translate("TConfigForm", "Nelze vložit prázdný řetězec!").toStdString());
     return;
   }
   // An extension is compared with its dot, so one typed without it gets it; "png" becomes ".PNG".
@@ -162,7 +183,8 @@ void TConfigForm::Button1Click() {
   if (!text.startsWith(QLatin1Char('.')))
     text.prepend(QLatin1Char('.'));
   if (text.size() > TExtString::Capacity) {
-    Prompt().ShowError("Přípona může mít nejvýše 4 znaky za tečkou!");
+    Prompt().ShowError(
+        QCoreApplication::translate("TConfigForm", "Přípona může mít nejvýše 4 znaky za tečkou!").toStdString());
     return;
   }
   const TExtString ext = TExtString::FromUtf8(text.toStdString());
@@ -175,7 +197,7 @@ void TConfigForm::Button1Click() {
 void TConfigForm::Button2Click() {
   const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
   if (selected.isEmpty()) {
-    Prompt().ShowError("Seznam je prázdný!");
+    Prompt().ShowError(QCoreApplication::translate("TConfigForm", "Seznam je prázdný!").toStdString());
     return;
   }
   FCurrentExts->Remove(TExtString::FromUtf8(selected.front()->text().toStdString()));
@@ -196,6 +218,10 @@ void TConfigForm::FormClose() {
     FImageExts->SaveToIni();
     FSoundExts->SaveToIni();
     WriteCompressionLevel(std::max(RadioGroup1->checkedId(), 0));
+    // Written only when it changes, so a config.ini that never had the key keeps its sections as they were.
+    const TLanguage language = ComboBox2->currentIndex() == 1 ? TLanguage::English : TLanguage::Czech;
+    if (language != ReadLanguageSetting())
+      WriteLanguageSetting(language);
   } catch (const std::exception &error) {
     Prompt().ShowError(error.what());
   }

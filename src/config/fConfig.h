@@ -1,4 +1,5 @@
-// The settings dialog TConfigForm: edits the image and sound extension lists and the compression level.
+// The settings dialog TConfigForm: edits the image and sound extension lists, the compression level and the
+// interface language.
 #pragma once
 
 #include <QDialog>
@@ -10,8 +11,8 @@ class QListWidget;
 class QPushButton;
 class TExtList;
 
-// Edits the lists in place and writes both lists and the compression level to config.ini whenever it closes;
-// there is no Cancel.
+// Edits the lists in place and writes both lists, the compression level and the language to config.ini whenever
+// it closes; there is no Cancel. The language takes effect at the next start.
 class TConfigForm : public QDialog {
 public:
   explicit TConfigForm(QWidget *parent = nullptr);
@@ -51,4 +52,5 @@ private:
   QPushButton *Button2;
   QPushButton *Button3;
   QButtonGroup *RadioGroup1;
+  QComboBox *ComboBox2; // the language: "Čeština" (0), "English" (1)
 };

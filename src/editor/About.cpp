@@ -5,6 +5,7 @@
 #include "platform/qt/DesktopFont.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -29,7 +30,7 @@ QLabel *TextLabel(QWidget *parent, const QString &text, QRect geometry) {
 
 TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(QCoreApplication::translate("TAboutForm", "About"));
   setWindowIcon(ProgramIcon());
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
@@ -46,8 +47,9 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
   name->setFont(nameFont);
   name->setStyleSheet(QStringLiteral("color: #008000;"));
 
-  const QString credits[] = {QStringLiteral("Editor kontejnerů médií .tvk"), QStringLiteral("obrázky a zvuky pro hry"),
-                             QStringLiteral("verze 1.0")};
+  const QString credits[] = {QCoreApplication::translate("TAboutForm", "Editor kontejnerů médií .tvk"),
+                             QCoreApplication::translate("TAboutForm", "obrázky a zvuky pro hry"),
+                             QCoreApplication::translate("TAboutForm", "verze 1.0")};
   for (int i = 0; i < 3; ++i)
     TextLabel(this, credits[i], QRect(8, 44 + 18 * i, 186, 16));
   for (int x : {12, 174}) {
@@ -56,7 +58,7 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
   }
 
   LoweredFrame(this, "Panel2", QRect(56, 108, 90, 36));
-  auto *button = new QPushButton(QStringLiteral("OK"), this);
+  auto *button = new QPushButton(QCoreApplication::translate("TAboutForm", "OK"), this);
   button->setObjectName(QStringLiteral("Button1"));
   button->setGeometry(63, 113, 75, 25);
   button->setDefault(true);

@@ -5,6 +5,7 @@
 #include "config/fConfig.h"
 #include "editor/ItemGrids.h"
 #include "editor/ProgresForm.h"
+#include "editor/SaveChangesQuestion.h"
 #include "grid/XStringGrid.h"
 #include "media/Container.h"
 #include "media/ItemColumns.h"
@@ -15,11 +16,12 @@
 #include "platform/CodePage.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
+#include "platform/TextLanguage.h"
 #include "platform/qt/OpenDialog.h"
 #include "platform/qt/Shell.h"
 #include "preview/OpenPreview.h"
-#include "editor/SaveChangesQuestion.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -32,8 +34,9 @@
 #include <vector>
 
 namespace {
-const QString imagesText = QStringLiteral(" Obrázkový soubor");
-const QString soundsText = QStringLiteral(" Zvukový soubor");
+// Translated where they are shown: the translator is installed only after static initialisation.
+const char *imagesText = QT_TRANSLATE_NOOP("TForm1", " Obrázkový soubor");
+const char *soundsText = QT_TRANSLATE_NOOP("TForm1", " Zvukový soubor");
 
 // A path as the file system wants it.
 std::string NativePath(const QString &path) { return QFile::encodeName(path).toStdString(); }
@@ -78,6 +81,7 @@ void TForm1::FillKindGrid() {
   grid.ClearCellMarks();
   statusBar()->clearMessage();
   UpdateStatusPanels();
+  PreviewCurrentEntry();
 }
 
 void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
@@ -92,15 +96,17 @@ void TForm1::ShowKind(uint8_t kind, const QString &fileText) {
   GridOfKind(kind).setFocus();
   mediaKind = kind;
   FillKindGrid();
-  SetStatus(kind == mkSounds ? soundsText : imagesText, fileText);
+  SetStatus(QCoreApplication::translate("TForm1", kind == mkSounds ? soundsText : imagesText), fileText);
   RebuildAddFilter();
 }
 
 void TForm1::RebuildAddFilter() {
   const bool sounds = mediaKind == mkSounds;
   const TExtList &list = sounds ? SoundExtList() : ImageExtList();
-  OpenPreviewDialog1->Filter = (sounds ? QStringLiteral("Zvukové soubory|") : QStringLiteral("Obrázkové soubory|")) +
-                               QString::fromStdString(list.GetFilterMask()) + QStringLiteral("|Všechny soubory|*.*");
+  OpenPreviewDialog1->Filter = (sounds ? QCoreApplication::translate("TForm1", "Zvukové soubory|")
+                                       : QCoreApplication::translate("TForm1", "Obrázkové soubory|")) +
+                               QString::fromStdString(list.GetFilterMask()) +
+                               QCoreApplication::translate("TForm1", "|Všechny soubory|*.*");
 }
 
 void TForm1::SetModified(bool value) {
@@ -152,13 +158,14 @@ void TForm1::CellCommitted(TXStringGrid &grid, int col, int row) {
   }
   change.After(Document().List, {position}, position);
   RecordChange(std::move(change));
-  if (!refused) {
+  if (refused) {
+    // The text stays in its cell, marked, until it is mended; a save names it again.
+    SetModified(true);
+    statusBar()->showMessage(QString::fromStdString(*refused));
+  } else {
     statusBar()->clearMessage();
-    return;
   }
-  // The text stays in its cell, marked, until it is mended; a save names it again.
-  SetModified(true);
-  statusBar()->showMessage(QString::fromStdString(*refused));
+  PreviewEditedRow(row);
 }
 
 bool TForm1::MayDropDocument() {
@@ -246,7 +253,7 @@ void TForm1::UlozitJakoClick() {
 // False when the user chose not to overwrite a file another program changed meanwhile.
 bool TForm1::SaveTo(const QString &path) {
   // Also a save in place asks first when another program changed the file since it was opened or saved here.
-  if (Document().ChangedOnDisk(NativePath(path)) && !Prompt().AskYesNo(MediaMessages::ChangedOnDisk))
+  if (Document().ChangedOnDisk(NativePath(path)) && !Prompt().AskYesNo(Translated(MediaMessages::ChangedOnDisk)))
     return false;
   TakeOverKindGrid();
   {

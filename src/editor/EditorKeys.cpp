@@ -42,13 +42,13 @@ const TMenuKey menuKeys[] = {
 
 void ApplyMenuKeys(QMainWindow &window) {
   if (auto *file = window.findChild<QMenu *>(QStringLiteral("Soubor1")))
-    file->setTitle(QStringLiteral("&Soubor"));
+    file->setTitle(QCoreApplication::translate("TForm1", "&Soubor"));
   if (auto *edit = window.findChild<QMenu *>(QStringLiteral("Upravy1")))
-    edit->setTitle(QCoreApplication::translate("EditorKeys", "Úpr&avy"));
+    edit->setTitle(QCoreApplication::translate("TForm1", "Úpr&avy"));
   if (auto *settings = window.findChild<QAction *>(QStringLiteral("Nastaven1")))
-    settings->setText(QStringLiteral("&Nastavení"));
+    settings->setText(QCoreApplication::translate("TForm1", "&Nastavení"));
   if (auto *help = window.findChild<QMenu *>(QStringLiteral("Npovda1")))
-    help->setTitle(QStringLiteral("Ná&pověda"));
+    help->setTitle(QCoreApplication::translate("TForm1", "Ná&pověda"));
   for (const TMenuKey &key : menuKeys)
     if (auto *action = window.findChild<QAction *>(QString::fromLatin1(key.Action))) {
       QList<QKeySequence> keys = {key.Keys};

@@ -8,6 +8,7 @@
 #include "platform/qt/Shell.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDrag>
 #include <QFile>
 #include <QFileDialog>
@@ -17,13 +18,13 @@
 #include <QUrl>
 
 QString ChooseExportFolder(QWidget *parent, const QString &start) {
-  QFileDialog dialog(parent, QStringLiteral("Exportovat do složky"), start);
+  QFileDialog dialog(parent, QCoreApplication::translate("TForm1", "Exportovat do složky"), start);
   dialog.setObjectName(QStringLiteral("ExportDialog1"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Exportovat"));
+  dialog.setLabelText(QFileDialog::Accept, QCoreApplication::translate("TForm1", "Exportovat"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return {};
   return dialog.selectedFiles().front();

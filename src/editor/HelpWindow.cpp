@@ -1,6 +1,9 @@
 // The help window: the program's help page shown inside the program, its links followed within the page.
 #include "editor/HelpWindow.h"
 
+#include "platform/TextLanguage.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -9,15 +12,19 @@
 
 QString FindHelpPage(const QString &programFolder) {
   const QDir folder(programFolder);
-  for (const QString &candidate : {QStringLiteral("help/index.html"), QStringLiteral("../share/tovrikeditor/help/index.html")})
-    if (const QFileInfo page(folder.filePath(candidate)); page.isFile())
-      return page.canonicalFilePath();
+  QStringList names{QStringLiteral("index.html")};
+  if (TextLanguage() == TLanguage::English)
+    names.prepend(QStringLiteral("index.en.html"));
+  for (const QString &name : names)
+    for (const QString &place : {QStringLiteral("help/"), QStringLiteral("../share/tovrikeditor/help/")})
+      if (const QFileInfo page(folder.filePath(place + name)); page.isFile())
+        return page.canonicalFilePath();
   return {};
 }
 
 THelpWindow::THelpWindow(const QString &page, QWidget *parent) : QDialog(parent), browser(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Nápověda"));
+  setWindowTitle(QCoreApplication::translate("THelpWindow", "Nápověda"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setAttribute(Qt::WA_DeleteOnClose);
   browser->setObjectName(QStringLiteral("HelpBrowser"));

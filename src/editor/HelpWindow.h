@@ -7,7 +7,8 @@
 class QTextBrowser;
 
 // The help page beside the program (help/index.html, as in a build tree or a portable copy) or in the install's
-// share folder; empty when neither exists. The app folder (TOVRIK_HOME) plays no part: the page ships with the program.
+// share folder; empty when neither exists. In English the English page (index.en.html) comes first. The app folder
+// (TOVRIK_HOME) plays no part: the page ships with the program.
 QString FindHelpPage(const QString &programFolder);
 
 class THelpWindow : public QDialog {

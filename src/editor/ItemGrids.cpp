@@ -6,6 +6,7 @@
 #include "grid/XStringGrid.h"
 #include "media/CellTexts.h"
 #include "media/ItemColumns.h"
+#include "platform/TextLanguage.h"
 #include "platform/qt/ColorMap.h"
 
 #include <QColorDialog>
@@ -38,7 +39,7 @@ void SetColumns(TXStringGrid &grid, TMediaKind kind, const std::function<TCellEd
   SetupItemGrid(grid, static_cast<int>(ItemColumns(kind).size()));
   for (const TItemColumn &column : ItemColumns(kind)) {
     TXStringColumnItem *item = grid.Columns()->Items(column.Index);
-    item->SetCaption(QString::fromUtf8(column.Caption));
+    item->SetCaption(QString::fromUtf8(Translated(column.Caption)));
     item->SetWidth(column.Width);
     if (TCellEditor *editor = editorOf(column.Editing))
       item->SetEditor(editor);

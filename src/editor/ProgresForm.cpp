@@ -22,7 +22,7 @@ constexpr qint64 pumpIntervalMs = 40;
 
 TProgressForm::TProgressForm(QWidget *parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ProgressForm"));
-  setWindowTitle(QStringLiteral("Prosím čekejte"));
+  setWindowTitle(QCoreApplication::translate("TProgressForm", "Prosím čekejte"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setWindowModality(Qt::ApplicationModal);
@@ -41,7 +41,7 @@ TProgressForm::TProgressForm(QWidget *parent) : QDialog(parent) {
   ProgressBar1->setValue(0);
   ProgressBar1->setTextVisible(false);
 
-  Peruit1 = new QPushButton(QStringLiteral("Přerušit"), this);
+  Peruit1 = new QPushButton(QCoreApplication::translate("TProgressForm", "Přerušit"), this);
   Peruit1->setObjectName(QStringLiteral("Peruit1"));
   Peruit1->setGeometry(82, 50, 75, 25);
   Peruit1->setAutoDefault(false);

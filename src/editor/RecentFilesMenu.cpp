@@ -3,10 +3,11 @@
 
 #include "config/RecentFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 TRecentFilesMenu::TRecentFilesMenu(QWidget *parent, std::function<void(const QString &)> open)
-    : QMenu(QStringLiteral("Naposledy otevřené"), parent), open(std::move(open)) {
+    : QMenu(QCoreApplication::translate("TRecentFilesMenu", "Naposledy otevřené"), parent), open(std::move(open)) {
   setObjectName(QStringLiteral("NaposledyOtevrene1"));
   connect(this, &QMenu::aboutToShow, this, &TRecentFilesMenu::Rebuild);
   Rebuild();
@@ -27,5 +28,5 @@ void TRecentFilesMenu::Rebuild() {
     connect(action, &QAction::triggered, this, [this, path] { open(path); });
   }
   if (paths.empty())
-    addAction(QStringLiteral("(žádné)"))->setEnabled(false);
+    addAction(QCoreApplication::translate("TRecentFilesMenu", "(žádné)"))->setEnabled(false);
 }

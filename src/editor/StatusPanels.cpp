@@ -2,7 +2,9 @@
 #include "editor/StatusPanels.h"
 
 #include "media/FileList.h"
+#include "platform/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -11,16 +13,17 @@ QString SizeText(int64_t bytes) {
   const bool mega = bytes >= 1024 * 1024;
   const double value = double(bytes) / (mega ? kilo * kilo : kilo);
   QString number = bytes == 0 ? QStringLiteral("0") : QString::number(value, 'f', 1);
-  number.replace(QLatin1Char('.'), QLatin1Char(','));
+  if (TextLanguage() != TLanguage::English) // Czech writes a decimal comma
+    number.replace(QLatin1Char('.'), QLatin1Char(','));
   return number + (mega ? QStringLiteral(" MB") : QStringLiteral(" kB"));
 }
 
 QString EntriesText(int count) {
   if (count == 1)
-    return QStringLiteral("1 položka");
+    return QCoreApplication::translate("TStatusPanels", "1 položka");
   if (count >= 2 && count <= 4)
-    return QStringLiteral("%1 položky").arg(count);
-  return QStringLiteral("%1 položek").arg(count);
+    return QCoreApplication::translate("TStatusPanels", "%1 položky").arg(count);
+  return QCoreApplication::translate("TStatusPanels", "%1 položek").arg(count);
 }
 
 TStatusPanels::TStatusPanels(QStatusBar &bar) : entries(new QLabel(&bar)), position(new QLabel(&bar)) {
@@ -40,5 +43,7 @@ void TStatusPanels::Update(const TFileList &list, int row) {
     total += item->Size;
   entries->setText(QLatin1Char(' ') + EntriesText(list.Count()) + QStringLiteral(", ") + SizeText(total));
   const bool onEntry = row >= 1 && row <= list.Count();
-  position->setText(onEntry ? QStringLiteral(" Položka %1 z %2").arg(row).arg(list.Count()) : QString());
+  position->setText(onEntry
+                        ? QCoreApplication::translate("TStatusPanels", " Položka %1 z %2").arg(row).arg(list.Count())
+                        : QString());
 }

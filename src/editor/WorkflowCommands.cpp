@@ -20,6 +20,7 @@
 #include "platform/qt/OpenDialog.h"
 #include "platform/Exceptions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,7 +30,8 @@
 #include <QStatusBar>
 
 namespace {
-const char *missingRecentFile = "Soubor %s už neexistuje; ze seznamu naposledy otevřených byl odebrán.";
+const char *missingRecentFile =
+    QT_TRANSLATE_NOOP("TForm1", "Soubor %s už neexistuje; ze seznamu naposledy otevřených byl odebrán.");
 
 // The entry rows of the grid's selected block when it spans several rows.
 std::vector<int> BlockPositions(const TXStringGrid &grid) {
@@ -64,18 +66,23 @@ void TForm1::BuildWorkflow() {
     connect(action, &QAction::triggered, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
     return action;
   };
-  QAction *saveAs = command("UlozitJako1", QStringLiteral("Uložit jako…"), &TForm1::UlozitJakoClick);
+  QAction *saveAs =
+      command("UlozitJako1", QCoreApplication::translate("TForm1", "Uložit jako…"), &TForm1::UlozitJakoClick);
   saveAs->setIcon(ImageList1(iconSave));
-  QAction *exportAll = command("Exportovat1", QStringLiteral("Exportovat…"), &TForm1::ExportovatClick);
-  QAction *up = command("Nahoru1", QStringLiteral("Nahoru"), &TForm1::NahoruClick);
-  QAction *down = command("Dolu1", QStringLiteral("Dolů"), &TForm1::DoluClick);
-  QAction *update = command("Aktualizovat1", QStringLiteral("Aktualizovat"), &TForm1::AktualizovatClick);
-  QAction *fill = command("Vyplnit1", QStringLiteral("Vyplnit výběr"), &TForm1::VyplnitClick);
-  QAction *addRows = command("PridatRadek1", QStringLiteral("Přidat"), &TForm1::PridatClick);
+  QAction *exportAll =
+      command("Exportovat1", QCoreApplication::translate("TForm1", "Exportovat…"), &TForm1::ExportovatClick);
+  QAction *up = command("Nahoru1", QCoreApplication::translate("TForm1", "Nahoru"), &TForm1::NahoruClick);
+  QAction *down = command("Dolu1", QCoreApplication::translate("TForm1", "Dolů"), &TForm1::DoluClick);
+  QAction *update =
+      command("Aktualizovat1", QCoreApplication::translate("TForm1", "Aktualizovat"), &TForm1::AktualizovatClick);
+  QAction *fill = command("Vyplnit1", QCoreApplication::translate("TForm1", "Vyplnit výběr"), &TForm1::VyplnitClick);
+  QAction *addRows = command("PridatRadek1", QCoreApplication::translate("TForm1", "Přidat"), &TForm1::PridatClick);
   addRows->setIcon(ImageList1(iconAdd));
-  QAction *rename = command("Prejmenovat1", QStringLiteral("Přejmenovat…"), &TForm1::PrejmenovatClick);
-  QAction *mark = command("Oznacit1", QStringLiteral("Označit k odebrání"), &TForm1::OznacitClick);
-  QAction *exportRows = new QAction(QStringLiteral("Exportovat…"), this);
+  QAction *rename =
+      command("Prejmenovat1", QCoreApplication::translate("TForm1", "Přejmenovat…"), &TForm1::PrejmenovatClick);
+  QAction *mark =
+      command("Oznacit1", QCoreApplication::translate("TForm1", "Označit k odebrání"), &TForm1::OznacitClick);
+  QAction *exportRows = new QAction(QCoreApplication::translate("TForm1", "Exportovat…"), this);
   exportRows->setObjectName(QStringLiteral("ExportovatRadky1"));
   connect(exportRows, &QAction::triggered, this, [this] {
     Guarded([this] {
@@ -136,7 +143,8 @@ void TForm1::OpenRecentFile(const QString &path) {
     ForgetRecentFile(path.toStdString());
     if (auto *recent = findChild<TRecentFilesMenu *>(QStringLiteral("NaposledyOtevrene1")))
       recent->Rebuild();
-    throw Exception(Substitute(missingRecentFile, {QDir::toNativeSeparators(path).toStdString()}));
+    throw Exception(Substitute(QCoreApplication::translate("TForm1", missingRecentFile).toStdString(),
+                               {QDir::toNativeSeparators(path).toStdString()}));
   }
   if (!MayDropDocument())
     return;
@@ -180,12 +188,12 @@ void TForm1::PrejmenovatClick() {
   TFileListItem &entry = *Document().List.Items()[size_t(row - 1)];
   QInputDialog dialog(this);
   dialog.setObjectName(QStringLiteral("RenameDialog1"));
-  dialog.setWindowTitle(QStringLiteral("Přejmenovat položku"));
-  dialog.setLabelText(QStringLiteral("Nové jméno (přípona %1 zůstane):")
+  dialog.setWindowTitle(QCoreApplication::translate("TForm1", "Přejmenovat položku"));
+  dialog.setLabelText(QCoreApplication::translate("TForm1", "Nové jméno (přípona %1 zůstane):")
                           .arg(QString::fromStdString(Cp1250ToUtf8(entry.Ext.Text()))));
   dialog.setTextValue(QString::fromStdString(Cp1250ToUtf8(entry.Name)));
-  dialog.setOkButtonText(QStringLiteral("Přejmenovat"));
-  dialog.setCancelButtonText(QStringLiteral("Zrušit"));
+  dialog.setOkButtonText(QCoreApplication::translate("TForm1", "Přejmenovat"));
+  dialog.setCancelButtonText(QCoreApplication::translate("TForm1", "Zrušit"));
   if (dialog.exec() != QDialog::Accepted)
     return;
   const std::string name = CheckedEntryName(dialog.textValue().toStdString());

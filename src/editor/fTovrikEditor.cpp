@@ -82,6 +82,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(pare
   BuildGrids();
   BuildUndo();
   BuildWorkflow();
+  BuildPreview();
 
   FitClientArea();
   FormCreate(arguments);
@@ -109,28 +110,28 @@ void TForm1::BuildMenu() {
     return action;
   };
 
-  QMenu *file = menu->addMenu(QStringLiteral("Soubor"));
+  QMenu *file = menu->addMenu(QCoreApplication::translate("TForm1", "Soubor"));
   file->setObjectName(QStringLiteral("Soubor1"));
-  QMenu *newMenu = file->addMenu(ImageList1(iconNew), QStringLiteral("Nový"));
+  QMenu *newMenu = file->addMenu(ImageList1(iconNew), QCoreApplication::translate("TForm1", "Nový"));
   newMenu->setObjectName(QStringLiteral("Nov1"));
-  addAction(newMenu, "Obrzky1", QStringLiteral("Obrázky"), iconImages, &TForm1::Obrzky1Click);
-  addAction(newMenu, "Zvuky1", QStringLiteral("Zvuky"), iconSounds, &TForm1::Zvuky1Click);
-  addAction(file, "Otevt1", QStringLiteral("Otevřít"), iconOpen, &TForm1::Otevt1Click);
-  addAction(file, "Uloit1", QStringLiteral("Uložit"), iconSave, &TForm1::Uloit1Click);
+  addAction(newMenu, "Obrzky1", QCoreApplication::translate("TForm1", "Obrázky"), iconImages, &TForm1::Obrzky1Click);
+  addAction(newMenu, "Zvuky1", QCoreApplication::translate("TForm1", "Zvuky"), iconSounds, &TForm1::Zvuky1Click);
+  addAction(file, "Otevt1", QCoreApplication::translate("TForm1", "Otevřít"), iconOpen, &TForm1::Otevt1Click);
+  addAction(file, "Uloit1", QCoreApplication::translate("TForm1", "Uložit"), iconSave, &TForm1::Uloit1Click);
   file->addSeparator();
-  addAction(file, "Pdat1", QStringLiteral("Přídat"), iconAdd, &TForm1::PridatClick);
-  addAction(file, "Odebrat1", QStringLiteral("Odebrat"), iconRemove, &TForm1::OdebratClick);
+  addAction(file, "Pdat1", QCoreApplication::translate("TForm1", "Přídat"), iconAdd, &TForm1::PridatClick);
+  addAction(file, "Odebrat1", QCoreApplication::translate("TForm1", "Odebrat"), iconRemove, &TForm1::OdebratClick);
   file->addSeparator();
-  addAction(file, "Konec1", QStringLiteral("Konec"), iconExit, &TForm1::Konec1Click);
+  addAction(file, "Konec1", QCoreApplication::translate("TForm1", "Konec"), iconExit, &TForm1::Konec1Click);
 
-  QAction *settings = menu->addAction(QStringLiteral("Nastavení"));
+  QAction *settings = menu->addAction(QCoreApplication::translate("TForm1", "Nastavení"));
   settings->setObjectName(QStringLiteral("Nastaven1"));
   connect(settings, &QAction::triggered, this, [this] { Guarded([this] { Nastaven1Click(); }); });
 
-  QMenu *help = menu->addMenu(QStringLiteral("Nápověda"));
+  QMenu *help = menu->addMenu(QCoreApplication::translate("TForm1", "Nápověda"));
   help->setObjectName(QStringLiteral("Npovda1"));
-  addAction(help, "Npovda2", QStringLiteral("Nápověda"), iconHelp, &TForm1::Npovda2Click);
-  addAction(help, "About1", QStringLiteral("About"), iconAbout, &TForm1::About1Click);
+  addAction(help, "Npovda2", QCoreApplication::translate("TForm1", "Nápověda"), iconHelp, &TForm1::Npovda2Click);
+  addAction(help, "About1", QCoreApplication::translate("TForm1", "About"), iconAbout, &TForm1::About1Click);
 }
 
 void TForm1::BuildButtons() {
@@ -142,17 +143,20 @@ void TForm1::BuildButtons() {
     connect(button, &QPushButton::clicked, this, [this, command] { Guarded([this, command] { (this->*command)(); }); });
     return button;
   };
-  Pridat = addButton("Pridat", QStringLiteral("Přidat"), QStringLiteral("Přidat soubory na konec seznamu"),
-                     &TForm1::PridatClick);
-  Odebrat = addButton("Odebrat", QStringLiteral("Odebrat"),
-                      QStringLiteral("Odebrat položky označené hvězdičkou (označíte je klepnutím na jméno)"),
-                      &TForm1::OdebratClick);
-  Nahoru = addButton("Nahoru", QStringLiteral("Nahoru"), QStringLiteral("Posunout aktuální položku o místo výš"),
-                     &TForm1::NahoruClick);
-  Dolu = addButton("Dolu", QStringLiteral("Dolů"), QStringLiteral("Posunout aktuální položku o místo níž"),
-                   &TForm1::DoluClick);
-  Aktualizovat = addButton("Aktualizovat", QStringLiteral("Aktualizovat"),
-                           QStringLiteral("Nahradit data aktuální položky jiným souborem"), &TForm1::AktualizovatClick);
+  Pridat = addButton("Pridat", QCoreApplication::translate("TForm1", "Přidat"),
+                     QCoreApplication::translate("TForm1", "Přidat soubory na konec seznamu"), &TForm1::PridatClick);
+  Odebrat = addButton(
+      "Odebrat", QCoreApplication::translate("TForm1", "Odebrat"),
+      QCoreApplication::translate("TForm1", "Odebrat položky označené hvězdičkou (označíte je klepnutím na jméno)"),
+      &TForm1::OdebratClick);
+  Nahoru =
+      addButton("Nahoru", QCoreApplication::translate("TForm1", "Nahoru"),
+                QCoreApplication::translate("TForm1", "Posunout aktuální položku o místo výš"), &TForm1::NahoruClick);
+  Dolu = addButton("Dolu", QCoreApplication::translate("TForm1", "Dolů"),
+                   QCoreApplication::translate("TForm1", "Posunout aktuální položku o místo níž"), &TForm1::DoluClick);
+  Aktualizovat = addButton("Aktualizovat", QCoreApplication::translate("TForm1", "Aktualizovat"),
+                           QCoreApplication::translate("TForm1", "Nahradit data aktuální položky jiným souborem"),
+                           &TForm1::AktualizovatClick);
 }
 
 void TForm1::BuildStatusBar() {
@@ -185,7 +189,7 @@ void TForm1::BuildDialogs() {
   OpenDialog2 = new TOpenDialog(this);
   OpenDialog2->setObjectName(QStringLiteral("OpenDialog2"));
   OpenDialog2->Dialog().setObjectName(QStringLiteral("OpenDialog2"));
-  OpenDialog2->Filter = QStringLiteral("Tovrik|*.tvk|Všechny soubory|*.*");
+  OpenDialog2->Filter = QCoreApplication::translate("TForm1", "Tovrik|*.tvk|Všechny soubory|*.*");
   OpenDialog2->Options = TOpenOption::ofPathMustExist | TOpenOption::ofFileMustExist | TOpenOption::ofHideReadOnly |
                          TOpenOption::ofEnableSizing;
 
@@ -195,13 +199,16 @@ void TForm1::BuildDialogs() {
   OpenPreviewDialog1->Options = TOpenOption::ofAllowMultiSelect | TOpenOption::ofFileMustExist |
                                 TOpenOption::ofHideReadOnly | TOpenOption::ofEnableSizing;
   OpenPreviewDialog1->SetShowPreviewButtonHints(
-      WithDefault(OpenPreviewDialog1->ShowPreviewButtonHints(), QStringLiteral("Zapnutí / vypnutí náhledu")));
-  OpenPreviewDialog1->SetNoPreviewTexts(
-      WithDefault(OpenPreviewDialog1->NoPreviewTexts(), QStringLiteral("Náhled není k dispozici")));
-  OpenPreviewDialog1->SetPreviewCaptions(WithDefault(OpenPreviewDialog1->PreviewCaptions(), QStringLiteral("Náhled:")));
-  OpenPreviewDialog1->SetScaleHints(WithDefault(OpenPreviewDialog1->ScaleHints(), QStringLiteral("Přizpůsobit oknu")));
+      WithDefault(OpenPreviewDialog1->ShowPreviewButtonHints(),
+                  QCoreApplication::translate("TForm1", "Zapnutí / vypnutí náhledu")));
+  OpenPreviewDialog1->SetNoPreviewTexts(WithDefault(OpenPreviewDialog1->NoPreviewTexts(),
+                                                    QCoreApplication::translate("TForm1", "Náhled není k dispozici")));
+  OpenPreviewDialog1->SetPreviewCaptions(
+      WithDefault(OpenPreviewDialog1->PreviewCaptions(), QCoreApplication::translate("TForm1", "Náhled:")));
+  OpenPreviewDialog1->SetScaleHints(
+      WithDefault(OpenPreviewDialog1->ScaleHints(), QCoreApplication::translate("TForm1", "Přizpůsobit oknu")));
   OpenPreviewDialog1->SetWordWrapHints(
-      WithDefault(OpenPreviewDialog1->WordWrapHints(), QStringLiteral("Zalamování řádků")));
+      WithDefault(OpenPreviewDialog1->WordWrapHints(), QCoreApplication::translate("TForm1", "Zalamování řádků")));
   OpenPreviewDialog1->SetShowPreview(true);
   OpenPreviewDialog1->SetWordWrapAndScale(true);
 
@@ -234,7 +241,7 @@ void TForm1::Nastaven1Click() {
 void TForm1::Npovda2Click() {
   const QString page = FindHelpPage(QCoreApplication::applicationDirPath());
   if (page.isEmpty()) {
-    Prompt().ShowError("Nenalezen soubor s nápovědou!");
+    Prompt().ShowError(QCoreApplication::translate("TForm1", "Nenalezen soubor s nápovědou!").toStdString());
     return;
   }
   if (!helpWindow)
@@ -252,12 +259,14 @@ void TForm1::About1Click() {
 void TForm1::Konec1Click() { close(); }
 
 void TForm1::FitClientArea() {
-  // The menu bar and the status bar take what the desktop's fonts and style make them take; the area between
-  // them keeps its design size, and the window may narrow by 8 pixels but never become lower.
+  // The menu bar and the status bar take what the desktop's fonts and style make them take, and the preview pane
+  // its width beside them; the area between them keeps its design size, and the window may narrow by 8 pixels
+  // but never become lower.
   layout()->activate();
   const int frameHeight = height() - clientArea->height();
-  resize(std::max(width(), designClientWidth), designAreaHeight + frameHeight);
-  setMinimumSize(designClientWidth - 8, designAreaHeight + frameHeight);
+  const int frameWidth = width() - clientArea->width();
+  resize(std::max(clientArea->width(), designClientWidth) + frameWidth, designAreaHeight + frameHeight);
+  setMinimumSize(designClientWidth - 8 + frameWidth, designAreaHeight + frameHeight);
 }
 
 void TForm1::showEvent(QShowEvent *event) {

@@ -17,6 +17,8 @@ class QPushButton;
 class TComboCellEditor;
 class TEditCellEditor;
 class TListChange;
+class TEntryPreview;
+class TFileListItem;
 class TMediaStream;
 class TStatusPanels;
 class TOpenDialog;
@@ -128,6 +130,14 @@ private:
   void StepHistory(bool back);
   // Zpět and Znovu are enabled when there is a step to take; the title's "*" follows the saved point.
   void ShowHistoryState();
+  // The entry preview (EntryPreviewDock.cpp): the pane, its menu entry, and the pane following the current row.
+  void BuildPreview();
+  void PreviewCurrentEntry();
+  // A cell edit of row has ended: the pane shows the entry's new attributes when it shows that row.
+  void PreviewEditedRow(int row);
+  void SetPreviewShown(bool shown);
+  // The entry of the kind grid's current row, or nullptr.
+  TFileListItem *PreviewedEntry();
 
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
   void Guarded(const std::function<void()> &command);
@@ -165,6 +175,8 @@ private:
   bool modified = false;
   QString documentPath;
   QPointer<QWidget> helpWindow;
+  // The row the pane shows; -1 while it is hidden.
+  int previewRow = -1;
 
   QWidget *clientArea = nullptr;
   TXStringGrid *XStringGrid1 = nullptr;
@@ -190,4 +202,6 @@ private:
   QColorDialog *ColorDialog1 = nullptr;
   QAction *Zpet1 = nullptr;
   QAction *Znovu1 = nullptr;
+  TEntryPreview *EntryPreview1 = nullptr;
+  QAction *ZobrazitNahled1 = nullptr;
 };

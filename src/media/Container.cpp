@@ -4,12 +4,13 @@
 
 #include "config/ExtList.h"
 #include "media/MediaMessages.h"
-#include "platform/TemporaryFile.h"
 #include "media/ZIPStream.h"
 #include "media/ZipDeflate.h"
 #include "platform/Files.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
+#include "platform/TemporaryFile.h"
+#include "platform/TextLanguage.h"
 
 #include <filesystem>
 
@@ -50,7 +51,8 @@ void CheckStreamFits(int64_t streamSize, int level) {
   const int64_t storedOverhead = 30 + int64_t(mediaEntryName.size());
   const int64_t largest = level == 0 ? zip64Mark - 1 - storedOverhead : zip64Mark - 1;
   if (streamSize > largest)
-    throw EZipError(Substitute(MediaMessages::StreamTooLarge, {std::to_string(streamSize), std::to_string(largest)}));
+    throw EZipError(
+        Substitute(Translated(MediaMessages::StreamTooLarge), {std::to_string(streamSize), std::to_string(largest)}));
 }
 
 // A failed write names the container being saved, not the hidden temporary file it went to.
@@ -80,7 +82,7 @@ void SaveContainer(TMediaStream &document, TMediaKind kind, const std::string &p
   NamingTarget(path, [&] {
     document.Assemble(mediaStream.Stream(), kind);
 
-    Progress().SetMessage(MediaMessages::Compressing);
+    Progress().SetMessage(Translated(MediaMessages::Compressing));
     Progress().SetMax(mediaStream.Stream().Size());
     TZip zip;
     zip.AddEntryFrom(mediaEntryName, mediaStream.Stream(), level);
@@ -96,7 +98,7 @@ std::optional<TMediaKind> LoadContainer(TMediaStream &document, const std::strin
   TFileStream file(path, TFileMode::fmOpenRead);
   document.RememberDiskFile(path, IdentityOf(file.Handle()));
   if (file.Size() == 0) {
-    Prompt().ShowError(MediaMessages::EmptyFile);
+    Prompt().ShowError(Translated(MediaMessages::EmptyFile));
     return std::nullopt;
   }
   TZip zip;

@@ -7,6 +7,7 @@
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
 #include "platform/TemporaryFile.h"
+#include "platform/TextLanguage.h"
 
 #include <filesystem>
 #include <set>
@@ -21,7 +22,7 @@ bool Exists(const std::filesystem::path &path) {
 std::string ExportFileName(const TFileListItem &entry) {
   const std::string name = Cp1250ToUtf8(entry.Name + entry.Ext.Text());
   if (name.empty() || name == "." || name == ".." || name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
-    throw Exception(Substitute(MediaMessages::UnsafeFileName, {PrintableText(name)}));
+    throw Exception(Substitute(Translated(MediaMessages::UnsafeFileName), {PrintableText(name)}));
   return name;
 }
 
@@ -36,14 +37,14 @@ std::vector<TEntryExport> PlanExport(const TFileList &list, const std::vector<in
   std::set<std::string> seen;
   for (const TEntryExport &entry : plan)
     if (!seen.insert(entry.FileName).second)
-      throw Exception(Substitute(MediaMessages::SameTarget, {entry.FileName}));
+      throw Exception(Substitute(Translated(MediaMessages::SameTarget), {entry.FileName}));
   return plan;
 }
 
 TExportResult ExportEntries(TMediaStream &document, const std::vector<TEntryExport> &plan, const std::string &folder,
                             TExistingFiles existing) {
   std::filesystem::create_directories(folder);
-  Progress().SetMessage(MediaMessages::Exporting);
+  Progress().SetMessage(Translated(MediaMessages::Exporting));
   int64_t total = 0;
   for (const TEntryExport &entry : plan)
     total += entry.Entry->Size;
@@ -57,8 +58,8 @@ TExportResult ExportEntries(TMediaStream &document, const std::vector<TEntryExpo
     bool replace = replaceAll;
     if (!replace && Exists(target)) {
       if (existing == TExistingFiles::Refuse)
-        throw Exception(Substitute(MediaMessages::TargetExists, {target.string()}));
-      switch (Prompt().AskOverwrite(Substitute(MediaMessages::ReplaceFile, {target.string()}))) {
+        throw Exception(Substitute(Translated(MediaMessages::TargetExists), {target.string()}));
+      switch (Prompt().AskOverwrite(Substitute(Translated(MediaMessages::ReplaceFile), {target.string()}))) {
       case TOverwriteAnswer::Yes: replace = true; break;
       case TOverwriteAnswer::YesToAll: replace = replaceAll = true; break;
       case TOverwriteAnswer::No: ++result.Skipped; done += plan[i].Entry->Size; continue;

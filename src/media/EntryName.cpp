@@ -5,6 +5,7 @@
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
 #include "platform/IntegerText.h"
+#include "platform/TextLanguage.h"
 
 namespace {
 std::string Trimmed(const std::string &text) {
@@ -18,14 +19,15 @@ std::string Trimmed(const std::string &text) {
 std::string CheckedEntryName(const std::string &utf8) {
   const std::string name = Trimmed(utf8);
   if (name.empty() || name == "." || name == "..")
-    throw Exception(MediaMessages::EmptyName);
+    throw Exception(Translated(MediaMessages::EmptyName));
   for (const unsigned char c : name)
     if (c == '/' || c == '\\' || c < 32 || c == 127)
-      throw Exception(Substitute(MediaMessages::NameWithSeparator, {PrintableText(name)}));
+      throw Exception(Substitute(Translated(MediaMessages::NameWithSeparator), {PrintableText(name)}));
   if (!FitsCp1250(name))
-    throw Exception(Substitute(MediaMessages::EntryNameNotInCodePage, {PrintableText(name)}));
+    throw Exception(Substitute(Translated(MediaMessages::EntryNameNotInCodePage), {PrintableText(name)}));
   const std::string cp1250 = Utf8ToCp1250(name);
   if (cp1250.size() > static_cast<std::size_t>(EntryNameMaxBytes))
-    throw Exception(Substitute(MediaMessages::NameTooLong, {IntToStr(static_cast<int64_t>(cp1250.size()))}));
+    throw Exception(
+        Substitute(Translated(MediaMessages::NameTooLong), {IntToStr(static_cast<int64_t>(cp1250.size()))}));
   return cp1250;
 }

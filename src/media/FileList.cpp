@@ -9,6 +9,7 @@
 #include "platform/ReadBuffer.h"
 #include "platform/Streams.h"
 #include "platform/TextGrid.h"
+#include "platform/TextLanguage.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -63,9 +64,9 @@ void TFileList::ReadAll(TStream &stream, TMediaKind &kind) {
   stream.SetPosition(0);
   uint8_t kindByte = 0;
   if (stream.Read(&kindByte, 1) != 1)
-    throw EMediaStreamError(MediaMessages::NoKind);
+    throw EMediaStreamError(Translated(MediaMessages::NoKind));
   if (kindByte != mkImages && kindByte != mkSounds)
-    throw EMediaStreamError(MediaMessages::UnknownKind);
+    throw EMediaStreamError(Translated(MediaMessages::UnknownKind));
   // Entries are collected aside, so a damaged stream leaves the list as it was.
   TFileList read;
   TReadBuffer records(stream);
@@ -196,7 +197,8 @@ bool TFileList::TakeOverRow(const TTextGrid &grid, TMediaKind kind, int row) {
     try {
       column.FromText(entry, grid.GetCell(column.Index, row));
     } catch (const EConvertError &error) {
-      throw EConvertError(Substitute("Položka %s, sloupec %s: %s", {Cp1250ToUtf8(entry.Name), column.Caption, error.what()}));
+      throw EConvertError(Substitute(Translated("Položka %s, sloupec %s: %s"),
+                                     {Cp1250ToUtf8(entry.Name), Translated(column.Caption), error.what()}));
     }
     if (column.ToText(entry) != before)
       changed = true;

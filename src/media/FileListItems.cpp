@@ -7,6 +7,7 @@
 #include "platform/IntegerText.h"
 #include "platform/LittleEndian.h"
 #include "platform/Streams.h"
+#include "platform/TextLanguage.h"
 
 #include <algorithm>
 #include <array>
@@ -27,7 +28,7 @@ using TRecordPart = std::array<uint8_t, TFileListItem::MaxNameLength + extBytes>
 // first holds an incomplete record.
 TByteReader ReadPart(TStream &stream, TRecordPart &part, int64_t count, int64_t recordStart) {
   if (count > static_cast<int64_t>(part.size()) || stream.Read(part.data(), count) != count)
-    Corrupt(MediaMessages::RecordCutShort, recordStart);
+    Corrupt(Translated(MediaMessages::RecordCutShort), recordStart);
   return TByteReader(part.data(), static_cast<std::size_t>(count));
 }
 
@@ -75,16 +76,16 @@ void TFileListItem::ReadHeader(TStream &stream) {
   std::array<uint8_t, extBytes> stored{};
   std::copy_n(rest.Raw(extBytes), extBytes, stored.begin());
   if (stored[0] > TExtString::Capacity)
-    Corrupt(MediaMessages::BadExtension, recordStart);
+    Corrupt(Translated(MediaMessages::BadExtension), recordStart);
   Ext = TExtString::FromStored(stored);
 }
 
 void TFileListItem::SkipData(TStream &stream, int64_t recordStart) {
   Offset = stream.Position();
   if (Size < 0)
-    Corrupt(MediaMessages::NegativeSize, recordStart);
+    Corrupt(Translated(MediaMessages::NegativeSize), recordStart);
   if (Size > stream.Size() - Offset)
-    Corrupt(MediaMessages::DataPastEnd, recordStart);
+    Corrupt(Translated(MediaMessages::DataPastEnd), recordStart);
   stream.Seek(Size, TSeekOrigin::soCurrent);
 }
 

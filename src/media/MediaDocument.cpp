@@ -12,6 +12,7 @@
 #include "platform/IntegerText.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
+#include "platform/TextLanguage.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -47,7 +48,7 @@ void MoveToFreeBackingName(const std::string &folder) {
       return;
     }
   }
-  throw Exception(MediaMessages::NoBackingName);
+  throw Exception(Translated(MediaMessages::NoBackingName));
 }
 
 // The extension gate compares the whole extension: one longer than a list item can hold is never listed.
@@ -109,10 +110,9 @@ bool TMediaStream::AddFile(const std::string &path, TMediaKind kind) {
   RequireRegularFile(path);
   const std::string fileName = ExtractFileName(path);
   if (!FitsCp1250(fileName))
-    throw Exception(Substitute(MediaMessages::NameNotInCodePage, {PrintableText(fileName)}));
+    throw Exception(Substitute(Translated(MediaMessages::NameNotInCodePage), {PrintableText(fileName)}));
   const std::string ext = UpperExtension(path);
-  if (!Listed(*extensions, ext) &&
-      !Prompt().AskYesNo(MediaMessages::AddQuestionStart + ext + MediaMessages::NotInList))
+  if (!Listed(*extensions, ext) && !Prompt().AskYesNo(Substitute(Translated(MediaMessages::NotInList), {ext})))
     return false;
   const int64_t size = FileSize(path);
   if (kind == mkImages)
@@ -132,7 +132,7 @@ void TMediaStream::Assemble(TStream &target, TMediaKind kind) {
   int64_t total = 0;
   for (const auto &entry : List.Items())
     total += entry->Size;
-  Progress().SetMessage(MediaMessages::Assembling);
+  Progress().SetMessage(Translated(MediaMessages::Assembling));
   Progress().SetMax(total);
   Progress().Start();
   target.SetPosition(0);
@@ -148,23 +148,37 @@ void TMediaStream::CopyEntryData(TFileListItem &entry, TStream &target, int64_t 
   if (entry.Size == 0 && entry.SourcePath.empty())
     return;
   std::vector<uint8_t> buffer(static_cast<std::size_t>(std::min<int64_t>(entry.Size, copyBufferSize)));
+  ReadFromEntrySource(entry, [&](TStream &source) { CopyExactly(source, target, entry.Size, buffer, done); });
+}
+
+void TMediaStream::ReadEntryData(const TFileListItem &entry, void *buffer, int64_t count) {
+  if (count <= 0)
+    return;
+  if (count > entry.Size)
+    throw EReadError();
+  ReadFromEntrySource(entry, [&](TStream &source) { source.ReadBuffer(buffer, count); });
+}
+
+void TMediaStream::ReadFromEntrySource(const TFileListItem &entry, const std::function<void(TStream &)> &read) {
   if (entry.SourcePath.empty()) {
+    if (!backing)
+      throw EReadError();
     TFileStream &backingFile = backing->Stream();
     backingFile.SetPosition(entry.Offset);
-    CopyExactly(backingFile, target, entry.Size, buffer, done);
+    read(backingFile);
     return;
   }
   TFileStream source(entry.SourcePath, TFileMode::fmOpenRead);
   const auto changed = [&] {
-    return Exception(
-        Substitute(MediaMessages::SourceChanged, {entry.SourcePath, IntToStr(entry.Size), IntToStr(source.Size())}));
+    return Exception(Substitute(Translated(MediaMessages::SourceChanged),
+                                {entry.SourcePath, IntToStr(entry.Size), IntToStr(source.Size())}));
   };
   if (source.Size() != entry.Size)
     throw changed();
   try {
-    CopyExactly(source, target, entry.Size, buffer, done);
+    read(source);
   } catch (const EReadError &) {
-    throw changed(); // the file shrank while it was being copied
+    throw changed(); // the file shrank while it was being read
   }
 }
 
@@ -175,7 +189,7 @@ void TMediaStream::ReadMediaStream(TStream &source, TMediaKind &kind) {
   try {
     TFileStream &file = backing->Stream();
     const int64_t total = source.Size();
-    Progress().SetMessage(MediaMessages::Loading);
+    Progress().SetMessage(Translated(MediaMessages::Loading));
     Progress().SetMax(total);
     Progress().Start();
     std::vector<uint8_t> buffer(copyBufferSize);
@@ -196,7 +210,7 @@ void TMediaStream::ClaimBackingFile() {
       return;
     MoveToFreeBackingName(folder);
   }
-  throw Exception(MediaMessages::NoBackingName);
+  throw Exception(Translated(MediaMessages::NoBackingName));
 }
 
 int64_t TMediaStream::StreamSize() const {

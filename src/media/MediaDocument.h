@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,6 +47,9 @@ public:
   // Writes the entry's data (from its source file or the backing file) into target at its position, adding
   // the bytes copied to done and reporting it after every block (a cancel ends it with EAbort).
   void CopyEntryData(TFileListItem &entry, TStream &target, int64_t &done);
+  // Reads the first count bytes of the entry's data into buffer, without reporting progress; count may not exceed
+  // the entry's size. A source file that changed since it was added fails as in CopyEntryData.
+  void ReadEntryData(const TFileListItem &entry, void *buffer, int64_t count);
 
   // The bytes Assemble writes: the kind byte, every record and the entries' sizes.
   int64_t StreamSize() const;
@@ -71,6 +75,9 @@ private:
   std::string diskPath;
   TFileIdentity diskIdentity;
   void ClaimBackingFile();
+  // Runs read on the stream the entry's data comes from, at the data's start: the backing file, or the source file
+  // checked against the size it was added with (one that changed, or shrinks meanwhile, fails naming it).
+  void ReadFromEntrySource(const TFileListItem &entry, const std::function<void(TStream &)> &read);
 };
 
 // The extension lists of the latest document: kind 0 images ("ImageFileExts"), kind 1 sounds ("SoundFileExts").

@@ -1,10 +1,10 @@
-// The Czech texts of the document and of opening and saving containers, kept in one place.
+// The Czech texts of the document and of opening and saving containers, kept in one place; each is shown
+// through Translated, so the English table has an entry for every one.
 #pragma once
 
 namespace MediaMessages {
-// The extension gate's question: "Přípona " + extension + this.
-inline constexpr const char *NotInList = " není v seznamu!\rOpravdu chcete soubor přidat?";
-inline constexpr const char *AddQuestionStart = "Přípona ";
+// The extension gate's question; %s: the extension.
+inline constexpr const char *NotInList = "Přípona %s není v seznamu!\rOpravdu chcete soubor přidat?";
 inline constexpr const char *EmptyFile = "Soubor je prázdný!";
 inline constexpr const char *Assembling = "Sestavuji soubor";
 inline constexpr const char *Compressing = "Komprimuji soubor";
@@ -47,4 +47,9 @@ inline constexpr const char *NameTooLong =
 // Undo and redo meeting a list that no longer matches the history.
 inline constexpr const char *HistoryMismatch =
     "Krok nelze vrátit: seznam položek neodpovídá historii úprav. Historie byla vymazána.";
+// Looking at an entry; %s: the entry's size; %s: the most the preview reads.
+inline constexpr const char *EntryTooLarge = "Položka má %s bajtů, náhled čte nejvýše %s bajtů.";
+inline constexpr const char *NotAWave = "Nejde o zvukový soubor WAVE.";
+inline constexpr const char *WaveCutShort = "Hlavička zvukového souboru WAVE je neúplná.";
+inline constexpr const char *WaveWithoutFormat = "Zvukový soubor WAVE nemá popis formátu před daty.";
 } // namespace MediaMessages

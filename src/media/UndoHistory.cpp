@@ -4,6 +4,7 @@
 #include "media/FileList.h"
 #include "media/MediaMessages.h"
 #include "platform/Exceptions.h"
+#include "platform/TextLanguage.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -30,7 +31,7 @@ void Splice(TFileList &list, const std::vector<TPlacedEntry> &leaving, const std
   try {
     list.Splice(positions, std::move(copies));
   } catch (const std::out_of_range &) {
-    throw Exception(MediaMessages::HistoryMismatch);
+    throw Exception(Translated(MediaMessages::HistoryMismatch));
   }
 }
 } // namespace

@@ -1,9 +1,13 @@
 // Loading a DIB file and expanding its pixels (palette, bit fields, run-length data) for drawing.
 #include "pictures/DibPicture.h"
 
+#include "dib/GlobalMemoryStream.h"
 #include "platform/Exceptions.h"
 
-TDibPicture::TDibPicture(const QString &path) { dib.LoadFromFile(path.toStdString()); }
+TDibPicture::TDibPicture(const QByteArray &bytes) {
+  TGlobalMemoryStream stream(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  dib.LoadFromStream(stream);
+}
 
 const QImage &TDibPicture::Image() {
   if (pixels.isNull() && !dib.Empty()) {

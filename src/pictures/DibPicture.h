@@ -6,10 +6,11 @@
 
 class TDibPicture : public TRasterPicture {
 public:
-  // Throws the reader's error for a file it refuses.
-  explicit TDibPicture(const QString &path);
+  // bytes are the whole file; throws the reader's error for a file it refuses.
+  explicit TDibPicture(const QByteArray &bytes);
   int Width() const override { return dib.Width(); }
   int Height() const override { return dib.Height(); }
+  int BitDepth() const override { return dib.Depth(); }
   const TDIB &Dib() const { return dib; }
 
 protected:

@@ -102,11 +102,12 @@ private:
 };
 } // namespace
 
-TJpegPicture::TJpegPicture(const QString &path) : data(ReadPictureFile(path)) {
+TJpegPicture::TJpegPicture(const QByteArray &bytes) : data(bytes) {
   TJpegDecoder decoder(data);
   decoder.ReadHeader();
   width = static_cast<int>(decoder.info.image_width);
   height = static_cast<int>(decoder.info.image_height);
+  depth = decoder.info.num_components * decoder.info.data_precision;
 }
 
 const QImage &TJpegPicture::Image() {

@@ -12,20 +12,22 @@
 namespace {
 struct TPictureFormat {
   const char *extension;
-  std::unique_ptr<TPicture> (*load)(const QString &path);
+  std::unique_ptr<TPicture> (*load)(const QByteArray &bytes);
 };
 
-std::unique_ptr<TPicture> LoadBitmap(const QString &path) {
-  return std::make_unique<TQImagePicture>(path, "bmp", "Bitmap image is not valid");
+std::unique_ptr<TPicture> LoadBitmap(const QByteArray &bytes) {
+  return std::make_unique<TQImagePicture>(bytes, "bmp", "Bitmap image is not valid");
 }
-std::unique_ptr<TPicture> LoadIcon(const QString &path) {
-  return std::make_unique<TQImagePicture>(path, "ico", "Icon image is not valid");
+std::unique_ptr<TPicture> LoadIcon(const QByteArray &bytes) {
+  return std::make_unique<TQImagePicture>(bytes, "ico", "Icon image is not valid");
 }
-std::unique_ptr<TPicture> LoadMetafile(const QString &) {
+std::unique_ptr<TPicture> LoadMetafile(const QByteArray &) {
   throw Exception("Metafiles (.emf, .wmf) cannot be shown on this system");
 }
-std::unique_ptr<TPicture> LoadJpeg(const QString &path) { return std::make_unique<TJpegPicture>(path); }
-std::unique_ptr<TPicture> LoadDib(const QString &path) { return std::make_unique<TDibPicture>(path); }
+std::unique_ptr<TPicture> LoadJpeg(const QByteArray &bytes) { return std::make_unique<TJpegPicture>(bytes); }
+std::unique_ptr<TPicture> LoadDib(const QByteArray &bytes) { return std::make_unique<TDibPicture>(bytes); }
+
+
 
 // In the order the formats register: the platform's own, then JPEG, then DIB.
 const TPictureFormat Formats[] = {
@@ -37,6 +39,13 @@ const TPictureFormat Formats[] = {
     {"jpeg", LoadJpeg},
     {"dib", LoadDib},
 };
+
+const TPictureFormat &FormatOf(const QString &extension) {
+  for (const TPictureFormat &format : Formats)
+    if (extension.compare(QLatin1String(format.extension), Qt::CaseInsensitive) == 0)
+      return format;
+  throw Exception(Substitute("Unknown picture file extension (.%s)", {extension.toLower().toStdString()}));
+}
 } // namespace
 
 QString TPictureRegistry::FileMask() {
@@ -47,9 +56,10 @@ QString TPictureRegistry::FileMask() {
 }
 
 std::unique_ptr<TPicture> TPictureRegistry::LoadFromFile(const QString &path) {
-  const QString extension = QFileInfo(path).suffix().toLower();
-  for (const TPictureFormat &format : Formats)
-    if (extension == QLatin1String(format.extension))
-      return format.load(path);
-  throw Exception(Substitute("Unknown picture file extension (.%s)", {extension.toStdString()}));
+  const TPictureFormat &format = FormatOf(QFileInfo(path).suffix());
+  return format.load(ReadPictureFile(path));
+}
+
+std::unique_ptr<TPicture> TPictureRegistry::LoadFromData(const QByteArray &bytes, const QString &extension) {
+  return FormatOf(extension).load(bytes);
 }

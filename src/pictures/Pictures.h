@@ -20,6 +20,8 @@ public:
   // The picture at its own size as 32-bit ARGB (a null image for an empty picture);
   // decodes when needed, throws Exception on failure.
   virtual QImage ToImage() = 0;
+  // Bits per pixel as the file stores them (1, 4, 8, 16, 24, 32); 0 when the format does not say.
+  virtual int BitDepth() const { return 0; }
 };
 
 class TPictureRegistry {
@@ -29,4 +31,6 @@ public:
   // Loads path with the format registered for its extension (letter case ignored).
   // Throws Exception for an unknown extension or a file the format refuses.
   static std::unique_ptr<TPicture> LoadFromFile(const QString &path);
+  // The same for a file's bytes held in memory, the format chosen by extension (without the dot, any case).
+  static std::unique_ptr<TPicture> LoadFromData(const QByteArray &bytes, const QString &extension);
 };

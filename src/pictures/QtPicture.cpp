@@ -60,8 +60,35 @@ void TRasterPicture::Draw(QPainter &painter, const QRect &target) {
   painter.drawImage(visible.topLeft(), ScaleNearest(image, target.size(), visible.translated(-target.topLeft())));
 }
 
-TQImagePicture::TQImagePicture(const QString &path, const char *format, const char *invalidText) {
-  QByteArray bytes = ReadPictureFile(path);
+namespace {
+uint16_t U16At(const QByteArray &bytes, qsizetype at) {
+  if (at < 0 || at + 2 > bytes.size())
+    return 0;
+  return static_cast<uint16_t>(static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8);
+}
+
+// The bits per pixel a bmp file's header names: after the 14-byte file header, at offset 10 of an OS/2 core header
+// (12 bytes long) and at offset 14 of every later one.
+int BitmapDepth(const QByteArray &bytes) {
+  const int headerSize = U16At(bytes, 14);
+  return U16At(bytes, headerSize == 12 ? 24 : 28);
+}
+
+// The bits per pixel of an icon's image at index in its directory: the entry's bit count, or its colour count
+// when the bit count is left 0 (a count of 0 stands for 256 colours).
+int IconDepth(const QByteArray &bytes, int index) {
+  const qsizetype entry = 6 + 16 * qsizetype{index};
+  if (entry + 16 > bytes.size())
+    return 0;
+  if (const int bits = U16At(bytes, entry + 6))
+    return bits;
+  const int colors = static_cast<uint8_t>(bytes[entry + 2]);
+  return colors == 2 ? 1 : colors == 16 ? 4 : 8;
+}
+} // namespace
+
+TQImagePicture::TQImagePicture(const QByteArray &fileBytes, const char *format, const char *invalidText) {
+  QByteArray bytes = fileBytes;
   QBuffer buffer(&bytes);
   QImageReader reader(&buffer, format);
   reader.setDecideFormatFromContent(false);
@@ -71,8 +98,10 @@ TQImagePicture::TQImagePicture(const QString &path, const char *format, const ch
     if (index > 0 && !reader.jumpToImage(index))
       break;
     const QImage next = reader.read();
-    if (!next.isNull() && (image.isNull() || next.width() * next.height() > image.width() * image.height()))
+    if (!next.isNull() && (image.isNull() || next.width() * next.height() > image.width() * image.height())) {
       image = next;
+      depth = qstrcmp(format, "ico") == 0 ? IconDepth(bytes, index) : BitmapDepth(bytes);
+    }
   }
   if (image.isNull())
     throw Exception(invalidText);

@@ -31,14 +31,17 @@ protected:
 // bmp and ico through Qt's image readers, decoded at load.
 class TQImagePicture : public TRasterPicture {
 public:
-  // format is Qt's name of the reader ("bmp", "ico"); invalidText the error for a file the reader refuses.
-  TQImagePicture(const QString &path, const char *format, const char *invalidText);
+  // bytes are the whole file; format is Qt's name of the reader ("bmp", "ico"); invalidText the error for a file
+  // the reader refuses.
+  TQImagePicture(const QByteArray &bytes, const char *format, const char *invalidText);
   int Width() const override { return image.width(); }
   int Height() const override { return image.height(); }
+  int BitDepth() const override { return depth; }
 
 protected:
   const QImage &Image() override { return image; }
 
 private:
   QImage image;
+  int depth = 0;
 };

@@ -68,9 +68,23 @@ std::string AppFolder() {
 
 std::string AppFile(const std::string &relativePath) { return AppFolder() + "/" + relativePath; }
 
+bool IsInstalledProgramFolder(const std::string &folder) {
+  return FileExists(folder + "/../share/tovrikeditor/config.ini");
+}
+
+namespace {
+// An installed program keeps nothing in its own folder, even where it could write there (run by root): removing
+// the package must leave no config.ini or Temp.tmp in /usr/bin. TOVRIK_HOME is always the user's own folder.
+bool KeepsFilesBeside(const std::string &app, bool evenReadOnly) {
+  if (Environment("TOVRIK_HOME").empty() && IsInstalledProgramFolder(app))
+    return false;
+  return evenReadOnly || FolderWritable(app);
+}
+} // namespace
+
 std::string ConfigIniPath() {
   const std::string beside = AppFile("config.ini");
-  if (FileExists(beside) || FolderWritable(AppFolder()))
+  if (KeepsFilesBeside(AppFolder(), FileExists(beside)))
     return beside;
   std::string configHome = Environment("XDG_CONFIG_HOME");
   if (configHome.empty())
@@ -80,7 +94,7 @@ std::string ConfigIniPath() {
 
 std::string BackingFolder() {
   const std::string app = AppFolder();
-  if (FolderWritable(app))
+  if (KeepsFilesBeside(app, false))
     return app;
   const std::string folder = PrivateBackingFolder();
   MakePrivateFolder(folder);
@@ -89,7 +103,7 @@ std::string BackingFolder() {
 
 std::string ExistingBackingFolder() {
   const std::string app = AppFolder();
-  if (FolderWritable(app))
+  if (KeepsFilesBeside(app, false))
     return app;
   const std::string folder = PrivateBackingFolder();
   struct stat info {};

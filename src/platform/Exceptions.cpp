@@ -1,6 +1,8 @@
 // Message formatting for the exception family.
 #include "platform/Exceptions.h"
 
+#include "platform/TextLanguage.h"
+
 std::string Substitute(const std::string &pattern, std::initializer_list<std::string> args) {
   std::string result;
   auto next = args.begin();
@@ -16,7 +18,9 @@ std::string Substitute(const std::string &pattern, std::initializer_list<std::st
 }
 
 EReadError::EReadError(const std::string &file, const std::string &reason)
-    : EStreamError(Substitute("Nelze číst soubor \"%s\": %s", {file, reason})) {}
+    : EStreamError(Substitute(Translated("Nelze číst soubor \"%s\": %s"), {file, reason})) {}
 
 EWriteError::EWriteError(const std::string &file, const std::string &reason_)
-    : EStreamError(Substitute("Nelze zapsat soubor \"%s\": %s", {file, reason_})), reason(reason_) {}
+    : EStreamError(Substitute(Translated("Nelze zapsat soubor \"%s\": %s"), {file, reason_})), reason(reason_) {}
+
+EAbort::EAbort() : Exception(Translated("Přerušeno")) {}

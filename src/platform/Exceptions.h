@@ -44,7 +44,7 @@ public:
 // Work that the user cancelled: the command ends without an error box.
 class EAbort : public Exception {
 public:
-  EAbort() : Exception("Přerušeno") {}
+  EAbort(); // "Přerušeno"
 };
 // A file another process kept locked for longer than the caller would wait.
 class ELockTimeout : public Exception {

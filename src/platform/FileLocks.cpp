@@ -3,6 +3,7 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
+#include "platform/TextLanguage.h"
 
 #include <cerrno>
 #include <cstring>
@@ -77,8 +78,9 @@ TFileLock::TFileLock(const std::string &path, std::chrono::milliseconds timeout)
       throw EFOpenError(Substitute("Cannot open file \"%s\". %s", {path, std::strerror(errno)}));
     while (!TryLockExclusive(file.handle)) {
       if (std::chrono::steady_clock::now() >= deadline)
-        throw ELockTimeout(Substitute("Soubor \"%s\" právě upravuje jiný program; ani po %s s čekání se neuvolnil.",
-                                      {path, std::to_string(timeout.count() / 1000)}));
+        throw ELockTimeout(
+            Substitute(Translated("Soubor \"%s\" právě upravuje jiný program; ani po %s s čekání se neuvolnil."),
+                       {path, std::to_string(timeout.count() / 1000)}));
       std::this_thread::sleep_for(lockPollInterval);
     }
     if (SameFileFollowingLinks(file.handle, path)) {

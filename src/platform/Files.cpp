@@ -3,6 +3,7 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Streams.h"
+#include "platform/TextLanguage.h"
 
 #include <fstream>
 #include <linux/magic.h>
@@ -14,19 +15,19 @@ namespace {
 // What sits at path when it is not a regular file, in words for the message; empty for a regular file.
 std::string OtherKind(const struct stat &info, const std::string &path) {
   if (S_ISDIR(info.st_mode))
-    return "je to složka";
+    return Translated("je to složka");
   if (S_ISFIFO(info.st_mode))
-    return "je to roura (FIFO)";
+    return Translated("je to roura (FIFO)");
   if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-    return "je to zařízení";
+    return Translated("je to zařízení");
   if (S_ISSOCK(info.st_mode))
-    return "je to soket";
+    return Translated("je to soket");
   if (!S_ISREG(info.st_mode))
-    return "je to zvláštní soubor";
+    return Translated("je to zvláštní soubor");
   struct statfs system {};
   if (::statfs(path.c_str(), &system) == 0 &&
       (system.f_type == PROC_SUPER_MAGIC || system.f_type == SYSFS_MAGIC))
-    return "je to soubor systému /proc nebo /sys";
+    return Translated("je to soubor systému /proc nebo /sys");
   return "";
 }
 
@@ -86,7 +87,7 @@ void RequireRegularFile(const std::string &path) {
     return;
   const std::string kind = OtherKind(info, path);
   if (!kind.empty())
-    throw EFOpenError(Substitute("Soubor \"%s\" nelze otevřít: %s, ne obyčejný soubor.", {path, kind}));
+    throw EFOpenError(Substitute(Translated("Soubor \"%s\" nelze otevřít: %s, ne obyčejný soubor."), {path, kind}));
 }
 
 std::optional<TFileIdentity> IdentityOf(const std::string &path) {

@@ -1,5 +1,6 @@
 // The settings dialog driven as a user would: typing extensions, Enter, the buttons, the level and both ways of closing.
 #include "config/ExtList.h"
+#include "config/LanguageSetting.h"
 #include "config/fConfig.h"
 #include "platform/AppFolder.h"
 #include "support/ModalAnswer.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -216,6 +218,35 @@ private slots:
     RunDialog(images, sounds,
               [&](TConfigForm &form) { QVERIFY(Find<QRadioButton>(form, "Level3")->isChecked()); });
     QCOMPARE(ReadCompressionLevel(), 3);
+  }
+
+  void TheLanguageIsChosenBelowTheOtherControlsAndStoredForTheNextStart() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    qputenv("TOVRIK_LANG", "en"); // this run's override is not what the dialog shows or stores
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    RunDialog(images, sounds, [&](TConfigForm &form) {
+      QCOMPARE(Find<QLabel>(form, "Label2")->text(), QStringLiteral("Jazyk"));
+      QCOMPARE(Find<QLabel>(form, "Label3")->text(), QStringLiteral("Projeví se při příštím spuštění."));
+      QComboBox *language = Find<QComboBox>(form, "ComboBox2");
+      QCOMPARE(language->currentText(), QStringLiteral("Čeština"));
+      QCOMPARE(language->count(), 2);
+      QVERIFY(language->geometry().top() >= Find<QWidget>(form, "RadioGroup1")->geometry().bottom());
+      QVERIFY(form.rect().contains(Find<QLabel>(form, "Label3")->geometry()));
+      // The arrow keys choose, as in every drop-down list.
+      language->setFocus();
+      QTest::keyClick(language, Qt::Key_Down);
+      QCOMPARE(language->currentText(), QStringLiteral("English"));
+    });
+    qunsetenv("TOVRIK_LANG");
+    QCOMPARE(ReadLanguageSetting(), TLanguage::English);
+    RunDialog(images, sounds, [&](TConfigForm &form) {
+      QComboBox *language = Find<QComboBox>(form, "ComboBox2");
+      QCOMPARE(language->currentText(), QStringLiteral("English"));
+      language->setCurrentIndex(0);
+    });
+    QCOMPARE(ReadLanguageSetting(), TLanguage::Czech);
+    QVERIFY(prompt.Errors.empty());
   }
 };
 

@@ -585,7 +585,9 @@ private slots:
     TXStringGrid &grid = *ImagesGrid(form);
     QCOMPARE(grid.width(), 704);
     QCOMPARE(grid.ColWidths(0), 120);
-    form.resize(1100, form.height());
+    // The entry preview beside the grids takes its own width; the grids get the rest.
+    const int besideGrids = form.width() - grid.width();
+    form.resize(besideGrids + 1100, form.height());
     QTRY_COMPARE(grid.ColWidths(0), 300);
     QCOMPARE(SoundsGrid(form)->ColWidths(0), 300);
     form.resize(form.minimumWidth(), form.height());

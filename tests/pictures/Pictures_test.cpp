@@ -181,6 +181,39 @@ private slots:
     QCOMPARE(canvas.pixel(3, 3), QColor(Qt::yellow).rgb());
   }
 
+  void bytesInMemoryLoadAsTheirFilesDoAndNameTheirBitDepth() {
+    TTempAppFolder folder;
+    const auto bytesOf = [](const QString &path) {
+      QFile file(path);
+      file.open(QIODevice::ReadOnly);
+      return file.readAll();
+    };
+    const std::pair<const char *, int> bitmaps[] = {{"g/pal1.bmp", 1},  {"g/pal4.bmp", 4},  {"g/pal8.bmp", 8},
+                                                    {"g/pal8os2.bmp", 8}, {"g/rgb16.bmp", 16}, {"g/rgb24.bmp", 24},
+                                                    {"g/rgb32.bmp", 32}};
+    for (const auto &[name, depth] : bitmaps) {
+      const QString path = TestData + "/bmpsuite/" + name;
+      auto fromMemory = TPictureRegistry::LoadFromData(bytesOf(path), QStringLiteral("BMP"));
+      QCOMPARE(fromMemory->BitDepth(), depth);
+      QVERIFY2(SamePixels(fromMemory->ToImage(), TPictureRegistry::LoadFromFile(path)->ToImage()), name);
+    }
+    auto jpeg = TPictureRegistry::LoadFromData(bytesOf(TestData + "/jpeg/testorig.jpg"), QStringLiteral("jpeg"));
+    QCOMPARE(jpeg->BitDepth(), 24);
+    QCOMPARE(jpeg->Width(), 227);
+    QCOMPARE(TPictureRegistry::LoadFromData(bytesOf(FourColourDib(folder)), QStringLiteral("dib"))->BitDepth(), 8);
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(qRgba(1, 2, 3, 255));
+    QVERIFY(QImageWriter(QString::fromStdString(folder.File("small.ico")), "ico").write(icon));
+    QCOMPARE(TPictureRegistry::LoadFromData(bytesOf(QString::fromStdString(folder.File("small.ico"))), "ico")->BitDepth(),
+             32);
+    try {
+      TPictureRegistry::LoadFromData("BM broken", QStringLiteral("bmp"));
+      QFAIL("broken bytes were loaded");
+    } catch (const Exception &error) {
+      QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Bitmap image is not valid"));
+    }
+  }
+
   void drawingDropsAndRepeatsWholeRowsAndColumns() {
     TTempAppFolder folder;
     auto picture = TPictureRegistry::LoadFromFile(FourColourDib(folder));

@@ -126,3 +126,14 @@ TEST(Files, TheUmaskIsReadWithoutChangingIt) {
   EXPECT_EQ(ProcessUmask(), mask); // read at start-up, before this test changed it
   ::umask(mask);
 }
+
+TEST(Files, AnInstalledProgramIsKnownByItsShareFolder) {
+  TTempAppFolder folder;
+  std::filesystem::create_directories(folder.Path() / "bin");
+  const std::string bin = (folder.Path() / "bin").string();
+  EXPECT_FALSE(IsInstalledProgramFolder(bin));
+  folder.WriteFile("share/tovrikeditor/config.ini", "[Zip]\n");
+  EXPECT_TRUE(IsInstalledProgramFolder(bin));
+  // With TOVRIK_HOME the folder is the user's own: config.ini stays there even beside an installed layout.
+  EXPECT_EQ(ConfigIniPath(), folder.File("config.ini"));
+}

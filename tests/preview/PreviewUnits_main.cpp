@@ -1,10 +1,12 @@
-// Runs the preview's non-dialog unit tests (RTF, text decoding, localised lists, language ids, file filters).
+// Runs the preview's non-dialog unit tests (RTF, text decoding, localised lists, language ids, file filters, the
+// entry preview's frame grid, zoom and mask).
 #include <QApplication>
 #include <QTest>
 
 int RunRtfTextTests(int argc, char **argv);
 int RunLocalizedListTests(int argc, char **argv);
 int RunFileFilterTests(int argc, char **argv);
+int RunFrameGridTests(int argc, char **argv);
 
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
@@ -12,5 +14,6 @@ int main(int argc, char **argv) {
   failures += RunRtfTextTests(argc, argv);
   failures += RunLocalizedListTests(argc, argv);
   failures += RunFileFilterTests(argc, argv);
+  failures += RunFrameGridTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }

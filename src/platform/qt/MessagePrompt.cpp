@@ -1,8 +1,9 @@
 // The desktop answer to the core's questions: message boxes with an error icon and OK, or a warning icon and Yes/No.
 #include "platform/qt/MessagePrompt.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 QWidget *TMessagePrompt::Owner() const {
@@ -10,27 +11,29 @@ QWidget *TMessagePrompt::Owner() const {
 }
 
 void TMessagePrompt::ShowError(const std::string &text) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Chyba"), QString::fromStdString(text), QMessageBox::Ok, Owner());
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("TMessagePrompt", "Chyba"),
+                  QString::fromStdString(text), QMessageBox::Ok, Owner());
   box.setObjectName(QStringLiteral("ErrorBox"));
   box.exec();
 }
 
 bool TMessagePrompt::AskYesNo(const std::string &text) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Upozornění"), QString::fromStdString(text),
-                  QMessageBox::Yes | QMessageBox::No, Owner());
+  QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("TMessagePrompt", "Upozornění"),
+                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, Owner());
   box.setObjectName(QStringLiteral("QuestionBox"));
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 
 TOverwriteAnswer TMessagePrompt::AskOverwrite(const std::string &text) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Upozornění"), QString::fromStdString(text),
+  QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("TMessagePrompt", "Upozornění"),
+                  QString::fromStdString(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::YesToAll | QMessageBox::Cancel, Owner());
   box.setObjectName(QStringLiteral("OverwriteBox"));
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
-  box.button(QMessageBox::YesToAll)->setText(QStringLiteral("Ano všem"));
-  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Zrušit"));
+  box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("TMessagePrompt", "Ano"));
+  box.button(QMessageBox::No)->setText(QCoreApplication::translate("TMessagePrompt", "Ne"));
+  box.button(QMessageBox::YesToAll)->setText(QCoreApplication::translate("TMessagePrompt", "Ano všem"));
+  box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("TMessagePrompt", "Zrušit"));
   box.setDefaultButton(QMessageBox::No);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {

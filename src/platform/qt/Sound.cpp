@@ -1,7 +1,9 @@
 // Asynchronous playback of wave files: one sound at a time, every new request stops the one playing.
 #include "platform/qt/Sound.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
+#include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
@@ -32,3 +34,5 @@ void PlayWaveAsync(const QString &path) {
 }
 
 QString CurrentWave() { return currentWave; }
+
+bool AudioOutputAvailable() { return !QMediaDevices::audioOutputs().isEmpty(); }

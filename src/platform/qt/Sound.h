@@ -9,3 +9,6 @@ void PlayWaveAsync(const QString &path);
 
 // The wave file of the latest request that is still in force (empty after a stop).
 QString CurrentWave();
+
+// Whether the machine has a device to play sound on.
+bool AudioOutputAvailable();
