@@ -103,6 +103,129 @@
     </message>
 </context>
 <context>
+    <name>TEntryPreview</name>
+    <message>
+        <source>1 bit</source>
+        <translation>1 bit</translation>
+    </message>
+    <message>
+        <source>%1 bity</source>
+        <translation>%1 bits</translation>
+    </message>
+    <message>
+        <source>%1 bitů</source>
+        <translation>%1 bits</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>stereo</translation>
+    </message>
+    <message>
+        <source>%1 kanálů</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>Náhled</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Přizpůsobit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>200 %</source>
+        <translation>200 %</translation>
+    </message>
+    <message>
+        <source>400 %</source>
+        <translation>400 %</translation>
+    </message>
+    <message>
+        <source>Zvětšení obrázku</source>
+        <translation>Picture zoom</translation>
+    </message>
+    <message>
+        <source>Mřížka snímků</source>
+        <translation>Frame grid</translation>
+    </message>
+    <message>
+        <source>Přehrát</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Zastavit</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Přehrát snímky</source>
+        <translation>Play frames</translation>
+    </message>
+    <message>
+        <source> snímků/s</source>
+        <translation> frames/s</translation>
+    </message>
+    <message>
+        <source>Rychlost přehrávání snímků</source>
+        <translation>Frame playback rate</translation>
+    </message>
+    <message>
+        <source>Náhled není k dispozici</source>
+        <translation>No preview available</translation>
+    </message>
+    <message>
+        <source>Obrázek je prázdný.</source>
+        <translation>The picture is empty.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px, %3, %4</source>
+        <translation>%1 × %2 px, %3, %4</translation>
+    </message>
+    <message>
+        <source>hloubka neznámá</source>
+        <translation>depth unknown</translation>
+    </message>
+    <message>
+        <source>Přehrává se dokola (Looped = True).</source>
+        <translation>Plays in a loop (Looped = True).</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2, %3, %4 s</source>
+        <translation>%1 Hz, %2, %3, %4 s</translation>
+    </message>
+    <message>
+        <source>, komprimovaný (formát %1)</source>
+        <translation>, compressed (format %1)</translation>
+    </message>
+    <message>
+        <source>Snímek %1 z %2</source>
+        <translation>Frame %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 snímků %2 × %3</source>
+        <translation>%1 frames %2 × %3</translation>
+    </message>
+    <message>
+        <source>Zvukové zařízení není k dispozici.</source>
+        <translation>No sound device is available.</translation>
+    </message>
+    <message>
+        <source>Zvuk nelze přehrát: %1</source>
+        <translation>The sound cannot be played: %1</translation>
+    </message>
+    <message>
+        <source>Zvuk nelze přehrát.</source>
+        <translation>The sound cannot be played.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source> Obrázkový soubor</source>

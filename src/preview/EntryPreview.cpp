@@ -33,23 +33,23 @@
 #include <utility>
 
 namespace {
-QString Text(const char *czech) { return QCoreApplication::translate("TEntryPreview", czech); }
+QString LoopedText() { return QCoreApplication::translate("TEntryPreview", "Přehrává se dokola (Looped = True)."); }
 
 // "1 bit", "4 bity", "24 bitů".
 QString BitsText(int bits) {
   if (bits == 1)
-    return Text("1 bit");
+    return QCoreApplication::translate("TEntryPreview", "1 bit");
   if (bits >= 2 && bits <= 4)
-    return Text("%1 bity").arg(bits);
-  return Text("%1 bitů").arg(bits);
+    return QCoreApplication::translate("TEntryPreview", "%1 bity").arg(bits);
+  return QCoreApplication::translate("TEntryPreview", "%1 bitů").arg(bits);
 }
 
 QString ChannelsText(int channels) {
   if (channels == 1)
-    return Text("mono");
+    return QCoreApplication::translate("TEntryPreview", "mono");
   if (channels == 2)
-    return Text("stereo");
-  return Text("%1 kanálů").arg(channels);
+    return QCoreApplication::translate("TEntryPreview", "stereo");
+  return QCoreApplication::translate("TEntryPreview", "%1 kanálů").arg(channels);
 }
 
 // The colour an image entry's transparent pixels have, or an invalid colour when none are transparent.
@@ -66,7 +66,7 @@ QColor TransparentColorOf(const TImageFileItem &entry, const QImage &picture, co
 
 TEntryPreview::TEntryPreview(QWidget *parent) : QDockWidget(parent) {
   setObjectName(QStringLiteral("EntryPreview"));
-  setWindowTitle(Text("Náhled"));
+  setWindowTitle(QCoreApplication::translate("TEntryPreview", "Náhled"));
   setFeatures(QDockWidget::DockWidgetClosable);
   setAllowedAreas(Qt::RightDockWidgetArea);
   AudioAvailable = AudioOutputAvailable;
@@ -88,9 +88,12 @@ void TEntryPreview::BuildControls() {
   tools->setContentsMargins(0, 0, 0, 0);
   zoomBox = new QComboBox(pictureTools);
   zoomBox->setObjectName(QStringLiteral("PreviewZoom"));
-  zoomBox->addItems({Text("Přizpůsobit"), Text("100 %"), Text("200 %"), Text("400 %")});
-  zoomBox->setToolTip(Text("Zvětšení obrázku"));
-  gridBox = new QCheckBox(Text("Mřížka snímků"), pictureTools);
+  zoomBox->addItems({QCoreApplication::translate("TEntryPreview", "Přizpůsobit"),
+                     QCoreApplication::translate("TEntryPreview", "100 %"),
+                     QCoreApplication::translate("TEntryPreview", "200 %"),
+                     QCoreApplication::translate("TEntryPreview", "400 %")});
+  zoomBox->setToolTip(QCoreApplication::translate("TEntryPreview", "Zvětšení obrázku"));
+  gridBox = new QCheckBox(QCoreApplication::translate("TEntryPreview", "Mřížka snímků"), pictureTools);
   gridBox->setObjectName(QStringLiteral("PreviewFrameGrid"));
   gridBox->setChecked(true);
   tools->addWidget(zoomBox);
@@ -113,9 +116,9 @@ void TEntryPreview::BuildControls() {
   soundTools = new QWidget(pages);
   auto *sound = new QVBoxLayout(soundTools);
   auto *buttons = new QHBoxLayout;
-  playButton = new QPushButton(Text("Přehrát"), soundTools);
+  playButton = new QPushButton(QCoreApplication::translate("TEntryPreview", "Přehrát"), soundTools);
   playButton->setObjectName(QStringLiteral("PreviewPlay"));
-  stopButton = new QPushButton(Text("Zastavit"), soundTools);
+  stopButton = new QPushButton(QCoreApplication::translate("TEntryPreview", "Zastavit"), soundTools);
   stopButton->setObjectName(QStringLiteral("PreviewStop"));
   stopButton->setEnabled(false);
   buttons->addWidget(playButton);
@@ -136,15 +139,15 @@ void TEntryPreview::BuildControls() {
   frameTools = new QWidget(body);
   auto *frameRow = new QHBoxLayout(frameTools);
   frameRow->setContentsMargins(0, 0, 0, 0);
-  playFrames = new QPushButton(Text("Přehrát snímky"), frameTools);
+  playFrames = new QPushButton(QCoreApplication::translate("TEntryPreview", "Přehrát snímky"), frameTools);
   playFrames->setObjectName(QStringLiteral("PreviewPlayFrames"));
   playFrames->setCheckable(true);
   frameRate = new QSpinBox(frameTools);
   frameRate->setObjectName(QStringLiteral("PreviewFrameRate"));
   frameRate->setRange(1, 60);
   frameRate->setValue(8);
-  frameRate->setSuffix(Text(" snímků/s"));
-  frameRate->setToolTip(Text("Rychlost přehrávání snímků"));
+  frameRate->setSuffix(QCoreApplication::translate("TEntryPreview", " snímků/s"));
+  frameRate->setToolTip(QCoreApplication::translate("TEntryPreview", "Rychlost přehrávání snímků"));
   frameNumber = new QLabel(body);
   frameNumber->setObjectName(QStringLiteral("PreviewFrameNumber"));
   frameRow->addWidget(playFrames);
@@ -186,7 +189,7 @@ void TEntryPreview::ShowMessage(const QString &why) {
   picture = masked = QImage();
   frames = TFrameGrid{};
   view->SetPicture(QImage());
-  message->setText(Text("Náhled není k dispozici"));
+  message->setText(QCoreApplication::translate("TEntryPreview", "Náhled není k dispozici"));
   reason->setText(why);
   reason->setVisible(!why.isEmpty());
   facts->clear();
@@ -224,11 +227,11 @@ void TEntryPreview::ShowPicture(QByteArray bytes, const QString &extension, cons
   }
   bytes.clear(); // the file's bytes go before the transparent copy of the pixels is made
   if (picture.isNull())
-    throw Exception(Text("Obrázek je prázdný.").toStdString());
-  facts->setText(Text("%1 × %2 px, %3, %4")
+    throw Exception(QCoreApplication::translate("TEntryPreview", "Obrázek je prázdný.").toStdString());
+  facts->setText(QCoreApplication::translate("TEntryPreview", "%1 × %2 px, %3, %4")
                      .arg(picture.width())
                      .arg(picture.height())
-                     .arg(depth ? BitsText(depth) : Text("hloubka neznámá"))
+                     .arg(depth ? BitsText(depth) : QCoreApplication::translate("TEntryPreview", "hloubka neznámá"))
                      .arg(extension.toUpper()));
   reason->hide();
   ShowPictureTools(true);
@@ -245,20 +248,20 @@ void TEntryPreview::ShowSound(TMediaStream &document, const TSoundFileItem &entr
   view->SetPicture(QImage());
   ShowPictureTools(false);
   reason->hide();
-  soundMessage->setText(looped ? Text("Přehrává se dokola (Looped = True).") : QString());
+  soundMessage->setText(looped ? LoopedText() : QString());
   pages->setCurrentWidget(soundTools);
   QByteArray header(static_cast<qsizetype>(std::min(entry.Size, WaveHeaderReadSize)), Qt::Uninitialized);
   document.ReadEntryData(entry, header.data(), header.size());
   try {
     const TWaveFacts wave =
         ReadWaveFacts(reinterpret_cast<const uint8_t *>(header.constData()), std::size_t(header.size()), entry.Size);
-    QString text = Text("%1 Hz, %2, %3, %4 s")
+    QString text = QCoreApplication::translate("TEntryPreview", "%1 Hz, %2, %3, %4 s")
                        .arg(wave.SampleRate)
                        .arg(ChannelsText(wave.Channels))
                        .arg(BitsText(wave.BitsPerSample))
                        .arg(QLocale(QLocale::Czech).toString(wave.Seconds(), 'f', 2));
     if (wave.FormatTag != 1 && wave.FormatTag != 3)
-      text += Text(", komprimovaný (formát %1)").arg(wave.FormatTag);
+      text += QCoreApplication::translate("TEntryPreview", ", komprimovaný (formát %1)").arg(wave.FormatTag);
     facts->setText(text);
   } catch (const EWaveFormatError &error) {
     // A sound that is no wave file may still be playable; only its facts are unknown.
@@ -271,7 +274,7 @@ void TEntryPreview::ApplyAttributes(const TFileListItem &entry) {
     if (!isSound)
       return;
     looped = sound->Looped != 0;
-    soundMessage->setText(looped ? Text("Přehrává se dokola (Looped = True).") : QString());
+    soundMessage->setText(looped ? LoopedText() : QString());
     if (player->isPlaying())
       player->setLoopCount(looped ? QSoundEffect::Infinite : 1);
     return;
@@ -336,14 +339,18 @@ void TEntryPreview::ShowFrameNumber() {
   if (frames.Count() == 0)
     frameNumber->clear();
   else if (playFrames->isChecked())
-    frameNumber->setText(Text("Snímek %1 z %2").arg(frameIndex + 1).arg(frames.Count()));
+    frameNumber->setText(
+        QCoreApplication::translate("TEntryPreview", "Snímek %1 z %2").arg(frameIndex + 1).arg(frames.Count()));
   else
-    frameNumber->setText(Text("%1 snímků %2 × %3").arg(frames.Count()).arg(frames.Frame.width()).arg(frames.Frame.height()));
+    frameNumber->setText(QCoreApplication::translate("TEntryPreview", "%1 snímků %2 × %3")
+                             .arg(frames.Count())
+                             .arg(frames.Frame.width())
+                             .arg(frames.Frame.height()));
 }
 
 void TEntryPreview::Play() {
   if (!AudioAvailable || !AudioAvailable()) {
-    soundMessage->setText(Text("Zvukové zařízení není k dispozici."));
+    soundMessage->setText(QCoreApplication::translate("TEntryPreview", "Zvukové zařízení není k dispozici."));
     return;
   }
   if (!OnWaveFile)
@@ -359,10 +366,12 @@ void TEntryPreview::Play() {
     path = OnWaveFile(*waveCopy);
     waveCopy->flush();
   } catch (const std::exception &error) {
-    soundMessage->setText(Text("Zvuk nelze přehrát: %1").arg(QString::fromStdString(error.what())));
+    soundMessage->setText(
+        QCoreApplication::translate("TEntryPreview", "Zvuk nelze přehrát: %1")
+            .arg(QString::fromStdString(error.what())));
     return;
   }
-  soundMessage->setText(looped ? Text("Přehrává se dokola (Looped = True).") : QString());
+  soundMessage->setText(looped ? LoopedText() : QString());
   player->setLoopCount(looped ? QSoundEffect::Infinite : 1);
   player->setSource(QUrl::fromLocalFile(path));
   player->play();
@@ -370,7 +379,7 @@ void TEntryPreview::Play() {
 
 void TEntryPreview::SoundStatusChanged() {
   if (player->status() == QSoundEffect::Error)
-    soundMessage->setText(Text("Zvuk nelze přehrát."));
+    soundMessage->setText(QCoreApplication::translate("TEntryPreview", "Zvuk nelze přehrát."));
 }
 
 void TEntryPreview::StopPlaying() {
