@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Zvukové zařízení není k dispozici.</source>
-        <translation>No sound device is available.</translation>
+        <translation>No audio device is available.</translation>
     </message>
     <message>
         <source>Zvuk nelze přehrát: %1</source>
@@ -258,14 +258,6 @@
     <message>
         <source>Ná&amp;pověda</source>
         <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Zobrazit</source>
-        <translation>&amp;View</translation>
-    </message>
-    <message>
-        <source>Zobrazit náhled</source>
-        <translation>Show preview</translation>
     </message>
     <message>
         <source>Úpr&amp;avy</source>
@@ -450,6 +442,14 @@
     <message>
         <source>Přejmenovat</source>
         <translation>Rename</translation>
+    </message>
+    <message>
+        <source>&amp;Zobrazit</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Zobrazit náhled</source>
+        <translation>Show preview</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "platform/AppFolder.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
+#include "platform/TextLanguage.h"
 #include "platform/qt/ColorMap.h"
 #include "platform/qt/Sound.h"
 #include "preview/SpriteView.h"
@@ -33,7 +34,6 @@
 #include <utility>
 
 namespace {
-QString LoopedText() { return QCoreApplication::translate("TEntryPreview", "Přehrává se dokola (Looped = True)."); }
 
 // "1 bit", "4 bity", "24 bitů".
 QString BitsText(int bits) {
@@ -88,10 +88,7 @@ void TEntryPreview::BuildControls() {
   tools->setContentsMargins(0, 0, 0, 0);
   zoomBox = new QComboBox(pictureTools);
   zoomBox->setObjectName(QStringLiteral("PreviewZoom"));
-  zoomBox->addItems({QCoreApplication::translate("TEntryPreview", "Přizpůsobit"),
-                     QCoreApplication::translate("TEntryPreview", "100 %"),
-                     QCoreApplication::translate("TEntryPreview", "200 %"),
-                     QCoreApplication::translate("TEntryPreview", "400 %")});
+  zoomBox->addItems({QCoreApplication::translate("TEntryPreview", "Přizpůsobit"), QCoreApplication::translate("TEntryPreview", "100 %"), QCoreApplication::translate("TEntryPreview", "200 %"), QCoreApplication::translate("TEntryPreview", "400 %")});
   zoomBox->setToolTip(QCoreApplication::translate("TEntryPreview", "Zvětšení obrázku"));
   gridBox = new QCheckBox(QCoreApplication::translate("TEntryPreview", "Mřížka snímků"), pictureTools);
   gridBox->setObjectName(QStringLiteral("PreviewFrameGrid"));
@@ -248,7 +245,7 @@ void TEntryPreview::ShowSound(TMediaStream &document, const TSoundFileItem &entr
   view->SetPicture(QImage());
   ShowPictureTools(false);
   reason->hide();
-  soundMessage->setText(looped ? LoopedText() : QString());
+  soundMessage->setText(looped ? QCoreApplication::translate("TEntryPreview", "Přehrává se dokola (Looped = True).") : QString());
   pages->setCurrentWidget(soundTools);
   QByteArray header(static_cast<qsizetype>(std::min(entry.Size, WaveHeaderReadSize)), Qt::Uninitialized);
   document.ReadEntryData(entry, header.data(), header.size());
@@ -259,7 +256,8 @@ void TEntryPreview::ShowSound(TMediaStream &document, const TSoundFileItem &entr
                        .arg(wave.SampleRate)
                        .arg(ChannelsText(wave.Channels))
                        .arg(BitsText(wave.BitsPerSample))
-                       .arg(QLocale(QLocale::Czech).toString(wave.Seconds(), 'f', 2));
+                       .arg(QLocale(TextLanguage() == TLanguage::English ? QLocale::English : QLocale::Czech)
+                                .toString(wave.Seconds(), 'f', 2));
     if (wave.FormatTag != 1 && wave.FormatTag != 3)
       text += QCoreApplication::translate("TEntryPreview", ", komprimovaný (formát %1)").arg(wave.FormatTag);
     facts->setText(text);
@@ -274,7 +272,7 @@ void TEntryPreview::ApplyAttributes(const TFileListItem &entry) {
     if (!isSound)
       return;
     looped = sound->Looped != 0;
-    soundMessage->setText(looped ? LoopedText() : QString());
+    soundMessage->setText(looped ? QCoreApplication::translate("TEntryPreview", "Přehrává se dokola (Looped = True).") : QString());
     if (player->isPlaying())
       player->setLoopCount(looped ? QSoundEffect::Infinite : 1);
     return;
@@ -339,13 +337,9 @@ void TEntryPreview::ShowFrameNumber() {
   if (frames.Count() == 0)
     frameNumber->clear();
   else if (playFrames->isChecked())
-    frameNumber->setText(
-        QCoreApplication::translate("TEntryPreview", "Snímek %1 z %2").arg(frameIndex + 1).arg(frames.Count()));
+    frameNumber->setText(QCoreApplication::translate("TEntryPreview", "Snímek %1 z %2").arg(frameIndex + 1).arg(frames.Count()));
   else
-    frameNumber->setText(QCoreApplication::translate("TEntryPreview", "%1 snímků %2 × %3")
-                             .arg(frames.Count())
-                             .arg(frames.Frame.width())
-                             .arg(frames.Frame.height()));
+    frameNumber->setText(QCoreApplication::translate("TEntryPreview", "%1 snímků %2 × %3").arg(frames.Count()).arg(frames.Frame.width()).arg(frames.Frame.height()));
 }
 
 void TEntryPreview::Play() {
@@ -366,12 +360,10 @@ void TEntryPreview::Play() {
     path = OnWaveFile(*waveCopy);
     waveCopy->flush();
   } catch (const std::exception &error) {
-    soundMessage->setText(
-        QCoreApplication::translate("TEntryPreview", "Zvuk nelze přehrát: %1")
-            .arg(QString::fromStdString(error.what())));
+    soundMessage->setText(QCoreApplication::translate("TEntryPreview", "Zvuk nelze přehrát: %1").arg(QString::fromStdString(error.what())));
     return;
   }
-  soundMessage->setText(looped ? LoopedText() : QString());
+  soundMessage->setText(looped ? QCoreApplication::translate("TEntryPreview", "Přehrává se dokola (Looped = True).") : QString());
   player->setLoopCount(looped ? QSoundEffect::Infinite : 1);
   player->setSource(QUrl::fromLocalFile(path));
   player->play();
