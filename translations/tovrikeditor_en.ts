@@ -260,6 +260,22 @@
         <translation>&amp;Help</translation>
     </message>
     <message>
+        <source>Úpr&amp;avy</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Úpravy</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Znovu</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
         <source>Exportovat do složky</source>
         <translation>Export to folder</translation>
     </message>

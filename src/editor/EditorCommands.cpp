@@ -11,6 +11,7 @@
 #include "media/ItemColumns.h"
 #include "media/MediaDocument.h"
 #include "media/MediaMessages.h"
+#include "media/UndoHistory.h"
 #include "platform/AppFolder.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
@@ -144,14 +145,24 @@ void TForm1::CellCommitted(TXStringGrid &grid, int col, int row) {
   if (&grid != &KindGrid() || row < 1 || row > Document().List.Count())
     return;
   grid.SetCellMarked(col, row, !AttributeTextValid(mediaKind, col, grid.GetCell(col, row)));
+  // The edited row is where the change happened, wherever the current cell has gone since.
+  const int position = row - 1;
+  TListChange change;
+  change.Before(Document().List, {position}, position);
+  std::optional<std::string> refused;
   try {
-    if (Document().List.TakeOverRow(grid, mediaKind, row))
-      SetModified(true);
-    statusBar()->clearMessage();
+    Document().List.TakeOverRow(grid, mediaKind, row);
   } catch (const EConvertError &error) {
+    refused = error.what();
+  }
+  change.After(Document().List, {position}, position);
+  RecordChange(std::move(change));
+  if (refused) {
     // The text stays in its cell, marked, until it is mended; a save names it again.
     SetModified(true);
-    statusBar()->showMessage(QString::fromStdString(error.what()));
+    statusBar()->showMessage(QString::fromStdString(*refused));
+  } else {
+    statusBar()->clearMessage();
   }
   PreviewEditedRow(row);
 }
@@ -180,6 +191,8 @@ void TForm1::NewDocument(uint8_t kind) {
   ShowKind(kind, QString());
   SetDocumentPath(QString());
   SetModified(false);
+  ShowHistoryState();
+  emit DocumentChanged();
 }
 
 void TForm1::Obrzky1Click() { NewDocument(mkImages); }
@@ -211,6 +224,8 @@ void TForm1::LoadContainer(const QString &path) {
   ShowKind(*kind, QLatin1Char(' ') + path);
   SetDocumentPath(path);
   SetModified(false);
+  ShowHistoryState();
+  emit DocumentChanged();
 }
 
 bool TForm1::ChooseSavePath(QString &path) {
@@ -253,6 +268,7 @@ bool TForm1::SaveTo(const QString &path) {
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);
   SetDocumentPath(path);
+  Document().History.MarkSaved();
   SetModified(false);
   return true;
 }
@@ -267,15 +283,24 @@ void TForm1::PridatClick() {
 }
 
 void TForm1::AddFiles(const QStringList &files) {
+  TListChange change = ChangeOf({});
+  const int first = Document().List.Count();
+  const auto recordAdded = [&] {
+    std::vector<int> added;
+    for (int position = first; position < Document().List.Count(); ++position)
+      added.push_back(position);
+    Record(change, added);
+  };
   // The files added before one that fails stay and are shown.
   try {
     for (const QString &file : files)
-      if (Document().AddFile(NativePath(file), mediaKind))
-        SetModified(true);
+      Document().AddFile(NativePath(file), mediaKind);
   } catch (...) {
+    recordAdded();
     FillKindGrid();
     throw;
   }
+  recordAdded();
   FillKindGrid();
 }
 
@@ -284,9 +309,10 @@ void TForm1::OdebratClick() {
   const std::vector<int> marked = MarkedPositions();
   if (marked.empty())
     return;
+  TListChange change = ChangeOf(marked);
   Document().RemoveAt(marked);
-  SetModified(true);
   DropRowsOf(marked);
+  Record(change, {});
 }
 
 void TForm1::NahoruClick() {
@@ -295,10 +321,11 @@ void TForm1::NahoruClick() {
   const int row = grid.Row();
   if (row > 1 && row <= Document().List.Count()) {
     TakeOverRows({row - 1, row});
+    TListChange change = ChangeOf({row - 2, row - 1});
     Document().Exchange(row - 2, row - 1);
-    SetModified(true);
     grid.SetRow(row - 1);
     RefillExchangedRows(row - 1);
+    Record(change, {row - 2, row - 1});
   }
 }
 
@@ -309,10 +336,11 @@ void TForm1::DoluClick() {
   if (row + 1 < grid.GetRowCount() && !grid.CellText(NameColumnIndex, row + 1).isEmpty() &&
       row + 1 <= Document().List.Count()) {
     TakeOverRows({row, row + 1});
+    TListChange change = ChangeOf({row - 1, row});
     Document().Exchange(row - 1, row);
-    SetModified(true);
     grid.SetRow(row + 1);
     RefillExchangedRows(row);
+    Record(change, {row - 1, row});
   }
 }
 
@@ -327,8 +355,9 @@ void TForm1::AktualizovatClick() {
   OpenPreviewDialog1->Options |= TOpenOption::ofAllowMultiSelect;
   if (chosen) {
     try {
+      TListChange change = ChangeOf({row - 1});
       Document().List.ReplaceSourceAt(row - 1, NativePath(OpenPreviewDialog1->FileName));
-      SetModified(true);
+      Record(change, {row - 1});
     } catch (...) {
       FillKindGrid();
       throw;

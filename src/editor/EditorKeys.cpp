@@ -15,6 +15,8 @@ struct TMenuKey {
   QKeySequence Keys;
   // The context menu's own copies only show their keys; Delete belongs to the grid that has the focus.
   Qt::ShortcutContext Context = Qt::WindowShortcut;
+  // A second key for the same command, where users of other programs reach for either.
+  QKeySequence Alternative = {};
 };
 
 const TMenuKey menuKeys[] = {
@@ -33,19 +35,26 @@ const TMenuKey menuKeys[] = {
     {"PridatRadek1", QKeySequence(Qt::Key_Insert), Qt::WidgetShortcut},
     {"Npovda2", QKeySequence(Qt::Key_F1)},
     {"Konec1", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    {"Zpet1", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+    {"Znovu1", QKeySequence(Qt::CTRL | Qt::Key_Y), Qt::WindowShortcut, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
 };
 } // namespace
 
 void ApplyMenuKeys(QMainWindow &window) {
   if (auto *file = window.findChild<QMenu *>(QStringLiteral("Soubor1")))
     file->setTitle(QCoreApplication::translate("TForm1", "&Soubor"));
+  if (auto *edit = window.findChild<QMenu *>(QStringLiteral("Upravy1")))
+    edit->setTitle(QCoreApplication::translate("TForm1", "Úpr&avy"));
   if (auto *settings = window.findChild<QAction *>(QStringLiteral("Nastaven1")))
     settings->setText(QCoreApplication::translate("TForm1", "&Nastavení"));
   if (auto *help = window.findChild<QMenu *>(QStringLiteral("Npovda1")))
     help->setTitle(QCoreApplication::translate("TForm1", "Ná&pověda"));
   for (const TMenuKey &key : menuKeys)
     if (auto *action = window.findChild<QAction *>(QString::fromLatin1(key.Action))) {
-      action->setShortcut(key.Keys);
+      QList<QKeySequence> keys = {key.Keys};
+      if (!key.Alternative.isEmpty())
+        keys << key.Alternative;
+      action->setShortcuts(keys);
       action->setShortcutContext(key.Context);
     }
 }

@@ -34,17 +34,20 @@ int FillSelection(TXStringGrid &grid) {
   return FillColumn(grid, col, grid.Cells(col, row));
 }
 
-void FillOnCtrlEnter(TXStringGrid &grid) {
+void FillOnCtrlEnter(TXStringGrid &grid, std::function<void(const std::function<void()> &fill)> asOne) {
   std::set<TCellEditor *> editors;
   for (int col = 0; col < grid.ColCount(); ++col)
     if (TCellEditor *editor = grid.Columns()->Items(col)->Editor())
       editors.insert(editor);
   for (TCellEditor *editor : editors)
-    editor->AllowEndEditEvent = [&grid, editor](QWidget *, int &key, Qt::KeyboardModifiers shift, bool &endEdit) {
+    editor->AllowEndEditEvent = [&grid, editor, asOne](QWidget *, int &key, Qt::KeyboardModifiers shift,
+                                                       bool &endEdit) {
       if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !(shift & Qt::ControlModifier))
         return;
-      editor->CommitEdit();
-      FillColumn(grid, grid.EditCol(), grid.Cells(grid.EditCol(), grid.EditRow()));
+      asOne([&grid, editor] {
+        editor->CommitEdit();
+        FillColumn(grid, grid.EditCol(), grid.Cells(grid.EditCol(), grid.EditRow()));
+      });
       // The edit then ends as on Enter; the grid takes no step for the key.
       endEdit = true;
     };

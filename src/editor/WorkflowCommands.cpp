@@ -15,6 +15,7 @@
 #include "grid/XStringGrid.h"
 #include "media/EntryName.h"
 #include "media/MediaDocument.h"
+#include "media/UndoHistory.h"
 #include "platform/CodePage.h"
 #include "platform/qt/OpenDialog.h"
 #include "platform/Exceptions.h"
@@ -112,7 +113,7 @@ void TForm1::BuildWorkflow() {
   for (TXStringGrid *grid : {XStringGrid1, XStringGrid2}) {
     rows->Watch(*grid);
     MarkCurrentRow(*grid);
-    FillOnCtrlEnter(*grid);
+    FillOnCtrlEnter(*grid, [this](const std::function<void()> &fill) { AsOneChange(fill); });
     grid->SetOptions(grid->Options() | goTabs);
     connect(grid, &TStringGrid::CurrentCellChanged, this, [this, grid] {
       if (grid == &KindGrid())
@@ -198,14 +199,18 @@ void TForm1::PrejmenovatClick() {
   const std::string name = CheckedEntryName(dialog.textValue().toStdString());
   // The row keeps its removal mark and its edited cells; only the name changes, in the entry and on screen.
   const bool marked = HasRemoveMark(grid.Cells(0, row));
+  TListChange change = ChangeOf({row - 1});
   entry.Name = name;
   const QString shown = QString::fromStdString(Cp1250ToUtf8(name));
   grid.SetCells(0, row, marked ? ToggleRemoveMark(shown) : shown);
-  SetModified(true);
+  Record(change, {row - 1});
 }
 
-// The filled cells go through the grid's set-edit-text, so each changed row is taken over and marks the document.
-void TForm1::VyplnitClick() { FillSelection(KindGrid()); }
+// The filled cells go through the grid's set-edit-text, so each changed row is taken over and marks the document;
+// undo takes the whole fill back at once.
+void TForm1::VyplnitClick() {
+  AsOneChange([this] { FillSelection(KindGrid()); });
+}
 
 void TForm1::OznacitClick() {
   TXStringGrid &grid = KindGrid();

@@ -80,6 +80,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(pare
   BuildStatusBar();
   BuildDialogs();
   BuildGrids();
+  BuildUndo();
   BuildWorkflow();
   BuildPreview();
 

@@ -17,6 +17,7 @@ class QLabel;
 class QPushButton;
 class TComboCellEditor;
 class TEditCellEditor;
+class TListChange;
 class TEntryPreview;
 class TFileListItem;
 class TMediaStream;
@@ -28,8 +29,11 @@ class TXStringGrid;
 
 // Its members live in several files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
 // exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers,
-// RowRefill.cpp the refills of single rows, WorkflowCommands.cpp the everyday commands beside the first ones.
+// RowRefill.cpp the refills of single rows, WorkflowCommands.cpp the everyday commands beside the first ones,
+// UndoCommands.cpp undo and redo.
 class TForm1 : public QMainWindow {
+  Q_OBJECT
+
 public:
   // arguments are the program's command-line arguments after its name; the first may name a container.
   explicit TForm1(const QStringList &arguments = {}, QWidget *parent = nullptr);
@@ -58,6 +62,9 @@ public:
   void PrejmenovatClick();
   void VyplnitClick();
   void OznacitClick();
+  // Úpravy: undo and redo of the changes to the document (UndoCommands.cpp).
+  void ZpetClick();
+  void ZnovuClick();
   void OpenRecentFile(const QString &path);
   // Files and folders dropped on the window: one container opens, anything else is added.
   void DropFiles(const QStringList &paths);
@@ -85,6 +92,11 @@ public:
   // The container the document was opened from or last saved to; empty for a new document.
   const QString &DocumentPath() const { return documentPath; }
 
+signals:
+  // The document's entries changed (a command, a cell edit, undo or redo) or another document came (New, Open):
+  // whatever shows the current entry shows it afresh. The grid's row already shows the change.
+  void DocumentChanged();
+
 protected:
   void showEvent(QShowEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
@@ -107,6 +119,19 @@ private:
   // Puts path first among the recent files and rebuilds their menu.
   void RememberRecentDocument(const QString &path);
   void UpdateStatusPanels();
+  // The Úpravy menu and its keys; an in-place editor with nothing of its own to undo lets them through.
+  void BuildUndo();
+  // Starts recording a change to the entries at these zero-based positions, as the user is at the current row.
+  TListChange ChangeOf(const std::vector<int> &positions);
+  // Ends it with the entries at these positions as they are now, and keeps it in the document's history.
+  void Record(TListChange &change, const std::vector<int> &positions);
+  void RecordChange(TListChange change);
+  // Runs work as one step of the history: all its changes are undone and redone together.
+  void AsOneChange(const std::function<void()> &work);
+  // Undoes (back) or redoes a step and shows the list with the current row where the change was.
+  void StepHistory(bool back);
+  // Zpět and Znovu are enabled when there is a step to take; the title's "*" follows the saved point.
+  void ShowHistoryState();
   // The entry preview (EntryPreviewDock.cpp): the pane, its menu entry, and the pane following the current row.
   void BuildPreview();
   void PreviewCurrentEntry();
@@ -188,6 +213,8 @@ private:
   TOpenDialog *OpenDialog2 = nullptr;
   TOpenPreviewDialog *OpenPreviewDialog1 = nullptr;
   QColorDialog *ColorDialog1 = nullptr;
+  QAction *Zpet1 = nullptr;
+  QAction *Znovu1 = nullptr;
   TEntryPreview *EntryPreview1 = nullptr;
   QAction *ZobrazitNahled1 = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "platform/TextLanguage.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -96,6 +97,38 @@ void TFileList::RemoveAt(std::vector<int> positions) {
 }
 
 void TFileList::Exchange(int i, int j) { std::swap(items.at(static_cast<std::size_t>(i)), items.at(static_cast<std::size_t>(j))); }
+
+void TFileList::Splice(const std::vector<int> &leaving,
+                       std::vector<std::pair<int, std::unique_ptr<TFileListItem>>> coming) {
+  const auto ascendingBelow = [](const auto &positions, std::size_t end, auto positionOf) {
+    for (std::size_t i = 0; i < positions.size(); ++i)
+      if (positionOf(positions[i]) < 0 || static_cast<std::size_t>(positionOf(positions[i])) >= end ||
+          (i > 0 && positionOf(positions[i]) <= positionOf(positions[i - 1])))
+        return false;
+    return true;
+  };
+  const std::size_t total = items.size() - std::min(leaving.size(), items.size()) + coming.size();
+  if (leaving.size() > items.size() || !ascendingBelow(leaving, items.size(), [](int p) { return p; }) ||
+      !ascendingBelow(coming, total, [](const auto &entry) { return entry.first; }))
+    throw std::out_of_range("TFileList::Splice");
+  std::vector<std::unique_ptr<TFileListItem>> result;
+  result.reserve(total);
+  auto next = items.begin();
+  auto gone = leaving.begin();
+  auto arriving = coming.begin();
+  for (std::size_t position = 0; position < total; ++position) {
+    if (arriving != coming.end() && static_cast<std::size_t>(arriving->first) == position) {
+      result.push_back(std::move((arriving++)->second));
+      continue;
+    }
+    while (gone != leaving.end() && *gone == next - items.begin()) {
+      ++gone;
+      ++next;
+    }
+    result.push_back(std::move(*next++));
+  }
+  items = std::move(result);
+}
 
 TFileListItem *TFileList::FindEntry(const std::string &name, int64_t size) const {
   for (auto it = items.rbegin(); it != items.rend(); ++it)

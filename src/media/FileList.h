@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TStream;
@@ -33,6 +34,10 @@ public:
   void RemoveAt(std::vector<int> positions);
   // Swaps the entries at two valid zero-based positions.
   void Exchange(int i, int j);
+  // Takes out the entries at the ascending zero-based positions leaving, then puts each of coming in at its
+  // position in the resulting list (ascending too), in one pass over the list. Throws std::out_of_range, changing
+  // nothing, when a position does not fit.
+  void Splice(const std::vector<int> &leaving, std::vector<std::pair<int, std::unique_ptr<TFileListItem>>> coming);
   // The last entry with this Name and Size, or null.
   TFileListItem *FindEntry(const std::string &name, int64_t size) const;
   // The found entry takes its data from path from now on (offset 0, the file's size); a missing entry

@@ -177,3 +177,17 @@ void TSoundFileItem::WriteRecord(TStream *stream) {
     return;
   WriteRecordTo(*stream, [this](TByteWriter &fields) { SoundFields(*this, fields); });
 }
+
+std::unique_ptr<TFileListItem> TImageFileItem::Clone() const { return std::make_unique<TImageFileItem>(*this); }
+
+bool TImageFileItem::SameAs(const TFileListItem &other) const {
+  const auto *image = dynamic_cast<const TImageFileItem *>(&other);
+  return image && *this == *image;
+}
+
+std::unique_ptr<TFileListItem> TSoundFileItem::Clone() const { return std::make_unique<TSoundFileItem>(*this); }
+
+bool TSoundFileItem::SameAs(const TFileListItem &other) const {
+  const auto *sound = dynamic_cast<const TSoundFileItem *>(&other);
+  return sound && *this == *sound;
+}

@@ -38,6 +38,12 @@ public:
   virtual void WriteRecord(TStream *stream) = 0;
   // The bytes WriteRecord writes.
   virtual int64_t RecordSize() const = 0;
+  // A copy of the record (its data stays where it is: the source file or the backing file).
+  virtual std::unique_ptr<TFileListItem> Clone() const = 0;
+  // Same kind, same record, same place of the data.
+  virtual bool SameAs(const TFileListItem &other) const = 0;
+  // The fields above only; whole entries compare with SameAs.
+  bool operator==(const TFileListItem &) const = default;
 
   std::string Name;       // Windows-1250 bytes, at most 255: the file name without folder and extension
   TExtString Ext;         // the extension with its dot, ASCII letters upper-cased, at most 5 characters
@@ -71,6 +77,9 @@ public:
   // Clears the top byte of TransparentColor (system colours and the special values lose it) and keeps that.
   void WriteRecord(TStream *stream) override;
   int64_t RecordSize() const override;
+  std::unique_ptr<TFileListItem> Clone() const override;
+  bool SameAs(const TFileListItem &other) const override;
+  bool operator==(const TImageFileItem &) const = default;
 
   int32_t PatternHeight = 0;
   int32_t PatternWidth = 0;
@@ -89,6 +98,9 @@ public:
   static std::unique_ptr<TSoundFileItem> CreateFromStream(TStream &stream);
   void WriteRecord(TStream *stream) override;
   int64_t RecordSize() const override;
+  std::unique_ptr<TFileListItem> Clone() const override;
+  bool SameAs(const TFileListItem &other) const override;
+  bool operator==(const TSoundFileItem &) const = default;
 
   TByteBool Looped = 0;
   int32_t Frequency = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "media/BackingFile.h"
+#include "media/UndoHistory.h"
 #include "media/fMediaStream.h"
 #include "platform/Files.h"
 
@@ -65,6 +66,9 @@ public:
 
   // The entries in document order; the main window fills and takes over its grids through it.
   TFileList List;
+  // The changes made to List since the document was created or read, for undo and redo. The entries it brings
+  // back find their data where it was: the backing file stays as long as the document.
+  TUndoHistory History;
 
 private:
   std::unique_ptr<TBackingFile> backing;

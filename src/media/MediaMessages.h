@@ -44,6 +44,9 @@ inline constexpr const char *EntryNameNotInCodePage =
     "Jméno \"%s\" obsahuje znak, který kódování Windows-1250 neumí uložit.";
 inline constexpr const char *NameTooLong =
     "Jméno je příliš dlouhé: v kódování Windows-1250 má %s bajtů, položka jich unese nejvýše 255.";
+// Undo and redo meeting a list that no longer matches the history.
+inline constexpr const char *HistoryMismatch =
+    "Krok nelze vrátit: seznam položek neodpovídá historii úprav. Historie byla vymazána.";
 // Looking at an entry; %s: the entry's size; %s: the most the preview reads.
 inline constexpr const char *EntryTooLarge = "Položka má %s bajtů, náhled čte nejvýše %s bajtů.";
 inline constexpr const char *NotAWave = "Nejde o zvukový soubor WAVE.";

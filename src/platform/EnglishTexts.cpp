@@ -71,6 +71,8 @@ const std::unordered_map<std::string_view, const char *> &Table() {
       {"Hlavička zvukového souboru WAVE je neúplná.", "The WAVE sound file's header is incomplete."},
       {"Zvukový soubor WAVE nemá popis formátu před daty.", "The WAVE sound file has no format description before its data."},
       {"Položka %s, sloupec %s: %s", "Entry %s, column %s: %s"},
+      {"Krok nelze vrátit: seznam položek neodpovídá historii úprav. Historie byla vymazána.",
+       "The step cannot be taken: the list of entries does not match the undo history. The history has been cleared."},
       {"Jméno", "Name"},
       {"Velikost", "Size"},
       // The ZIP archive.

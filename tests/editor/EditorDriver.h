@@ -106,6 +106,22 @@ inline std::function<void(QWidget *)> ChooseFile(const QString &path) {
   return [path](QWidget *modal) { AcceptNames(modal, QFileInfo(path).absolutePath(), QFileInfo(path).fileName()); };
 }
 
+// After a modal dialog the window system gives the focus back to the main window; here the test does. Done
+// before an answer to a coming dialog is queued, since waiting for the activation runs queued work.
+inline void Activate(QWidget &window) {
+  window.activateWindow();
+  QTRY_VERIFY(window.isActiveWindow());
+}
+
+// A key pressed as a user presses it, at the widget with the focus unless another target is named.
+inline void Press(QWidget *target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget *receiver = target ? target : QApplication::focusWidget();
+  QVERIFY(receiver);
+  if (!receiver->window()->isActiveWindow())
+    Activate(*receiver->window());
+  QTest::keyClick(receiver, Qt::Key(key), modifiers);
+}
+
 // Types text as a user does: each key goes to whatever has the focus at that moment.
 inline void TypeKeys(const QString &text) {
   for (const QChar ch : text)
@@ -138,15 +154,29 @@ inline void ClickCell(TXStringGrid &grid, int col, int row, Qt::MouseButton butt
   QTest::mouseClick(grid.viewport(), button, {}, CellCentre(grid, col, row));
 }
 
-// Clicks a cell and types text into the editor that opens on it, then Enter.
-inline void TypeIntoCell(TXStringGrid &grid, int col, int row, const QString &text) {
+// Clicks a cell and types text over what the editor that opens on it shows, leaving the edit open.
+inline void StartTyping(TXStringGrid &grid, int col, int row, const QString &text) {
   ClickCell(grid, col, row);
   QWidget *editor = QApplication::focusWidget();
   QVERIFY2(editor && editor != &grid && grid.isAncestorOf(editor), "an in-place editor has the focus");
   if (auto *edit = qobject_cast<QLineEdit *>(editor))
     edit->selectAll();
   QTest::keyClicks(editor, text);
-  QTest::keyClick(editor, Qt::Key_Return);
+}
+
+// Clicks a cell and types text into the editor that opens on it, then Enter.
+inline void TypeIntoCell(TXStringGrid &grid, int col, int row, const QString &text) {
+  StartTyping(grid, col, row, text);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+// Makes a cell current without leaving an edit open, then stretches the selection over more rows below it.
+inline void SelectDown(TXStringGrid &grid, int col, int row, int more) {
+  ClickCell(grid, col, row);
+  Press(nullptr, Qt::Key_Escape);
+  grid.setFocus();
+  for (int i = 0; i < more; ++i)
+    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
 }
 
 // While it lives, the progress window shows as soon as a save or an open starts, however short it is.

@@ -61,6 +61,12 @@ public:
     return path;
   }
 
+  // The container tri.tvk of the three pictures src/a.bmp, src/b.bmp, src/c.bmp of 8, 16 and 32 pixels.
+  QString ThreeImages() const {
+    return Container(QStringLiteral("tri.tvk"), mkImages,
+                     {Image("src/a.bmp", Qt::red, 8), Image("src/b.bmp", Qt::green, 16), Image("src/c.bmp", Qt::blue, 32)});
+  }
+
   // The media stream inside a container, as unzip gives it.
   static QByteArray MediaStream(const QString &container) {
     QProcess unzip;

@@ -49,7 +49,7 @@ private slots:
     TEditorFixture fixture;
     TForm1 form;
     Show(form);
-    QCOMPARE(MenuTitles(form), QStringList({"&File", "&Settings", "&View", "&Help"}));
+    QCOMPARE(MenuTitles(form), QStringList({"&File", "&Edit", "&Settings", "&View", "&Help"}));
     QCOMPARE(ActionText(form, "Otevt1"), QStringLiteral("Open"));
     QCOMPARE(ActionText(form, "UlozitJako1"), QStringLiteral("Save as…"));
     QCOMPARE(ActionText(form, "Konec1"), QStringLiteral("Exit"));

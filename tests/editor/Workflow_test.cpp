@@ -24,29 +24,6 @@ const TImageFileItem &ImageEntry(TForm1 &form, int position) {
   return static_cast<const TImageFileItem &>(*form.Document().List.Items().at(size_t(position)));
 }
 
-// The three pictures a.bmp, b.bmp, c.bmp of 8, 16 and 32 pixels, in a container opened in a shown window.
-QString ThreeImages(TEditorFixture &fixture) {
-  return fixture.Container(QStringLiteral("tri.tvk"), mkImages,
-                           {fixture.Image("src/a.bmp", Qt::red, 8), fixture.Image("src/b.bmp", Qt::green, 16),
-                            fixture.Image("src/c.bmp", Qt::blue, 32)});
-}
-
-// After a modal dialog the window system gives the focus back to the main window; here the test does. Done
-// before an answer to a coming dialog is queued, since waiting for the activation runs queued work.
-void Activate(QWidget &window) {
-  window.activateWindow();
-  QTRY_VERIFY(window.isActiveWindow());
-}
-
-// A key pressed as a user presses it, at the widget with the focus unless another target is named.
-void Press(QWidget *target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  QWidget *receiver = target ? target : QApplication::focusWidget();
-  QVERIFY(receiver);
-  if (!receiver->window()->isActiveWindow())
-    Activate(*receiver->window());
-  QTest::keyClick(receiver, Qt::Key(key), modifiers);
-}
-
 // The next folder dialog picks folder.
 void ChooseFolder(const QString &folder) {
   WhenModal([folder](QWidget *modal) {
@@ -144,7 +121,7 @@ private slots:
 
   void ShortcutsRunTheirCommands() {
     TEditorFixture fixture;
-    TForm1 form({ThreeImages(fixture)});
+    TForm1 form({fixture.ThreeImages()});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
     ClickCell(grid, 3, 1);
@@ -193,7 +170,7 @@ private slots:
 
   void TabWalksTheAttributeCellsAndLeavesAfterTheLast() {
     TEditorFixture fixture;
-    TForm1 form({ThreeImages(fixture)});
+    TForm1 form({fixture.ThreeImages()});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
     ClickCell(grid, 7, 2);
@@ -225,7 +202,7 @@ private slots:
 
   void SaveInPlaceClearsTheTitlesMarkAndFillAndRenameSetIt() {
     TEditorFixture fixture;
-    const QString path = ThreeImages(fixture);
+    const QString path = fixture.ThreeImages();
     TForm1 form({path});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
@@ -238,10 +215,7 @@ private slots:
     QCOMPARE(form.windowTitle(), clean);
     QVERIFY(!form.Modified());
 
-    ClickCell(grid, 6, 1);
-    Press(nullptr, Qt::Key_Escape);
-    grid.setFocus();
-    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    SelectDown(grid, 6, 1, 1);
     Press(&grid, Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(Cell(grid, 6, 2), QStringLiteral("24"));
     QCOMPARE(form.windowTitle(), changed);
@@ -249,12 +223,7 @@ private slots:
     QCOMPARE(form.windowTitle(), clean);
 
     // An edit still open in the row is kept when the row is renamed.
-    ClickCell(grid, 5, 3);
-    QWidget *editor = QApplication::focusWidget();
-    QVERIFY(editor != &grid && grid.isAncestorOf(editor));
-    if (auto *edit = qobject_cast<QLineEdit *>(editor))
-      edit->selectAll();
-    QTest::keyClicks(editor, QStringLiteral("9"));
+    StartTyping(grid, 5, 3, QStringLiteral("9"));
     WhenModal([](QWidget *modal) {
       auto *dialog = qobject_cast<QInputDialog *>(modal);
       QVERIFY2(dialog, "the rename dialog is up");
@@ -276,7 +245,7 @@ private slots:
   void ADroppedContainerOrARecentFileAsksFirstAboutUnsavedChanges() {
     TEditorFixture fixture;
     const QString sounds = fixture.Container(QStringLiteral("zvuky.tvk"), mkSounds, {fixture.File("s.wav", "RIFF")});
-    const QString images = ThreeImages(fixture);
+    const QString images = fixture.ThreeImages();
     TForm1 form({sounds});
     Show(form);
     ChooseFiles({images});
@@ -330,7 +299,7 @@ private slots:
 
   void SaveWritesInPlaceAndSaveAsAlwaysAsks() {
     TEditorFixture fixture;
-    const QString path = ThreeImages(fixture);
+    const QString path = fixture.ThreeImages();
     TForm1 form({path});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
@@ -377,7 +346,7 @@ private slots:
 
   void RecentFilesAreOfferedNewestFirstAndAMissingOneIsDropped() {
     TEditorFixture fixture;
-    const QString first = ThreeImages(fixture);
+    const QString first = fixture.ThreeImages();
     const QString second = fixture.Container(QStringLiteral("druhy.tvk"), mkSounds, {fixture.File("s.wav", "RIFF")});
     TForm1 form;
     ChooseFiles({first});
@@ -427,7 +396,7 @@ private slots:
 
   void ADroppedContainerOpensAndOtherDataIsRefused() {
     TEditorFixture fixture;
-    const QString container = ThreeImages(fixture);
+    const QString container = fixture.ThreeImages();
     TForm1 form;
     Show(form);
     Drop(form, {container});
@@ -444,7 +413,7 @@ private slots:
 
   void ExportWritesTheSelectedRowsOrAllAndAsksBeforeReplacing() {
     TEditorFixture fixture;
-    TForm1 form({ThreeImages(fixture)});
+    TForm1 form({fixture.ThreeImages()});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
     const QString all = fixture.Path(QStringLiteral("vse"));
@@ -493,7 +462,7 @@ private slots:
 
   void RowsDraggedOutBecomeFilesAndKeepTheirMark() {
     TEditorFixture fixture;
-    TForm1 form({ThreeImages(fixture)});
+    TForm1 form({fixture.ThreeImages()});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
     auto *dragger = form.findChild<TRowDragger *>(QStringLiteral("XStringGrid1Dragger"));
@@ -517,15 +486,11 @@ private slots:
 
   void FillCopiesTheFirstCellOverTheBlockAndCtrlEnterWritesEveryCell() {
     TEditorFixture fixture;
-    TForm1 form({ThreeImages(fixture)});
+    TForm1 form({fixture.ThreeImages()});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
     TypeIntoCell(grid, 6, 1, QStringLiteral("24"));
-    ClickCell(grid, 6, 1);
-    Press(nullptr, Qt::Key_Escape);
-    grid.setFocus();
-    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
-    Press(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    SelectDown(grid, 6, 1, 2);
     Press(&grid, Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(Cell(grid, 6, 2), QStringLiteral("24"));
     QCOMPARE(Cell(grid, 6, 3), QStringLiteral("24"));
@@ -561,7 +526,7 @@ private slots:
 
   void RenameChangesTheNameKeepsTheExtensionAndExplainsRefusals() {
     TEditorFixture fixture;
-    TForm1 form({ThreeImages(fixture)});
+    TForm1 form({fixture.ThreeImages()});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
     TypeIntoCell(grid, 5, 2, QStringLiteral("7"));
@@ -609,7 +574,7 @@ private slots:
 
   void TheContextMenuOpensOnTheRowUnderTheMouse() {
     TEditorFixture fixture;
-    TForm1 form({ThreeImages(fixture)});
+    TForm1 form({fixture.ThreeImages()});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
     const QPoint at = CellCentre(grid, 0, 3);
@@ -633,7 +598,7 @@ private slots:
 
   void TheCurrentRowStaysVisibleWhileTheFocusIsElsewhere() {
     TEditorFixture fixture;
-    TForm1 form({ThreeImages(fixture)});
+    TForm1 form({fixture.ThreeImages()});
     Show(form);
     TXStringGrid &grid = *ImagesGrid(form);
     grid.SetRow(2);
@@ -659,7 +624,7 @@ private slots:
     QCOMPARE(EntriesText(4), QStringLiteral("4 položky"));
     QCOMPARE(EntriesText(5), QStringLiteral("5 položek"));
 
-    TForm1 form({ThreeImages(fixture)});
+    TForm1 form({fixture.ThreeImages()});
     Show(form);
     int64_t total = 0;
     for (const auto &item : form.Document().List.Items())

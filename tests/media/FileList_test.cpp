@@ -374,6 +374,33 @@ TEST(FileList, RemoveAtKeepsTheOrderOfWhatStaysWhateverIsRemoved) {
   EXPECT_EQ(Names(list), expected);
 }
 
+TEST(FileList, SpliceTakesOutAndPutsInAtTheFinalPositionsOrChangesNothing) {
+  auto entry = [](const std::string &name) {
+    return TImageFileItem::CreateFromFile("/p/" + name + ".bmp", true, 1, 0, 0, 0, 0, 0, 0);
+  };
+  TFileList list;
+  for (const char *name : {"a", "b", "c", "d", "e"})
+    AddImage(list, std::string("/p/") + name + ".bmp");
+  auto coming = [&](std::vector<std::pair<int, std::string>> placed) {
+    std::vector<std::pair<int, std::unique_ptr<TFileListItem>>> entries;
+    for (auto &[position, name] : placed)
+      entries.emplace_back(position, entry(name));
+    return entries;
+  };
+  list.Splice({1, 3}, coming({{0, "x"}, {3, "y"}, {4, "z"}}));
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"x", "a", "c", "y", "z", "e"}));
+  list.Splice({}, coming({{6, "w"}}));
+  list.Splice({0, 6}, {});
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"a", "c", "y", "z", "e"}));
+
+  // Positions past the end, out of order or repeated are refused whole.
+  for (auto &&[leaving, placed] : std::vector<std::pair<std::vector<int>, std::vector<std::pair<int, std::string>>>>{
+           {{5}, {}}, {{2, 1}, {}}, {{1, 1}, {}}, {{-1}, {}}, {{0}, {{5, "q"}}}, {{}, {{1, "q"}, {1, "r"}}}}) {
+    EXPECT_THROW(list.Splice(leaving, coming(placed)), std::out_of_range);
+    EXPECT_EQ(Names(list), (std::vector<std::string>{"a", "c", "y", "z", "e"}));
+  }
+}
+
 TEST(FileList, TakeOverByRowGivesNamesakesTheirOwnValuesAndSaysWhatChanged) {
   TMemoryGrid grid(9, 4);
   TFileList list;
