@@ -2,6 +2,7 @@
 #include "editor/EditorKeys.h"
 
 #include "grid/XStringGrid.h"
+#include "media/ItemColumns.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -62,7 +63,7 @@ void ApplyMenuKeys(QMainWindow &window) {
 void MarkCurrentRow(TXStringGrid &grid) {
   grid.OnDrawCell = [](TStringGrid *sender, QPainter &canvas, int col, int row, const QRect &rect, TGridDrawState) {
     if (col >= sender->FixedCols() || row != sender->Row() || row < sender->FixedRows() ||
-        sender->Cells(1, row).isEmpty())
+        sender->Cells(ExtColumnIndex, row).isEmpty())
       return;
     QColor tint = sender->palette().color(QPalette::Highlight);
     tint.setAlpha(70);

@@ -4,6 +4,7 @@
 #include "editor/ProgresForm.h"
 #include "grid/XStringGrid.h"
 #include "media/EntryExport.h"
+#include "media/ItemColumns.h"
 #include "platform/Prompt.h"
 #include "platform/qt/Shell.h"
 
@@ -74,10 +75,10 @@ bool TRowDragger::eventFilter(QObject *watched, QEvent *event) {
     const QPoint cell = grid.MouseToCell(press->position().toPoint());
     pressRow = -1;
     if (press->button() == Qt::LeftButton && cell.x() >= 0 && cell.x() < grid.FixedCols() &&
-        cell.y() >= grid.FixedRows() && !grid.Cells(1, cell.y()).isEmpty()) {
+        cell.y() >= grid.FixedRows() && !grid.Cells(ExtColumnIndex, cell.y()).isEmpty()) {
       pressRow = cell.y();
       pressPos = press->position().toPoint();
-      nameBeforePress = grid.Cells(0, pressRow);
+      nameBeforePress = grid.Cells(NameColumnIndex, pressRow);
     }
   } else if (event->type() == QEvent::MouseMove && pressRow >= 0) {
     auto *move = static_cast<QMouseEvent *>(event);
@@ -85,7 +86,7 @@ bool TRowDragger::eventFilter(QObject *watched, QEvent *event) {
         (move->position().toPoint() - pressPos).manhattanLength() >= QApplication::startDragDistance()) {
       const int row = pressRow;
       pressRow = -1;
-      grid.SetCells(0, row, nameBeforePress);
+      grid.SetCells(NameColumnIndex, row, nameBeforePress);
       // A drag is a command of its own: its failure is shown here, it cannot travel up through the event loop.
       try {
         Drag(ExportForDrag(rowsOf(row)));

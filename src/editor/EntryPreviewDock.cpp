@@ -4,6 +4,7 @@
 
 #include "config/PreviewSettings.h"
 #include "grid/XStringGrid.h"
+#include "media/ItemColumns.h"
 #include "media/MediaDocument.h"
 #include "platform/Streams.h"
 #include "preview/EntryPreview.h"
@@ -60,7 +61,7 @@ void TForm1::BuildPreview() {
 TFileListItem *TForm1::PreviewedEntry() {
   const TXStringGrid &grid = KindGrid();
   const int row = grid.Row();
-  if (row < 1 || row > Document().List.Count() || grid.Cells(1, row).isEmpty())
+  if (row < 1 || row > Document().List.Count() || grid.Cells(ExtColumnIndex, row).isEmpty())
     return nullptr;
   return Document().List.Items()[size_t(row - 1)].get();
 }

@@ -2,6 +2,7 @@
 #include "editor/FillSelection.h"
 
 #include "grid/XStringGrid.h"
+#include "media/ItemColumns.h"
 
 #include <set>
 
@@ -13,7 +14,7 @@ int FillColumn(TXStringGrid &grid, int col, const QString &text) {
     return 0;
   int written = 0;
   for (int row = block.Top; row <= block.Bottom; ++row)
-    if (!grid.Cells(1, row).isEmpty()) {
+    if (!grid.Cells(ExtColumnIndex, row).isEmpty()) {
       grid.SetEditText(col, row, text);
       ++written;
     }

@@ -170,10 +170,10 @@ QString TForm1::ToggleRemoveMark(const QString &text) {
 }
 
 bool TForm1::SelectCell(TXStringGrid &grid, int ACol, int ARow) {
-  if (ACol == 0 && ARow > 0 && ARow < grid.RowCount() && !grid.Cells(0, ARow).isEmpty())
-    grid.SetCells(0, ARow, ToggleRemoveMark(grid.Cells(0, ARow)));
-  return ACol >= 3 && ACol <= grid.ColCount() - 1 && ARow >= 1 && ARow <= grid.RowCount() - 1 &&
-         !grid.Cells(1, ARow).isEmpty();
+  if (ACol == NameColumnIndex && ARow > 0 && ARow < grid.RowCount() && !grid.Cells(NameColumnIndex, ARow).isEmpty())
+    grid.SetCells(NameColumnIndex, ARow, ToggleRemoveMark(grid.Cells(NameColumnIndex, ARow)));
+  return ACol >= FirstAttributeColumn && ACol <= grid.ColCount() - 1 && ARow >= 1 && ARow <= grid.RowCount() - 1 &&
+         !grid.Cells(ExtColumnIndex, ARow).isEmpty();
 }
 
 bool TForm1::XStringGrid1SelectCell(int ACol, int ARow) { return SelectCell(*XStringGrid1, ACol, ARow); }

@@ -3,6 +3,7 @@
 #include "editor/RowContextMenu.h"
 
 #include "grid/XStringGrid.h"
+#include "media/ItemColumns.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -56,7 +57,7 @@ bool TRowContextMenu::eventFilter(QObject *watched, QEvent *event) {
       return false;
     const QPoint cell = grid->MouseToCell(press->position().toPoint());
     grid->setFocus(Qt::MouseFocusReason);
-    if (cell.y() >= grid->FixedRows() && !grid->Cells(1, cell.y()).isEmpty())
+    if (cell.y() >= grid->FixedRows() && !grid->Cells(ExtColumnIndex, cell.y()).isEmpty())
       MakeRowCurrent(*grid, cell.y());
     return true;
   }

@@ -14,6 +14,7 @@
 #include "editor/StatusPanels.h"
 #include "grid/XStringGrid.h"
 #include "media/EntryName.h"
+#include "media/ItemColumns.h"
 #include "media/MediaDocument.h"
 #include "media/UndoHistory.h"
 #include "platform/CodePage.h"
@@ -40,7 +41,7 @@ std::vector<int> BlockPositions(const TXStringGrid &grid) {
   if (block.Top == block.Bottom)
     return positions;
   for (int row = block.Top; row <= block.Bottom; ++row)
-    if (!grid.Cells(1, row).isEmpty())
+    if (!grid.Cells(ExtColumnIndex, row).isEmpty())
       positions.push_back(row - 1);
   return positions;
 }
@@ -53,7 +54,7 @@ std::vector<int> RowPositions(const TXStringGrid &grid, int row) {
     if (!positions.empty())
       return positions;
   }
-  if (grid.Cells(1, row).isEmpty())
+  if (grid.Cells(ExtColumnIndex, row).isEmpty())
     return {};
   return {row - 1};
 }
@@ -183,7 +184,7 @@ void TForm1::PrejmenovatClick() {
   TakeOverKindGrid();
   TXStringGrid &grid = KindGrid();
   const int row = grid.Row();
-  if (row < 1 || row > Document().List.Count() || grid.Cells(1, row).isEmpty())
+  if (row < 1 || row > Document().List.Count() || grid.Cells(ExtColumnIndex, row).isEmpty())
     return;
   TFileListItem &entry = *Document().List.Items()[size_t(row - 1)];
   QInputDialog dialog(this);
@@ -198,11 +199,11 @@ void TForm1::PrejmenovatClick() {
     return;
   const std::string name = CheckedEntryName(dialog.textValue().toStdString());
   // The row keeps its removal mark and its edited cells; only the name changes, in the entry and on screen.
-  const bool marked = HasRemoveMark(grid.Cells(0, row));
+  const bool marked = HasRemoveMark(grid.Cells(NameColumnIndex, row));
   TListChange change = ChangeOf({row - 1});
   entry.Name = name;
   const QString shown = QString::fromStdString(Cp1250ToUtf8(name));
-  grid.SetCells(0, row, marked ? ToggleRemoveMark(shown) : shown);
+  grid.SetCells(NameColumnIndex, row, marked ? ToggleRemoveMark(shown) : shown);
   Record(change, {row - 1});
 }
 
@@ -215,5 +216,5 @@ void TForm1::VyplnitClick() {
 void TForm1::OznacitClick() {
   TXStringGrid &grid = KindGrid();
   for (const int position : RowPositions(grid, grid.Row()))
-    grid.SetCells(0, position + 1, ToggleRemoveMark(grid.Cells(0, position + 1)));
+    grid.SetCells(NameColumnIndex, position + 1, ToggleRemoveMark(grid.Cells(NameColumnIndex, position + 1)));
 }
