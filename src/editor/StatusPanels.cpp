@@ -13,8 +13,7 @@ QString SizeText(int64_t bytes) {
   const bool mega = bytes >= 1024 * 1024;
   const double value = double(bytes) / (mega ? kilo * kilo : kilo);
   QString number = bytes == 0 ? QStringLiteral("0") : QString::number(value, 'f', 1);
-  if (TextLanguage() != TLanguage::English) // Czech writes a decimal comma
-    number.replace(QLatin1Char('.'), QLatin1Char(','));
+  number.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
   return number + (mega ? QStringLiteral(" MB") : QStringLiteral(" kB"));
 }
 

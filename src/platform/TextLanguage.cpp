@@ -29,6 +29,8 @@ TLanguage LanguageOfCode(const std::string &code, TLanguage fallback) {
 
 const char *LanguageCode(TLanguage language) { return language == TLanguage::English ? "en" : "cs"; }
 
+char DecimalSeparator() { return TextLanguage() == TLanguage::English ? '.' : ','; }
+
 const char *Translated(const char *czech) {
   if (chosen != TLanguage::English)
     return czech;

@@ -13,6 +13,8 @@ TLanguage TextLanguage();
 TLanguage LanguageOfCode(const std::string &code, TLanguage fallback);
 // "cs" or "en".
 const char *LanguageCode(TLanguage language);
+// The chosen language's decimal separator: Czech writes a comma, English a point.
+char DecimalSeparator();
 
 // czech in the chosen language: itself in Czech, its English entry in English (itself when it has none).
 // Formatting patterns are translated before they are filled, so "%s" keeps its place in each language.

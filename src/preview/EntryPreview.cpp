@@ -20,7 +20,6 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSoundEffect>
@@ -256,8 +255,8 @@ void TEntryPreview::ShowSound(TMediaStream &document, const TSoundFileItem &entr
                        .arg(wave.SampleRate)
                        .arg(ChannelsText(wave.Channels))
                        .arg(BitsText(wave.BitsPerSample))
-                       .arg(QLocale(TextLanguage() == TLanguage::English ? QLocale::English : QLocale::Czech)
-                                .toString(wave.Seconds(), 'f', 2));
+                       .arg(QString::number(wave.Seconds(), 'f', 2)
+                                .replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator())));
     if (wave.FormatTag != 1 && wave.FormatTag != 3)
       text += QCoreApplication::translate("TEntryPreview", ", komprimovaný (formát %1)").arg(wave.FormatTag);
     facts->setText(text);
