@@ -5,8 +5,13 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
 
+# A preset builds in its own binaryDir, as CMakePresets.json gives it ("${sourceDir}/build" for release).
 ifdef PRESET
-  BUILD_DIR := build-$(PRESET)
+  BUILD_DIR := $(shell python3 -c 'import json, sys; p = {c["name"]: c for c in json.load(open("CMakePresets.json"))["configurePresets"]}; \
+    print(p[sys.argv[1]]["binaryDir"].replace("$${sourceDir}/", "") if sys.argv[1] in p else "")' $(PRESET))
+  ifeq ($(BUILD_DIR),)
+    $(error PRESET=$(PRESET) is not a configure preset of CMakePresets.json)
+  endif
   CONFIGURE := cmake --preset $(PRESET)
 else
   CONFIGURE := cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)

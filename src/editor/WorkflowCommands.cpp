@@ -1,5 +1,5 @@
-// The everyday commands of the main window beside the Part's own: save as, recent files, drops, export, rename,
-// fill, the removal mark from the keyboard, the rows' context menu and the status panels.
+// The main window's commands beyond new, open, save and add: save as, recent files, dropped files, export, rename,
+// fill, the removal mark from the keyboard, the rows' context menu with dragging, and the status panels.
 #include "editor/fTovrikEditor.h"
 
 #include "config/RecentFiles.h"

@@ -79,15 +79,19 @@ void TMetaCellEditor::MoveInplaceWindows(QWidget *target) {
 
 void TMetaCellEditor::SetupInplace() {
   if (!inplace) {
+    auto *owner = qobject_cast<QWidget *>(parent());
+    QWidget *control = nullptr;
     try {
-      auto *owner = qobject_cast<QWidget *>(parent());
-      QWidget *control = owner ? CreateInplaceControl(owner) : nullptr;
-      if (!control)
-        throw ECellEditorError("Cell Editor not of type TCellEditor");
-      inplace = control;
-    } catch (...) {
-      throw ECellEditorError("Cell Editor not of type TCellEditor");
+      control = owner ? CreateInplaceControl(owner) : nullptr;
+    } catch (const ECellEditorError &) {
+      throw;
+    } catch (const std::exception &cause) {
+      // The factory's own failure (memory, a control it could not make) is what the user needs to read.
+      throw ECellEditorError(cause.what());
     }
+    if (!control)
+      throw ECellEditorError("Cell Editor not of type TCellEditor");
+    inplace = control;
   }
   if (Grid())
     MoveInplaceWindows(Grid()->viewport());

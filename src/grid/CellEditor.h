@@ -69,7 +69,8 @@ public:
   void Attach(TXStringGrid *target) override;
   void Detach() override;
   void DestroyInplaceWindow() override;
-  // Creates the control unless it exists; fails with ECellEditorError "Cell Editor not of type TCellEditor".
+  // Creates the control unless it exists; fails with ECellEditorError "Cell Editor not of type TCellEditor" when
+  // no control comes, and with the factory's own text when making it failed.
   void SetupInplace() override;
   void ShowAt(const QRect &rect) override;
   // Hides the control and the widgets beside it.

@@ -423,6 +423,21 @@ void TCellEditorsTest::ControlNeedsAWidgetOwner() {
     QCOMPARE(QString(error.what()), QString("Cell Editor not of type TCellEditor"));
   }
   QVERIFY(editor.InplaceControl() == nullptr);
+
+  // A factory that fails gives its own reason, not a generic text.
+  struct TFailingEditor : TMetaCellEditor {
+    using TMetaCellEditor::TMetaCellEditor;
+    QWidget *CreateInplaceControl(QWidget *) override { throw Exception("no room for the control"); }
+  };
+  QWidget window;
+  TFailingEditor failing(&window);
+  try {
+    failing.SetupInplace();
+    QFAIL("a failing factory must be reported");
+  } catch (const ECellEditorError &error) {
+    QCOMPARE(QString(error.what()), QString("no room for the control"));
+  }
+  QVERIFY(failing.InplaceControl() == nullptr);
 }
 
 QTEST_MAIN(TCellEditorsTest)
