@@ -13,6 +13,8 @@ that hold a list of images or a list of sounds, each with the attributes a game
 runtime needs. Files are added through an open dialog with a preview, the
 attributes are edited in a grid. The tvk command line does the same for build
 pipelines. The interface is in Czech or English.")
+# MIT (LICENSE); the package carries it in /usr/share/doc/tovrikeditor/copyright (data/copyright), as Debian asks.
+set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_SOURCE_DIR}/LICENSE")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tovrikeditor.example.org/")

@@ -37,6 +37,9 @@ if command -v lintian >/dev/null; then
 fi
 
 dpkg-deb -x "$deb" "$root/fs"
+grep -qx 'License: MIT' "$root/fs/usr/share/doc/tovrikeditor/copyright" &&
+  grep -q '<project_license>MIT</project_license>' "$root/fs/usr/share/metainfo/tovrikeditor.metainfo.xml" ||
+  { echo "the package does not state its MIT licence" >&2; exit 1; }
 version=$("$root/fs/usr/bin/tvk" --version)
 echo "unpacked: $version"
 [[ $version == "tvk $(dpkg-deb -f "$deb" Version)" ]] || { echo "tvk --version says $version" >&2; exit 1; }

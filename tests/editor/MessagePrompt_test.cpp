@@ -52,9 +52,7 @@ private slots:
     TMessagePrompt prompt;
     TSeenBox seen;
     QStringList captions;
-    QTimer::singleShot(0, [&captions] {
-      auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-      QVERIFY(box);
+    AnswerModal<QMessageBox>([&captions](QMessageBox *box) {
       for (QAbstractButton *button : box->buttons())
         captions << button->text();
       QTest::mouseClick(box->button(QMessageBox::YesToAll), Qt::LeftButton);

@@ -58,10 +58,8 @@ private slots:
 
     TCancelWhenShown canceller;
     ChooseFiles({target});
-    QTimer::singleShot(0, [] { // the overwrite question, up once the file dialog has been answered
-      QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-      qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Yes)->click();
-    });
+    // The overwrite question, up once the file dialog has been answered.
+    AnswerModal<QMessageBox>([](QMessageBox *question) { question->button(QMessageBox::Yes)->click(); });
     Trigger(form, "Uloit1");
     QCOMPARE(canceller.Presses, 1);
     QVERIFY(fixture.prompt.Errors.empty());

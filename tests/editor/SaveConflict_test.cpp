@@ -12,10 +12,7 @@ using namespace EditorDriver;
 namespace {
 // The file dialog asks whether to replace the existing file: Yes, once its question is up.
 void ConfirmReplaceWhenAsked() {
-  QTimer::singleShot(0, [] {
-    QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-    qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Yes)->click();
-  });
+  AnswerModal<QMessageBox>([](QMessageBox *question) { question->button(QMessageBox::Yes)->click(); });
 }
 
 void SaveOver(TForm1 &form, const QString &path) {

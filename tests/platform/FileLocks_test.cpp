@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
@@ -76,8 +77,11 @@ TEST(FileLocks, AWaiterFollowsAFileRenamedOverTheName) {
     EXPECT_EQ(TTempAppFolder::ReadFile(path), "new");
     EXPECT_TRUE(Locked(path));
   });
-  while (OpenedHere(path) < 2) // the holder's and the waiter's
-    std::this_thread::yield();
+  // The holder's and the waiter's descriptor; a waiter that never opens the file fails here instead of hanging.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (OpenedHere(path) < 2 && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  EXPECT_GE(OpenedHere(path), 2) << "the waiter never opened the file";
   // The waiter has the old file open: now the holder finishes its edit.
   folder.WriteFile("x.tvk.new", "new");
   std::filesystem::rename(folder.File("x.tvk.new"), path);
