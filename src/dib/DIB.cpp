@@ -1,10 +1,12 @@
 // TDIB: loading and saving DIB files and clipboard data, resizing, assigning and copy on write.
 #include "dib/DIB.h"
 
+#include "dib/DIBMessages.h"
 #include "dib/DIBReader.h"
 #include "dib/GlobalMemoryStream.h"
 #include "platform/LittleEndian.h"
 #include "platform/Streams.h"
+#include "platform/TextLanguage.h"
 
 #include <cstring>
 
@@ -27,7 +29,7 @@ void TDIB::LoadFromStream(TStream &stream) {
   if (got == 0)
     return;
   if (got < static_cast<int64_t>(TBitmapFileHeader::Size) || TByteReader(bytes, 2).U16() != TBitmapFileHeader::Magic)
-    throw EInvalidGraphic("DIB is invalid");
+    throw EInvalidGraphic(Translated(DIBMessages::NotADib));
   SetImage(ReadDIBImage(stream));
 }
 

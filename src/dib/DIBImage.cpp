@@ -1,31 +1,35 @@
 // Making, copying and describing DIB images: checks, sizes, the information block and the palette.
 #include "dib/DIBImage.h"
 
+#include "dib/DIBMessages.h"
 #include "dib/DIBRle.h"
 #include "dib/Graphic.h"
 #include "platform/LittleEndian.h"
+#include "platform/TextLanguage.h"
 
 #include <cstring>
 
 void TDIBSharedImage::CheckFormat(int depth, const TChannelLayout &layout) {
+  bool fits = false;
   switch (depth) {
   case 1: case 4: case 8: case 24: case 32:
-    if (!layout.HasBitCounts(8, 8, 8) || (depth == 32 && !layout.FitsDepth(32)))
-      throw EInvalidGraphicOperation("PixelFormat in invalid");
+    fits = layout.HasBitCounts(8, 8, 8) && (depth != 32 || layout.FitsDepth(32));
     break;
   case 16:
-    if (!(layout.HasBitCounts(5, 5, 5) || layout.HasBitCounts(5, 6, 5)) || !layout.FitsDepth(16))
-      throw EInvalidGraphicOperation("PixelFormat in invalid");
+    fits = (layout.HasBitCounts(5, 5, 5) || layout.HasBitCounts(5, 6, 5)) && layout.FitsDepth(16);
     break;
   default:
-    throw EInvalidGraphicOperation(Substitute("Bitcount in invalid (%s)", {std::to_string(depth)}));
+    throw EInvalidGraphicOperation(Substitute(Translated(DIBMessages::BitCount), {std::to_string(depth)}));
   }
+  if (!fits)
+    throw EInvalidGraphicOperation(Substitute(Translated(DIBMessages::ChannelMasks), {std::to_string(depth)}));
 }
 
 int64_t TDIBSharedImage::CheckSize(int64_t width, int64_t height, int depth) {
   const int64_t rowStride = RowStrideOf(depth, width);
   if (rowStride < 0 || height < 0 || height > INT32_MAX || (width > 0 && height > MaxPixels / width))
-    throw EOutOfResources(Substitute("%s cannot be made", {"DIB"}));
+    throw EOutOfResources(
+        Substitute(Translated(DIBMessages::TooLarge), {std::to_string(width), std::to_string(height)}));
   return rowStride;
 }
 

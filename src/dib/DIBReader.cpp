@@ -2,9 +2,11 @@
 // Every size a file gives is checked against the bytes the stream still holds before anything is allocated.
 #include "dib/DIBReader.h"
 
+#include "dib/DIBMessages.h"
 #include "dib/Graphic.h"
 #include "platform/LittleEndian.h"
 #include "platform/Streams.h"
+#include "platform/TextLanguage.h"
 
 #include <algorithm>
 #include <climits>
@@ -15,7 +17,16 @@ namespace {
 constexpr int64_t MaxRunLengthExpansion = 4096;
 constexpr int64_t RunLengthAllowance = 65536;
 
-[[noreturn]] void Invalid() { throw EInvalidGraphic("DIB is invalid"); }
+// Each defect the reader finds has its own text; %s in it take values.
+[[noreturn]] void Invalid(const char *message, std::initializer_list<std::string> values = {}) {
+  throw EInvalidGraphic(Substitute(Translated(message), values));
+}
+
+// Reads count bytes, or fails with message when the stream ends before them.
+void ReadOrFail(TStream &stream, uint8_t *bytes, int64_t count, const char *message) {
+  if (stream.Read(bytes, count) != count)
+    Invalid(message);
+}
 
 struct THeader {
   bool core = false; // the 12-byte OS/2 header
@@ -31,11 +42,12 @@ std::optional<THeader> ReadHeader(TStream &stream) {
   if (got == 0)
     return std::nullopt;
   if (got < 4)
-    Invalid();
+    Invalid(DIBMessages::HeaderCutShort);
   THeader header;
-  switch (TByteReader(bytes, 4).U32()) {
+  const uint32_t headerSize = TByteReader(bytes, 4).U32();
+  switch (headerSize) {
   case TBitmapCoreHeader::Size: {
-    stream.ReadBuffer(bytes + 4, TBitmapCoreHeader::Size - 4);
+    ReadOrFail(stream, bytes + 4, TBitmapCoreHeader::Size - 4, DIBMessages::HeaderCutShort);
     TByteReader reader(bytes, TBitmapCoreHeader::Size);
     TBitmapCoreHeader core;
     TBitmapCoreHeader::Fields(core, reader);
@@ -46,7 +58,7 @@ std::optional<THeader> ReadHeader(TStream &stream) {
     break;
   }
   case TBitmapInfoHeader::Size: {
-    stream.ReadBuffer(bytes + 4, TBitmapInfoHeader::Size - 4);
+    ReadOrFail(stream, bytes + 4, TBitmapInfoHeader::Size - 4, DIBMessages::HeaderCutShort);
     TByteReader reader(bytes, TBitmapInfoHeader::Size);
     TBitmapInfoHeader info;
     TBitmapInfoHeader::Fields(info, reader);
@@ -59,10 +71,10 @@ std::optional<THeader> ReadHeader(TStream &stream) {
     break;
   }
   default:
-    Invalid();
+    Invalid(DIBMessages::HeaderSize, {std::to_string(headerSize)});
   }
   if (header.width < 0 || header.height == INT32_MIN)
-    Invalid();
+    Invalid(DIBMessages::BadSize, {std::to_string(header.width), std::to_string(header.height)});
   return header;
 }
 
@@ -74,7 +86,7 @@ TColorTable ReadColorTable(TStream &stream, const THeader &header) {
     count = int64_t{1} << header.bitCount;
   const int entrySize = header.core ? 3 : 4;
   if (count * entrySize > Remaining(stream))
-    throw EReadError();
+    Invalid(DIBMessages::PaletteCutShort, {std::to_string(count)});
   const int kept = static_cast<int>(std::min<int64_t>(count, 256));
   std::vector<uint8_t> bytes(static_cast<std::size_t>(kept) * entrySize);
   stream.ReadBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
@@ -89,14 +101,17 @@ TColorTable ReadColorTable(TStream &stream, const THeader &header) {
 }
 
 std::shared_ptr<TDIBSharedImage> ReadRunLength(TStream &stream, const THeader &header, const TColorTable &colors) {
+  // Run-length data exists only for 8 and 4 bits, and only bottom-up.
   const bool rle8 = header.compression == BI_RLE8;
-  if (header.bitCount != (rle8 ? 8 : 4) || header.height < 0)
-    Invalid(); // run-length data exists only for 8 and 4 bits, and only bottom-up
+  if (header.bitCount != (rle8 ? 8 : 4))
+    Invalid(DIBMessages::RunLengthDepth, {std::to_string(header.bitCount)});
+  if (header.height < 0)
+    Invalid(DIBMessages::RunLengthTopDown);
   int64_t size = header.imageSize != 0 ? header.imageSize : Remaining(stream);
   if (size > Remaining(stream))
-    throw EReadError();
+    Invalid(DIBMessages::PixelsCutShort);
   if (header.width * header.height > size * MaxRunLengthExpansion + RunLengthAllowance)
-    Invalid();
+    Invalid(DIBMessages::RunLengthTooLarge);
   std::vector<uint8_t> data(static_cast<std::size_t>(size));
   stream.ReadBuffer(data.data(), size);
   return std::make_shared<TDIBSharedImage>(static_cast<int>(header.width), static_cast<int>(header.height),
@@ -108,7 +123,7 @@ std::shared_ptr<TDIBSharedImage> ReadPlain(TStream &stream, const THeader &heade
   const int64_t height = header.height < 0 ? -header.height : header.height;
   const int64_t rowStride = RowStrideOf(header.bitCount, header.width);
   if (height > 0 && rowStride > Remaining(stream) / height)
-    throw EReadError();
+    Invalid(DIBMessages::PixelsCutShort);
   auto image = std::make_shared<TDIBSharedImage>(static_cast<int>(header.width), static_cast<int>(height),
                                                  header.bitCount, layout, colors);
   if (header.height >= 0) {
@@ -130,7 +145,7 @@ std::shared_ptr<TDIBSharedImage> ReadDIBImage(TStream &stream) {
   TChannelLayout layout = header.bitCount == 16 ? Layout555 : Layout888;
   if (header.compression == BI_BITFIELDS) {
     uint8_t masks[12];
-    stream.ReadBuffer(masks, sizeof masks);
+    ReadOrFail(stream, masks, sizeof masks, DIBMessages::MasksCutShort);
     TByteReader reader(masks, sizeof masks);
     const uint32_t red = reader.U32(), green = reader.U32(), blue = reader.U32();
     layout = TChannelLayout::FromMasks(red, green, blue);
@@ -146,6 +161,6 @@ std::shared_ptr<TDIBSharedImage> ReadDIBImage(TStream &stream) {
   case BI_RLE4:
     return ReadRunLength(stream, header, colors);
   default:
-    Invalid();
+    Invalid(DIBMessages::Compression, {std::to_string(header.compression)});
   }
 }

@@ -1,7 +1,9 @@
 // libjpeg decoding to 24-bit RGB with an error manager that reports failures as exceptions instead of exiting.
 #include "pictures/JpegPicture.h"
 
+#include "pictures/PictureMessages.h"
 #include "platform/Exceptions.h"
+#include "platform/TextLanguage.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -82,10 +84,11 @@ public:
     ReadHeader();
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     if (qint64{info.image_width} * info.image_height > MaxPicturePixels)
-      throw Exception("The JPEG image is too large to be shown");
+      throw Exception(Substitute(Translated(PictureMessages::JpegTooLarge),
+                                 {std::to_string(info.image_width), std::to_string(info.image_height)}));
     QImage image(static_cast<int>(info.image_width), static_cast<int>(info.image_height), QImage::Format_ARGB32);
     if (image.isNull())
-      throw Exception("Not enough memory to decode the JPEG image");
+      throw Exception(Translated(PictureMessages::NoMemoryForJpeg));
     std::vector<JSAMPLE> row(static_cast<std::size_t>(info.image_width) * (cmyk ? 4 : 3));
     TDecodeTarget target{&image, &row, cmyk};
     if (setjmp(errors.trap))
@@ -97,7 +100,7 @@ public:
   jpeg_decompress_struct info{};
 
 private:
-  [[noreturn]] void Fail() { throw Exception(Substitute("JPEG error: %s", {errors.message})); }
+  [[noreturn]] void Fail() { throw Exception(Substitute(Translated(PictureMessages::JpegError), {errors.message})); }
   TJpegErrors errors{};
 };
 } // namespace

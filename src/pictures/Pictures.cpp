@@ -3,8 +3,10 @@
 
 #include "pictures/DibPicture.h"
 #include "pictures/JpegPicture.h"
+#include "pictures/PictureMessages.h"
 #include "pictures/QtPicture.h"
 #include "platform/Exceptions.h"
+#include "platform/TextLanguage.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -16,18 +18,16 @@ struct TPictureFormat {
 };
 
 std::unique_ptr<TPicture> LoadBitmap(const QByteArray &bytes) {
-  return std::make_unique<TQImagePicture>(bytes, "bmp", "Bitmap image is not valid");
+  return std::make_unique<TQImagePicture>(bytes, "bmp", PictureMessages::InvalidBitmap);
 }
 std::unique_ptr<TPicture> LoadIcon(const QByteArray &bytes) {
-  return std::make_unique<TQImagePicture>(bytes, "ico", "Icon image is not valid");
+  return std::make_unique<TQImagePicture>(bytes, "ico", PictureMessages::InvalidIcon);
 }
 std::unique_ptr<TPicture> LoadMetafile(const QByteArray &) {
-  throw Exception("Metafiles (.emf, .wmf) cannot be shown on this system");
+  throw Exception(Translated(PictureMessages::NoMetafiles));
 }
 std::unique_ptr<TPicture> LoadJpeg(const QByteArray &bytes) { return std::make_unique<TJpegPicture>(bytes); }
 std::unique_ptr<TPicture> LoadDib(const QByteArray &bytes) { return std::make_unique<TDibPicture>(bytes); }
-
-
 
 // In the order the formats register: the platform's own, then JPEG, then DIB.
 const TPictureFormat Formats[] = {
@@ -44,7 +44,7 @@ const TPictureFormat &FormatOf(const QString &extension) {
   for (const TPictureFormat &format : Formats)
     if (extension.compare(QLatin1String(format.extension), Qt::CaseInsensitive) == 0)
       return format;
-  throw Exception(Substitute("Unknown picture file extension (.%s)", {extension.toLower().toStdString()}));
+  throw Exception(Substitute(Translated(PictureMessages::UnknownExtension), {extension.toLower().toStdString()}));
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Streams.h"
+#include "platform/TextLanguage.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -104,6 +105,6 @@ TQImagePicture::TQImagePicture(const QByteArray &fileBytes, const char *format, 
     }
   }
   if (image.isNull())
-    throw Exception(invalidText);
+    throw Exception(Translated(invalidText));
   image = image.convertToFormat(QImage::Format_ARGB32);
 }

@@ -31,8 +31,8 @@ protected:
 // bmp and ico through Qt's image readers, decoded at load.
 class TQImagePicture : public TRasterPicture {
 public:
-  // bytes are the whole file; format is Qt's name of the reader ("bmp", "ico"); invalidText the error for a file
-  // the reader refuses.
+  // bytes are the whole file; format is Qt's name of the reader ("bmp", "ico"); invalidText the Czech error (shown
+  // through Translated) for a file the reader refuses.
   TQImagePicture(const QByteArray &bytes, const char *format, const char *invalidText);
   int Width() const override { return image.width(); }
   int Height() const override { return image.height(); }

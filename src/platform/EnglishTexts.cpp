@@ -1,4 +1,5 @@
-// The table of English texts: each Czech text of the core and of tvk, and its English form with the same "%s".
+// The table of English texts: each Czech text of the core, of tvk and of the picture loaders, and its English form
+// with the same "%s".
 #include "platform/EnglishTexts.h"
 
 #include <string_view>
@@ -118,6 +119,43 @@ const std::unordered_map<std::string_view, const char *> &Table() {
       {"Soubor je pro archiv ZIP příliš velký (nejvýše 4 GiB).",
        "The file is too large for a ZIP archive (at most 4 GiB)."},
       {"Archiv ZIP nemůže mít více než 65535 položek.", "A ZIP archive cannot have more than 65535 entries."},
+      // DIB pictures.
+      {"Soubor není obrázek DIB: nezačíná hlavičkou souboru „BM“.",
+       "The file is not a DIB picture: it does not start with the file header \"BM\"."},
+      {"Hlavička obrázku DIB je neúplná.", "The DIB picture's header is incomplete."},
+      {"Obrázek DIB má nepodporovanou velikost hlavičky (%s bajtů; čitelné jsou hlavičky o 12 a 40 bajtech).",
+       "The DIB picture has an unsupported header size (%s bytes; headers of 12 and 40 bytes can be read)."},
+      {"Obrázek DIB má neplatné rozměry (%s × %s).", "The DIB picture has an invalid size (%s x %s)."},
+      {"Obrázek DIB je příliš velký (%s × %s pixelů).", "The DIB picture is too large (%s x %s pixels)."},
+      {"Obrázek DIB má nepodporovaný počet bitů na pixel (%s).",
+       "The DIB picture has an unsupported number of bits per pixel (%s)."},
+      {"Barevné masky obrázku DIB neodpovídají %s bitům na pixel.",
+       "The colour masks of the DIB picture do not fit %s bits per pixel."},
+      {"Obrázek DIB používá nepodporovanou kompresi (%s).", "The DIB picture uses an unsupported compression (%s)."},
+      {"Komprese RLE obrázku DIB je možná jen u 4 a 8 bitů na pixel (RLE4 a RLE8), obrázek jich má %s.",
+       "RLE compression of a DIB picture is possible only with 4 and 8 bits per pixel (RLE4 and RLE8), the picture "
+       "has %s."},
+      {"Obrázek DIB s kompresí RLE nemůže mít řádky uložené shora dolů.",
+       "A DIB picture with RLE compression cannot have its rows stored top down."},
+      {"Obrázek DIB s kompresí RLE udává více pixelů, než mohou jeho data popsat.",
+       "The RLE compressed DIB picture gives more pixels than its data can describe."},
+      {"Paleta obrázku DIB je neúplná: soubor končí před koncem jejích %s barev.",
+       "The palette of the DIB picture is incomplete: the file ends before the end of its %s colours."},
+      {"Barevné masky obrázku DIB jsou neúplné: soubor končí před nimi.",
+       "The colour masks of the DIB picture are incomplete: the file ends before them."},
+      {"Obrazová data obrázku DIB jsou neúplná: soubor končí před jejich koncem.",
+       "The pixel data of the DIB picture are incomplete: the file ends before their end."},
+      // The picture loaders of the previews.
+      {"Neznámá přípona obrázku (.%s).", "Unknown picture file extension (.%s)."},
+      {"Metasoubory (.emf, .wmf) nelze v tomto systému zobrazit.",
+       "Metafiles (.emf, .wmf) cannot be shown on this system."},
+      {"Obrázek BMP je poškozený nebo v nepodporované podobě.", "The BMP picture is damaged or in an unsupported form."},
+      {"Ikona ICO je poškozená nebo v nepodporované podobě.", "The ICO icon is damaged or in an unsupported form."},
+      {"Na zobrazení obrázku DIB není dost paměti.", "There is not enough memory to show the DIB picture."},
+      {"Obrázek JPEG je na zobrazení příliš velký (%s × %s pixelů).",
+       "The JPEG picture is too large to be shown (%s x %s pixels)."},
+      {"Na dekódování obrázku JPEG není dost paměti.", "There is not enough memory to decode the JPEG picture."},
+      {"Obrázek JPEG nelze přečíst: %s", "The JPEG picture cannot be read: %s"},
       // tvk.
       {"Položka %s v kontejneru není.", "Entry %s is not in the container."},
       {"Více položek se jmenuje %s; vyberte jednu pomocí --at N (pořadí ukazuje tvk list).",

@@ -1,10 +1,12 @@
 // TDIB: reading every header and depth, the reader's errors, writing, clipboard form, resizing,
 // assigning, copy on write and the palette cache.
 #include "DIBFile.h"
+#include "dib/DIBMessages.h"
 #include "platform/Exceptions.h"
 
 #include <gtest/gtest.h>
 
+using namespace DIBMessages;
 
 namespace {
 std::string LoadError(const TDIBFile &file) {
@@ -60,21 +62,26 @@ TEST(DIBRead, EmptyStreamLeavesThePictureAndHeaderOnlyEmptiesIt) {
   EXPECT_EQ(saved.Size(), 0);
 }
 
-TEST(DIBRead, BrokenHeadersAreInvalid) {
+TEST(DIBRead, BrokenHeadersSayWhatIsWrong) {
   TDIBFile file = Rgb24();
   file.magic = "MB";
-  EXPECT_EQ(LoadError(file), "DIB is invalid");
+  EXPECT_EQ(LoadError(file), NotADib);
   for (uint32_t size : {16u, 52u, 56u, 64u, 108u, 124u}) {
     file = Rgb24();
     file.headerSize = size;
-    EXPECT_EQ(LoadError(file), "DIB is invalid") << size;
+    EXPECT_EQ(LoadError(file), Substitute(HeaderSize, {std::to_string(size)})) << size;
   }
   file = Rgb24();
   file.compression = 4;
-  EXPECT_EQ(LoadError(file), "DIB is invalid");
+  EXPECT_EQ(LoadError(file), Substitute(Compression, {"4"}));
   file.width = -2;
   file.compression = 0;
-  EXPECT_EQ(LoadError(file), "DIB is invalid");
+  EXPECT_EQ(LoadError(file), Substitute(BadSize, {"-2", "2"}));
+  file = Rgb24();
+  file.compression = 3; // bit fields, but the file ends inside the masks
+  file.pixels.clear();
+  file.masks = {0xFF0000};
+  EXPECT_EQ(LoadError(file), MasksCutShort);
 
   for (std::size_t cut : {5u, 13u, 16u}) { // inside the file header, inside the header size
     TMemoryStream stream;
@@ -88,9 +95,9 @@ TEST(DIBRead, BrokenHeadersAreInvalid) {
 TEST(DIBRead, BitCountAndPixelFormatErrors) {
   TDIBFile file = Rgb24();
   file.bitCount = 2;
-  EXPECT_EQ(LoadError(file), "Bitcount in invalid (2)");
+  EXPECT_EQ(LoadError(file), Substitute(BitCount, {"2"}));
   file.bitCount = 30000;
-  EXPECT_EQ(LoadError(file), "Bitcount in invalid (30000)");
+  EXPECT_EQ(LoadError(file), Substitute(BitCount, {"30000"}));
 
   TDIBFile bitFields;
   bitFields.bitCount = 16;
@@ -100,9 +107,9 @@ TEST(DIBRead, BitCountAndPixelFormatErrors) {
   const TDIB dib = LoadDIB(bitFields);
   EXPECT_EQ(PixelsOf(dib), (std::vector<uint32_t>{Blue, Black, Red, Green}));
   bitFields.masks = {0x0F00, 0x00F0, 0x000F};
-  EXPECT_EQ(LoadError(bitFields), "PixelFormat in invalid");
+  EXPECT_EQ(LoadError(bitFields), Substitute(ChannelMasks, {"16"}));
   bitFields.masks = {0xF800, 0x07E0, 0}; // no blue bits
-  EXPECT_EQ(LoadError(bitFields), "PixelFormat in invalid");
+  EXPECT_EQ(LoadError(bitFields), Substitute(ChannelMasks, {"16"}));
 }
 
 TEST(DIBRead, BitFieldsKeepTheirPositions) {
@@ -165,14 +172,14 @@ TEST(DIBRead, CoreHeaderHasThreeByteEntries) {
   EXPECT_EQ(PixelsOf(LoadDIB(file)), (std::vector<uint32_t>{Black, Red, Black}));
 }
 
-TEST(DIBRead, ShortDataIsAStreamReadError) {
+TEST(DIBRead, ShortPixelsAndShortPalettesAreNamed) {
   TDIBFile file = Rgb24();
   file.pixels.resize(15);
-  EXPECT_EQ(LoadError(file), "Stream read error");
+  EXPECT_EQ(LoadError(file), PixelsCutShort);
   file = TDIBFile{};
   file.bitCount = 8;
   file.colorTable = GreyEntries(100);
-  EXPECT_EQ(LoadError(file), "Stream read error");
+  EXPECT_EQ(LoadError(file), Substitute(PaletteCutShort, {"256"}));
 }
 
 TEST(DIBRead, FailureKeepsThePreviousImage) {
@@ -180,7 +187,7 @@ TEST(DIBRead, FailureKeepsThePreviousImage) {
   TDIBFile broken = Rgb24();
   broken.pixels.resize(3);
   TMemoryStream stream = broken.Stream();
-  EXPECT_THROW(dib.LoadFromStream(stream), EReadError);
+  EXPECT_THROW(dib.LoadFromStream(stream), EInvalidGraphic);
   EXPECT_EQ(PixelsOf(dib), (std::vector<uint32_t>{Red, White, Blue, Green}));
 }
 
@@ -190,18 +197,23 @@ TEST(DIBRead, HugeDimensionsFailBeforeAllocating) {
     file.width = 65535, file.height = 65535, file.bitCount = static_cast<uint16_t>(bits);
     file.colorTable = bits <= 8 ? GreyEntries(1 << bits) : std::vector<uint8_t>{};
     file.pixels.assign(200, 0);
-    EXPECT_EQ(LoadError(file), "Stream read error") << bits;
+    EXPECT_EQ(LoadError(file), PixelsCutShort) << bits;
     file.height = INT32_MIN + 1;
-    EXPECT_EQ(LoadError(file), "Stream read error") << bits;
+    EXPECT_EQ(LoadError(file), PixelsCutShort) << bits;
   }
   TDIBFile rle;
   rle.width = 65535, rle.height = 65535, rle.bitCount = 8, rle.compression = 1;
   rle.colorTable = GreyEntries(256);
   rle.pixels = {0, 1};
   rle.imageSize = 2;
-  EXPECT_EQ(LoadError(rle), "DIB is invalid");
+  EXPECT_EQ(LoadError(rle), RunLengthTooLarge);
   rle.imageSize = 0xFFFFFFF0;
-  EXPECT_EQ(LoadError(rle), "Stream read error");
+  EXPECT_EQ(LoadError(rle), PixelsCutShort);
+  // Enough run-length data for its claim, but more pixels than any picture is made with.
+  rle.height = 4100;
+  rle.pixels.assign(70000, 0);
+  rle.imageSize = 70000;
+  EXPECT_EQ(LoadError(rle), Substitute(TooLarge, {"65535", "4100"}));
 }
 
 TEST(DIBRead, RunLengthOnlyForItsOwnDepthAndBottomUp) {
@@ -209,10 +221,10 @@ TEST(DIBRead, RunLengthOnlyForItsOwnDepthAndBottomUp) {
   file.width = 2, file.height = 1, file.bitCount = 24, file.compression = 1;
   file.pixels = {2, 0, 0, 1};
   file.imageSize = 4;
-  EXPECT_EQ(LoadError(file), "DIB is invalid");
+  EXPECT_EQ(LoadError(file), Substitute(RunLengthDepth, {"24"}));
   file.bitCount = 8, file.height = -1;
   file.colorTable = GreyEntries(256);
-  EXPECT_EQ(LoadError(file), "DIB is invalid");
+  EXPECT_EQ(LoadError(file), RunLengthTopDown);
 }
 
 TEST(DIBWrite, RoundTripKeepsPixelsAndWritesTheInformationBlock) {

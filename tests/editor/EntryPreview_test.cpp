@@ -4,6 +4,7 @@
 #include "EditorFixture.h"
 
 #include "media/EntryPreviewData.h"
+#include "pictures/PictureMessages.h"
 #include "preview/EntryPreview.h"
 #include "preview/SpriteView.h"
 
@@ -204,7 +205,7 @@ private slots:
     ClickCell(grid, 3, 1);
     QCOMPARE(LabelText(form, "PreviewMessage"), QStringLiteral("Náhled není k dispozici"));
     QVERIFY(Child<QLabel>(form, "PreviewMessage").isVisible());
-    QCOMPARE(LabelText(form, "PreviewReason"), QStringLiteral("Bitmap image is not valid"));
+    QCOMPARE(LabelText(form, "PreviewReason"), QString::fromUtf8(PictureMessages::InvalidBitmap));
     ClickCell(grid, 3, 2);
     QVERIFY(Child<QLabel>(form, "PreviewMessage").isVisible());
     QCOMPARE(LabelText(form, "PreviewReason"),

@@ -425,8 +425,8 @@ void TCellEditorsTest::ControlNeedsAWidgetOwner() {
   QVERIFY(editor.InplaceControl() == nullptr);
 
   // A factory that fails gives its own reason, not a generic text.
-  struct TFailingEditor : TMetaCellEditor {
-    using TMetaCellEditor::TMetaCellEditor;
+  struct TFailingEditor : TEditCellEditor {
+    using TEditCellEditor::TEditCellEditor;
     QWidget *CreateInplaceControl(QWidget *) override { throw Exception("no room for the control"); }
   };
   QWidget window;

@@ -18,7 +18,7 @@ const std::filesystem::path ExpectationsFile =
 
 // One line of expectations.txt: "<folder/file> read [entries]" or "<folder/file> reject <words>".
 struct TExpectation {
-  std::string Outcome = "either";
+  std::string Outcome;
   std::string Detail;
 };
 
@@ -81,7 +81,10 @@ TEST_P(ZipCorpus, IsReadCorrectlyOrRefusedClearly) {
   static const std::map<std::string, TExpectation> expectations = LoadExpectations();
   const std::string name = GetParam();
   const auto found = expectations.find(name);
-  const TExpectation expected = found != expectations.end() ? found->second : TExpectation{};
+  ASSERT_NE(found, expectations.end()) << name << " has no line in " << ExpectationsFile;
+  const TExpectation &expected = found->second;
+  ASSERT_TRUE(expected.Outcome == "read" || (expected.Outcome == "reject" && !expected.Detail.empty()))
+      << name << ": \"" << expected.Outcome << ' ' << expected.Detail << "\" is neither read nor reject <words>";
   std::vector<std::string> names;
   std::string error;
   try {
@@ -119,6 +122,10 @@ TEST(ZipCorpus, CorpusIsThere) {
   if (CorpusFiles().empty())
     GTEST_SKIP() << "no ZIP corpus at " << CorpusRoot;
   EXPECT_GT(CorpusFiles().size(), 100u);
+  // No line speaks of an archive that is not there.
+  const std::vector<std::string> files = CorpusFiles();
+  for (const auto &[file, expectation] : LoadExpectations())
+    EXPECT_TRUE(std::binary_search(files.begin(), files.end(), file)) << file << " is not in the corpus";
 }
 
 TEST(ZipCorpus, EachDamagedEntryOfBrokenZipGetsItsOwnError) {

@@ -1,8 +1,11 @@
 // The picture loader: its mask, loading by extension, JPEG decoding and its failures, bmp/ico/dib,
 // nearest-neighbour drawing and the picture-dump diagnostic.
 #include "dib/DIB.h"
+#include "dib/DIBMessages.h"
+#include "pictures/PictureMessages.h"
 #include "pictures/Pictures.h"
 #include "platform/Exceptions.h"
+#include "platform/TextLanguage.h"
 #include "support/TempAppFolder.h"
 
 #include <QImageReader>
@@ -15,6 +18,11 @@
 
 namespace {
 const QString TestData = QStringLiteral(TOVRIK_TESTDATA);
+
+// A loader's Czech text with its values, as the user reads it.
+QString Text(const char *message, std::initializer_list<std::string> values = {}) {
+  return QString::fromStdString(Substitute(message, values));
+}
 
 QString Copy(const TTempAppFolder &folder, const QString &source, const QString &name, qint64 keep = -1) {
   QFile in(source);
@@ -96,7 +104,8 @@ private slots:
   void jpegFailuresAreCleanErrors() {
     TTempAppFolder folder;
     QVERIFY(LoadError(TestData + "/jpeg/testorig12.jpg").contains("precision 12"));
-    QVERIFY(LoadError(Copy(folder, TestData + "/jpeg/testorig.jpg", "cut.jpg", 100)).startsWith("JPEG error: "));
+    const QString jpegError = Text(PictureMessages::JpegError, {""});
+    QVERIFY(LoadError(Copy(folder, TestData + "/jpeg/testorig.jpg", "cut.jpg", 100)).startsWith(jpegError));
     QVERIFY(LoadError(Copy(folder, TestData + "/bmpsuite/g/pal8.bmp", "bitmap.jpg")).contains("Not a JPEG file"));
 
     // Cut inside the scan data: the header reads, so the failure comes with the first draw, and stays.
@@ -109,7 +118,7 @@ private slots:
         picture->Draw(painter, QRect(0, 0, 50, 50));
         QFAIL("a truncated JPEG drew");
       } catch (const Exception &error) {
-        QCOMPARE(QString(error.what()), QStringLiteral("JPEG error: Premature end of JPEG file"));
+        QCOMPARE(QString::fromUtf8(error.what()), jpegError + QStringLiteral("Premature end of JPEG file"));
       }
     }
   }
@@ -122,12 +131,14 @@ private slots:
     const QByteArray original = in.readAll();
     std::mt19937 random(1208);
     int failed = 0;
+    const QString jpegError = Text(PictureMessages::JpegError, {""});
+    const QString tooLarge = Text(PictureMessages::JpegTooLarge, {"", ""}).section(QLatin1Char('('), 0, 0);
     for (int round = 0; round < 200; ++round) {
       QByteArray bytes = original;
       for (int i = 0; i < 1 + round % 3; ++i)
         bytes[static_cast<qsizetype>(random() % (round % 2 ? 700 : bytes.size()))] = static_cast<char>(random());
       const QString error = LoadError(QString::fromStdString(folder.WriteFile("damaged.jpg", bytes.toStdString())));
-      QVERIFY2(error == "(loaded)" || error.startsWith("JPEG error: ") || error.startsWith("The JPEG image"),
+      QVERIFY2(error == "(loaded)" || error.startsWith(jpegError) || error.startsWith(tooLarge),
                qPrintable(error));
       failed += error != "(loaded)";
     }
@@ -139,15 +150,20 @@ private slots:
     QCOMPARE(TPictureRegistry::LoadFromFile(Copy(folder, TestData + "/jpeg/testprog.jpg", "PHOTO.JPG"))->Width(), 227);
     QCOMPARE(TPictureRegistry::LoadFromFile(Copy(folder, TestData + "/jpeg/testprog.jpg", "p.jpeg"))->Height(), 149);
     QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "photo.xyz")),
-             QStringLiteral("Unknown picture file extension (.xyz)"));
-    QCOMPARE(LoadError(folder.File("none").c_str()), QStringLiteral("Unknown picture file extension (.)"));
-    QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "drawing.WMF")),
-             QStringLiteral("Metafiles (.emf, .wmf) cannot be shown on this system"));
+             Text(PictureMessages::UnknownExtension, {"xyz"}));
+    QCOMPARE(LoadError(folder.File("none").c_str()), Text(PictureMessages::UnknownExtension, {""}));
+    QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "drawing.WMF")), Text(PictureMessages::NoMetafiles));
     QVERIFY(LoadError(folder.File("missing.bmp").c_str()).startsWith("Cannot open file"));
-    QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "broken.bmp")),
-             QStringLiteral("Bitmap image is not valid"));
-    QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "broken.ico")),
-             QStringLiteral("Icon image is not valid"));
+    QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "broken.bmp")), Text(PictureMessages::InvalidBitmap));
+    QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "broken.ico")), Text(PictureMessages::InvalidIcon));
+
+    // In English the loaders' texts come from the table, the values in place.
+    SetTextLanguage(TLanguage::English);
+    const QString english = LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "photo.xyz"));
+    const QString dib = LoadError(Copy(folder, TestData + "/bmpsuite/q/pal2.bmp", "two.dib"));
+    SetTextLanguage(TLanguage::Czech);
+    QCOMPARE(english, QStringLiteral("Unknown picture file extension (.xyz)."));
+    QCOMPARE(dib, QStringLiteral("The DIB picture has an unsupported number of bits per pixel (2)."));
   }
 
   void bitmapsIconsAndDibsLoad() {
@@ -160,9 +176,9 @@ private slots:
     QVERIFY(SamePixels(
         TPictureRegistry::LoadFromFile(Copy(folder, TestData + "/bmpsuite/g/pal8rle.bmp", "rle.DIB"))->ToImage(),
         Reference("pal8.png")));
-    QCOMPARE(LoadError(Copy(folder, TestData + "/bmpsuite/q/pal2.bmp", "two.dib")),
-             QStringLiteral("Bitcount in invalid (2)"));
-    QCOMPARE(LoadError(Copy(folder, TestData + "/bmpsuite/g/pal8v5.bmp", "v5.dib")), QStringLiteral("DIB is invalid"));
+    QCOMPARE(LoadError(Copy(folder, TestData + "/bmpsuite/q/pal2.bmp", "two.dib")), Text(DIBMessages::BitCount, {"2"}));
+    QCOMPARE(LoadError(Copy(folder, TestData + "/bmpsuite/g/pal8v5.bmp", "v5.dib")),
+             Text(DIBMessages::HeaderSize, {"124"}));
 
     QImage icon(32, 32, QImage::Format_ARGB32);
     icon.fill(qRgba(10, 20, 30, 128));
@@ -210,7 +226,7 @@ private slots:
       TPictureRegistry::LoadFromData("BM broken", QStringLiteral("bmp"));
       QFAIL("broken bytes were loaded");
     } catch (const Exception &error) {
-      QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Bitmap image is not valid"));
+      QCOMPARE(QString::fromUtf8(error.what()), Text(PictureMessages::InvalidBitmap));
     }
   }
 
@@ -260,7 +276,7 @@ private slots:
     dump.start(PICTURE_DUMP, {TestData + "/bmpsuite/b/badbitcount.bmp.xyz"});
     QVERIFY(dump.waitForFinished(10000));
     QCOMPARE(dump.exitCode(), 1);
-    QCOMPARE(dump.readAllStandardError().trimmed(), QByteArray("Unknown picture file extension (.xyz)"));
+    QCOMPARE(QString::fromUtf8(dump.readAllStandardError().trimmed()), Text(PictureMessages::UnknownExtension, {"xyz"}));
     QVERIFY(dump.readAllStandardOutput().isEmpty());
   }
 };

@@ -135,13 +135,13 @@ TEST_F(TextLanguage, TheColumnsThatAreWordsHaveEnglishCaptions) {
     EXPECT_FALSE(HasNonAscii(Translated(column.Caption))) << column.Caption;
 }
 
-// Every Czech text of the parts without Qt: each literal with a Czech letter, and each handed to Translated (or
-// named as a header field), has its English entry with the same placeholders.
+// Every Czech text of the parts without Qt and of the picture loaders: each literal with a Czech letter, and each
+// handed to Translated (or named as a header field), has its English entry with the same placeholders.
 TEST_F(TextLanguage, EveryCzechTextOfTheCoreHasAnEnglishEntry) {
   const fs::path root = TOVRIK_SOURCE_DIR;
   std::set<std::string> checked;
   int files = 0;
-  for (const char *folder : {"src/platform", "src/config", "src/media", "src/dib", "src/cli"}) {
+  for (const char *folder : {"src/platform", "src/config", "src/media", "src/dib", "src/pictures", "src/cli"}) {
     for (const fs::directory_entry &entry : fs::directory_iterator(root / folder)) {
       const fs::path &path = entry.path();
       const std::string name = path.filename().string();
@@ -163,7 +163,7 @@ TEST_F(TextLanguage, EveryCzechTextOfTheCoreHasAnEnglishEntry) {
   }
   EXPECT_GT(files, 50);
   // The scan sees the texts of the message headers and of the archive errors, not only the inline ones.
-  for (const char *known :
-       {"Soubor je prázdný!", "Soubor není archiv ZIP.", "velikost", "Položka %s v kontejneru není."})
+  for (const char *known : {"Soubor je prázdný!", "Soubor není archiv ZIP.", "velikost", "Položka %s v kontejneru není.",
+                            "Hlavička obrázku DIB je neúplná.", "Obrázek JPEG nelze přečíst: %s"})
     EXPECT_EQ(checked.count(known), 1u) << known;
 }

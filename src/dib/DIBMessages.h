@@ -1,0 +1,30 @@
+// The Czech texts of the DIB reader, one for each defect it tells apart; each is raised through Translated, so the
+// English table has an entry for every one.
+#pragma once
+
+namespace DIBMessages {
+// Shorter than the 14-byte file header, or without "BM" at its start.
+inline constexpr const char *NotADib = "Soubor není obrázek DIB: nezačíná hlavičkou souboru „BM“.";
+inline constexpr const char *HeaderCutShort = "Hlavička obrázku DIB je neúplná.";
+// %s: the header size the file gives.
+inline constexpr const char *HeaderSize =
+    "Obrázek DIB má nepodporovanou velikost hlavičky (%s bajtů; čitelné jsou hlavičky o 12 a 40 bajtech).";
+// %s: the width; %s: the height.
+inline constexpr const char *BadSize = "Obrázek DIB má neplatné rozměry (%s × %s).";
+inline constexpr const char *TooLarge = "Obrázek DIB je příliš velký (%s × %s pixelů).";
+// %s: the bit count.
+inline constexpr const char *BitCount = "Obrázek DIB má nepodporovaný počet bitů na pixel (%s).";
+inline constexpr const char *ChannelMasks = "Barevné masky obrázku DIB neodpovídají %s bitům na pixel.";
+// %s: the compression's number as the header gives it.
+inline constexpr const char *Compression = "Obrázek DIB používá nepodporovanou kompresi (%s).";
+// %s: the bit count.
+inline constexpr const char *RunLengthDepth =
+    "Komprese RLE obrázku DIB je možná jen u 4 a 8 bitů na pixel (RLE4 a RLE8), obrázek jich má %s.";
+inline constexpr const char *RunLengthTopDown = "Obrázek DIB s kompresí RLE nemůže mít řádky uložené shora dolů.";
+inline constexpr const char *RunLengthTooLarge =
+    "Obrázek DIB s kompresí RLE udává více pixelů, než mohou jeho data popsat.";
+// %s: the number of colours the header gives.
+inline constexpr const char *PaletteCutShort = "Paleta obrázku DIB je neúplná: soubor končí před koncem jejích %s barev.";
+inline constexpr const char *MasksCutShort = "Barevné masky obrázku DIB jsou neúplné: soubor končí před nimi.";
+inline constexpr const char *PixelsCutShort = "Obrazová data obrázku DIB jsou neúplná: soubor končí před jejich koncem.";
+} // namespace DIBMessages
