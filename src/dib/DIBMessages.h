@@ -17,9 +17,9 @@ inline constexpr const char *BitCount = "Obrázek DIB má nepodporovaný počet 
 inline constexpr const char *ChannelMasks = "Barevné masky obrázku DIB neodpovídají %s bitům na pixel.";
 // %s: the compression's number as the header gives it.
 inline constexpr const char *Compression = "Obrázek DIB používá nepodporovanou kompresi (%s).";
-// %s: the bit count.
+// %s: RLE8 or RLE4; %s: the bit count it needs (8 or 4); %s: the file's bit count.
 inline constexpr const char *RunLengthDepth =
-    "Komprese RLE obrázku DIB je možná jen u 4 a 8 bitů na pixel (RLE4 a RLE8), obrázek jich má %s.";
+    "Komprese %s obrázku DIB vyžaduje počet bitů na pixel %s, obrázek má %s.";
 inline constexpr const char *RunLengthTopDown = "Obrázek DIB s kompresí RLE nemůže mít řádky uložené shora dolů.";
 inline constexpr const char *RunLengthTooLarge =
     "Obrázek DIB s kompresí RLE udává více pixelů, než mohou jeho data popsat.";

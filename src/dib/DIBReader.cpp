@@ -104,7 +104,7 @@ std::shared_ptr<TDIBSharedImage> ReadRunLength(TStream &stream, const THeader &h
   // Run-length data exists only for 8 and 4 bits, and only bottom-up.
   const bool rle8 = header.compression == BI_RLE8;
   if (header.bitCount != (rle8 ? 8 : 4))
-    Invalid(DIBMessages::RunLengthDepth, {std::to_string(header.bitCount)});
+    Invalid(DIBMessages::RunLengthDepth, {rle8 ? "RLE8" : "RLE4", rle8 ? "8" : "4", std::to_string(header.bitCount)});
   if (header.height < 0)
     Invalid(DIBMessages::RunLengthTopDown);
   int64_t size = header.imageSize != 0 ? header.imageSize : Remaining(stream);

@@ -132,9 +132,8 @@ const std::unordered_map<std::string_view, const char *> &Table() {
       {"Barevné masky obrázku DIB neodpovídají %s bitům na pixel.",
        "The colour masks of the DIB picture do not fit %s bits per pixel."},
       {"Obrázek DIB používá nepodporovanou kompresi (%s).", "The DIB picture uses an unsupported compression (%s)."},
-      {"Komprese RLE obrázku DIB je možná jen u 4 a 8 bitů na pixel (RLE4 a RLE8), obrázek jich má %s.",
-       "RLE compression of a DIB picture is possible only with 4 and 8 bits per pixel (RLE4 and RLE8), the picture "
-       "has %s."},
+      {"Komprese %s obrázku DIB vyžaduje počet bitů na pixel %s, obrázek má %s.",
+       "The %s compression of a DIB picture needs %s bits per pixel, the picture has %s."},
       {"Obrázek DIB s kompresí RLE nemůže mít řádky uložené shora dolů.",
        "A DIB picture with RLE compression cannot have its rows stored top down."},
       {"Obrázek DIB s kompresí RLE udává více pixelů, než mohou jeho data popsat.",

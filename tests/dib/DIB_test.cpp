@@ -221,7 +221,7 @@ TEST(DIBRead, RunLengthOnlyForItsOwnDepthAndBottomUp) {
   file.width = 2, file.height = 1, file.bitCount = 24, file.compression = 1;
   file.pixels = {2, 0, 0, 1};
   file.imageSize = 4;
-  EXPECT_EQ(LoadError(file), Substitute(RunLengthDepth, {"24"}));
+  EXPECT_EQ(LoadError(file), Substitute(RunLengthDepth, {"RLE8", "8", "24"}));
   file.bitCount = 8, file.height = -1;
   file.colorTable = GreyEntries(256);
   EXPECT_EQ(LoadError(file), RunLengthTopDown);

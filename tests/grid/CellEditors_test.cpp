@@ -413,15 +413,22 @@ void TCellEditorsTest::GridDestroyedBeforeItsEditors() {
   QVERIFY(grid.Columns()->Items(4)->Editor() == nullptr);
 }
 
+namespace {
+// The text SetupInplace fails with, or "(made)" when the control was made.
+QString SetupError(TMetaCellEditor &editor) {
+  try {
+    editor.SetupInplace();
+  } catch (const ECellEditorError &error) {
+    return QString::fromUtf8(error.what());
+  }
+  return QStringLiteral("(made)");
+}
+} // namespace
+
 void TCellEditorsTest::ControlNeedsAWidgetOwner() {
   QObject owner;
   TEditCellEditor editor(&owner);
-  try {
-    editor.SetupInplace();
-    QFAIL("a non-widget owner must be refused");
-  } catch (const ECellEditorError &error) {
-    QCOMPARE(QString(error.what()), QString("Cell Editor not of type TCellEditor"));
-  }
+  QCOMPARE(SetupError(editor), QString("Cell Editor not of type TCellEditor"));
   QVERIFY(editor.InplaceControl() == nullptr);
 
   // A factory that fails gives its own reason, not a generic text.
@@ -431,12 +438,7 @@ void TCellEditorsTest::ControlNeedsAWidgetOwner() {
   };
   QWidget window;
   TFailingEditor failing(&window);
-  try {
-    failing.SetupInplace();
-    QFAIL("a failing factory must be reported");
-  } catch (const ECellEditorError &error) {
-    QCOMPARE(QString(error.what()), QString("no room for the control"));
-  }
+  QCOMPARE(SetupError(failing), QString("no room for the control"));
   QVERIFY(failing.InplaceControl() == nullptr);
 }
 

@@ -152,10 +152,11 @@ private slots:
     QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "photo.xyz")),
              Text(PictureMessages::UnknownExtension, {"xyz"}));
     QCOMPARE(LoadError(folder.File("none").c_str()), Text(PictureMessages::UnknownExtension, {""}));
-    QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "drawing.WMF")), Text(PictureMessages::NoMetafiles));
+    const QString jpeg = TestData + "/jpeg/testprog.jpg";
+    QCOMPARE(LoadError(Copy(folder, jpeg, "drawing.WMF")), Text(PictureMessages::NoMetafiles));
     QVERIFY(LoadError(folder.File("missing.bmp").c_str()).startsWith("Cannot open file"));
-    QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "broken.bmp")), Text(PictureMessages::InvalidBitmap));
-    QCOMPARE(LoadError(Copy(folder, TestData + "/jpeg/testprog.jpg", "broken.ico")), Text(PictureMessages::InvalidIcon));
+    QCOMPARE(LoadError(Copy(folder, jpeg, "broken.bmp")), Text(PictureMessages::InvalidBitmap));
+    QCOMPARE(LoadError(Copy(folder, jpeg, "broken.ico")), Text(PictureMessages::InvalidIcon));
 
     // In English the loaders' texts come from the table, the values in place.
     SetTextLanguage(TLanguage::English);
@@ -276,7 +277,8 @@ private slots:
     dump.start(PICTURE_DUMP, {TestData + "/bmpsuite/b/badbitcount.bmp.xyz"});
     QVERIFY(dump.waitForFinished(10000));
     QCOMPARE(dump.exitCode(), 1);
-    QCOMPARE(QString::fromUtf8(dump.readAllStandardError().trimmed()), Text(PictureMessages::UnknownExtension, {"xyz"}));
+    QCOMPARE(QString::fromUtf8(dump.readAllStandardError().trimmed()),
+             Text(PictureMessages::UnknownExtension, {"xyz"}));
     QVERIFY(dump.readAllStandardOutput().isEmpty());
   }
 };
