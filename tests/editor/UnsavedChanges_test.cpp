@@ -65,6 +65,7 @@ private slots:
   }
 
   void UlozitAsksForANameOnlyWhenTheDocumentHasNone() {
+    SKIP_WITHOUT_UNZIP();
     TEditorFixture fixture;
     TForm1 form;
     Show(form);

@@ -298,6 +298,7 @@ private slots:
   }
 
   void SaveWritesInPlaceAndSaveAsAlwaysAsks() {
+    SKIP_WITHOUT_UNZIP();
     TEditorFixture fixture;
     const QString path = fixture.ThreeImages();
     TForm1 form({path});
