@@ -10,6 +10,7 @@ const std::unordered_map<std::string_view, const char *> &Table() {
       // Files and streams.
       {"Nelze číst soubor \"%s\": %s", "Cannot read file \"%s\": %s"},
       {"Nelze zapsat soubor \"%s\": %s", "Cannot write file \"%s\": %s"},
+      {"Nelze vytvořit soubor \"%s\": %s", "Cannot create file \"%s\": %s"},
       {"Přerušeno", "Cancelled"},
       {"Soubor \"%s\" právě upravuje jiný program; ani po %s s čekání se neuvolnil.",
        "File \"%s\" is being changed by another program; it was not released even after %s s of waiting."},

@@ -4,6 +4,7 @@
 #include "platform/Exceptions.h"
 #include "platform/FileLocks.h"
 #include "platform/Files.h"
+#include "platform/TextLanguage.h"
 
 #include <algorithm>
 #include <cctype>
@@ -28,7 +29,7 @@ bool AllOf(std::string_view text, int (*test)(int)) {
 }
 
 [[noreturn]] void CannotCreate(const std::string &path) {
-  throw EFCreateError(Substitute("Cannot create file \"%s\". %s", {path, std::strerror(errno)}));
+  throw EFCreateError(Substitute(Translated("Nelze vytvořit soubor \"%s\": %s"), {path, std::strerror(errno)}));
 }
 
 // The file taking target's place keeps its owner, group and permissions where this process may set them (the
