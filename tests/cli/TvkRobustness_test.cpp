@@ -38,19 +38,6 @@ protected:
     }
     return app.WriteFile(name, bytes);
   }
-  // A container whose media stream is written here byte for byte: one image entry per name, 2 data bytes each.
-  std::string ContainerOfNames(const std::vector<std::string> &names, const std::string &file) {
-    std::string stream(1, '\0');
-    for (const std::string &name : names) {
-      stream += std::string("\x02\0\0\0\0\0\0\0", 8) + static_cast<char>(name.size()) + name;
-      stream += std::string("\x04.BMP\0", 6) + std::string(1 + 4 + 1 + 16, '\0') + "hi";
-    }
-    TZip zip;
-    zip.AddEntry("Media.m", stream.data(), 0, static_cast<uint32_t>(stream.size()));
-    TFileStream target(app.File(file), TFileMode::fmCreate);
-    zip.WriteTo(target);
-    return app.File(file);
-  }
 };
 
 // Whether process pid has path's current file open.
