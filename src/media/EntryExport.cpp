@@ -26,6 +26,12 @@ fs::file_status StatusOf(const fs::path &path) {
   return fs::symlink_status(path, ignored);
 }
 
+// A folder, or a link that leads to one.
+bool IsFolder(const fs::path &path) {
+  std::error_code ignored;
+  return fs::is_directory(fs::status(path, ignored));
+}
+
 bool Exists(const fs::path &path) { return fs::exists(StatusOf(path)); }
 
 // What would make writing target fail halfway through an export, as a Czech refusal; empty when nothing does.
@@ -46,7 +52,7 @@ std::string TargetProblem(const TEntryExport &entry, const fs::path &target, TEx
 void MakeFolder(const std::string &folder) {
   std::error_code error;
   fs::create_directories(folder, error);
-  if (error || !fs::is_directory(folder))
+  if (error || !IsFolder(folder))
     throw EFCreateError(Substitute(Translated(MediaMessages::FolderNotCreated),
                                    {PrintableText(folder), error ? error.message() : std::strerror(ENOTDIR)}));
 }
@@ -64,8 +70,7 @@ std::string ExportFileName(const TFileListItem &entry) {
 }
 
 void CheckExportTargets(const std::vector<TEntryExport> &plan, const std::string &folder, TExistingFiles existing) {
-  const fs::file_status status = StatusOf(folder);
-  if (fs::exists(status) && !fs::is_directory(fs::status(folder)))
+  if (fs::exists(StatusOf(folder)) && !IsFolder(folder))
     throw EFCreateError(Substitute(Translated(MediaMessages::FolderNotCreated),
                                    {PrintableText(folder), std::strerror(ENOTDIR)}));
   for (const TEntryExport &entry : plan)
