@@ -3,11 +3,11 @@
 #include "editor/EditorIcons.h"
 #include "editor/InterfaceLanguage.h"
 #include "editor/fTovrikEditor.h"
+#include "platform/AppFolder.h"
 #include "platform/SignalCleanup.h"
 #include "platform/qt/MessagePrompt.h"
 
 #include <QApplication>
-#include <QFile>
 
 #include <csignal>
 
@@ -21,9 +21,7 @@ int main(int argc, char *argv[]) {
   QApplication::setDesktopFileName(QStringLiteral("tovrikeditor"));
   QApplication::setWindowIcon(ProgramIcon());
   // An installed program's first start takes the shipped lists; a build tree has its config.ini beside the program.
-  InstallDefaultConfig(QFile::encodeName(QApplication::applicationDirPath() +
-                                         QStringLiteral("/../share/tovrikeditor/config.ini"))
-                           .toStdString());
+  InstallDefaultConfig(ShippedConfigIniPath());
   // Czech unless config.ini or TOVRIK_LANG chooses English; the toolkit's own dialogs follow either way.
   InstallInterfaceLanguage(app);
 

@@ -7,8 +7,10 @@ inline constexpr const char *AmbiguousName =
     "Více položek se jmenuje %s; vyberte jednu pomocí --at N (pořadí ukazuje tvk list).";
 inline constexpr const char *UnlistedExtension =
     "Přípona souboru %s není v seznamu přípon v config.ini (přidejte --force).";
+inline constexpr const char *AlreadyInPlace = "Položka je již na místě %s; kontejner zůstává beze změny.";
 inline constexpr const char *NoSuchFile = "Soubor %s neexistuje.";
 inline constexpr const char *TargetExists = "Soubor %s již existuje (přepsání povolí --overwrite).";
+inline constexpr const char *TargetIsSource = "Soubor %s je zároveň jedním z přidávaných souborů; nelze jej přepsat.";
 // The grid takes these texts without complaint, but a command line must not guess what was meant.
 inline constexpr const char *NotABoolean = "'%s' is not a valid boolean value (True or False)";
 inline constexpr const char *NotAVolume = "'%s' is not a valid volume (0 to 255)";

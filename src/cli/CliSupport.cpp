@@ -84,12 +84,6 @@ const std::vector<std::string> &ColumnKeys(uint8_t kind) {
   return kind == mkImages ? images : sounds;
 }
 
-TMemoryGrid FillGridOf(TMediaStream &document, uint8_t kind) {
-  TMemoryGrid grid(static_cast<int>(ColumnKeys(kind).size()), 1);
-  document.List.FillGrid(grid, kind);
-  return grid;
-}
-
 std::string KindName(uint8_t kind) { return kind == mkImages ? "images" : "sounds"; }
 
 TOpenedContainer OpenContainer(const std::string &path) {

@@ -6,7 +6,6 @@
 #include "platform/FileLocks.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
-#include "platform/MemoryGrid.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -51,8 +50,6 @@ private:
 
 // The grid columns of a kind as command-line keys: "name", "ext", "size", then the attributes.
 const std::vector<std::string> &ColumnKeys(uint8_t kind);
-// The document's entries in grid text, one row per entry (row 0 is the header row and stays empty).
-TMemoryGrid FillGridOf(TMediaStream &document, uint8_t kind);
 std::string KindName(uint8_t kind);
 
 struct TOpenedContainer {

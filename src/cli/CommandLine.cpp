@@ -3,6 +3,8 @@
 
 #include "platform/IntegerText.h"
 
+#include <string>
+
 TCommandLine::TCommandLine(const std::vector<std::string> &arguments, const std::set<std::string> &flags,
                            const std::set<std::string> &valued) {
   bool optionsEnded = false;
@@ -21,6 +23,8 @@ TCommandLine::TCommandLine(const std::vector<std::string> &arguments, const std:
     if (flags.count(name) && equals == std::string::npos) {
       options[name] = "";
     } else if (valued.count(name)) {
+      if (options.count(name))
+        throw EUsage("option " + name + " given twice");
       if (equals != std::string::npos)
         options[name] = argument.substr(equals + 1);
       else if (i + 1 < arguments.size())
@@ -41,9 +45,12 @@ std::string TCommandLine::Value(const std::string &option, const std::string &fa
 int TCommandLine::IntValue(const std::string &option, int low, int high, int fallback) const {
   if (!Has(option))
     return fallback;
+  // Plain decimal digits only: "0x3", "$3", " 1" or "+1" on a command line are more likely slips than numbers.
+  const std::string text = Value(option);
   int32_t value = 0;
-  if (!TryStrToInt(Value(option), value) || value < low || value > high)
-    throw EUsage(option + " must be a number from " + std::to_string(low) + " to " + std::to_string(high));
+  const bool digits = !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
+  if (!digits || !TryStrToInt(text, value) || value < low || value > high)
+    throw EUsage(option + " must be a decimal number from " + std::to_string(low) + " to " + std::to_string(high));
   return value;
 }
 

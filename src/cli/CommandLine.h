@@ -17,14 +17,15 @@ public:
 class TCommandLine {
 public:
   // flags take no value ("--force"); valued options take the next argument or "=value" ("-o OUT", "--level=2").
-  // "--" ends the options. Throws EUsage for an unknown option or a missing value.
+  // "--" ends the options. Throws EUsage for an unknown option, a missing value or a valued option given twice.
   TCommandLine(const std::vector<std::string> &arguments, const std::set<std::string> &flags,
                const std::set<std::string> &valued);
 
   bool Has(const std::string &option) const { return options.count(option) != 0; }
   // The value of an option, or fallback when it was not given.
   std::string Value(const std::string &option, const std::string &fallback = "") const;
-  // The value of an option as an integer within [low, high], or fallback; EUsage otherwise.
+  // The value of an option, written in plain decimal digits, as an integer within [low, high], or fallback;
+  // EUsage otherwise.
   int IntValue(const std::string &option, int low, int high, int fallback) const;
 
   const std::vector<std::string> &Positional() const { return positional; }

@@ -14,11 +14,20 @@
 #include "platform/TextLanguage.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <iostream>
 #include <map>
 
 namespace {
 const std::set<std::string> levelOption{"--level"};
 const std::set<std::string> levelAndAt{"--level", "--at"};
+const char *const nameAndAt = "NAME and --at N exclude each other: give one of them";
+
+// With --at N the positional arguments must not hold a NAME as well: at most allowed of them.
+void RefuseNameWithAt(const TCommandLine &line, std::size_t allowed) {
+  if (line.Has("--at") && line.Positional().size() > allowed)
+    throw EUsage(nameAndAt);
+}
 
 int LevelOption(const TCommandLine &line) { return line.IntValue("--level", 0, 3, -1); }
 
@@ -52,17 +61,26 @@ void MoveEntry(TFileList &list, int from, int to) {
 } // namespace
 
 int RunNew(const TArguments &arguments) {
-  const TCommandLine line(arguments, {"--images", "--sounds", "--force"}, {"-o", "--level"});
+  const TCommandLine line(arguments, {"--images", "--sounds", "--force", "--overwrite"}, {"-o", "--level"});
   if (line.Has("--images") == line.Has("--sounds"))
     throw EUsage("give exactly one of --images and --sounds");
-  if (line.Value("-o").empty())
+  const std::string &out = line.Value("-o");
+  if (out.empty())
     throw EUsage("-o OUT.tvk is required");
   const uint8_t kind = line.Has("--images") ? mkImages : mkSounds;
   TMediaStream document;
   const int level = line.Has("--level") ? LevelOption(line) : ReadCompressionLevel();
   AddFiles(document, kind, line.Positional(), line.Has("--force"));
-  const TFileLock lock(line.Value("-o"), EditLockTimeout); // an existing container is replaced only between edits
-  SaveContainer(document, kind, line.Value("-o"), level);
+  const TFileLock lock(out, EditLockTimeout); // an existing container is replaced only between edits
+  if (const std::optional<TFileIdentity> existing = IdentityOf(out))
+    for (const std::string &file : line.Positional())
+      if (const std::optional<TFileIdentity> source = IdentityOf(file);
+          source && source->Device == existing->Device && source->Inode == existing->Inode)
+        throw Exception(Substitute(Translated(CliMessages::TargetIsSource), {PrintableText(out)}));
+  std::error_code ignored; // a link, even one leading nowhere, is something there too
+  if (std::filesystem::exists(std::filesystem::symlink_status(out, ignored)) && !line.Has("--overwrite"))
+    throw Exception(Substitute(Translated(CliMessages::TargetExists), {PrintableText(out)}));
+  SaveContainer(document, kind, out, level);
   return 0;
 }
 
@@ -79,6 +97,7 @@ int RunAdd(const TArguments &arguments) {
 
 int RunRemove(const TArguments &arguments) {
   const TCommandLine line(arguments, {}, levelAndAt);
+  RefuseNameWithAt(line, 1);
   if (line.Has("--at"))
     line.RequirePositional(1, 1);
   else
@@ -100,6 +119,7 @@ int RunRemove(const TArguments &arguments) {
 
 int RunMove(const TArguments &arguments) {
   const TCommandLine line(arguments, {"--up", "--down"}, {"--to", "--level", "--at"});
+  RefuseNameWithAt(line, 1);
   const std::size_t addressing = line.Has("--at") ? 0 : 1;
   line.RequirePositional(1 + addressing, 1 + static_cast<long>(addressing));
   if (line.Has("--up") + line.Has("--down") + line.Has("--to") != 1)
@@ -117,6 +137,10 @@ int RunMove(const TArguments &arguments) {
     to = std::min(from + 1, count - 1);
   else
     to = line.IntValue("--to", 1, count, 1) - 1;
+  if (to == from) { // the first entry up, the last down, or to where it is: the file stays as it is
+    std::cout << Substitute(Translated(CliMessages::AlreadyInPlace), {std::to_string(from + 1)}) << '\n';
+    return 0;
+  }
   MoveEntry(document.List, from, to);
   SaveEdited(opened, path, LevelOption(line));
   return 0;
@@ -124,6 +148,7 @@ int RunMove(const TArguments &arguments) {
 
 int RunReplace(const TArguments &arguments) {
   const TCommandLine line(arguments, {}, levelAndAt);
+  RefuseNameWithAt(line, 2);
   const std::size_t addressing = line.Has("--at") ? 0 : 1;
   line.RequirePositional(2 + addressing, 2 + static_cast<long>(addressing));
   const std::string &path = line.Positional()[0];
@@ -142,17 +167,13 @@ int RunReplace(const TArguments &arguments) {
 int RunSet(const TArguments &arguments) {
   const TCommandLine line(arguments, {}, levelAndAt);
   line.RequirePositional(line.Has("--at") ? 2 : 3);
+  if (line.Has("--at") && line.Positional()[1].find('=') == std::string::npos)
+    throw EUsage(nameAndAt);
   const std::string &path = line.Positional()[0];
   TOpenedContainer opened = OpenForEditing(path);
   std::size_t next = 1;
-  const int position = AddressedEntry(*opened.Document, line, next);
-  // The grid's values go to the last entry of a name and size: the addressed one stands last for the moment,
-  // so that of several entries sharing both it is the one that takes them.
-  TFileList &list = opened.Document->List;
-  const int last = list.Count() - 1;
-  MoveEntry(list, position, last);
-  const int row = last + 1;
-  TMemoryGrid grid = FillGridOf(*opened.Document, opened.Kind);
+  TFileListItem &entry = *opened.Document->List.Items()[static_cast<std::size_t>(
+      AddressedEntry(*opened.Document, line, next))];
   const std::vector<TItemColumn> &columns = ItemColumns(opened.Kind);
   for (auto assignment = line.Positional().begin() + static_cast<std::ptrdiff_t>(next);
        assignment != line.Positional().end(); ++assignment) {
@@ -164,10 +185,8 @@ int RunSet(const TArguments &arguments) {
       throw EUsage("not an attribute of " + KindName(opened.Kind) + ": " + *assignment);
     const std::string value = assignment->substr(equals + 1);
     CheckStrictValue(*column, value);
-    grid.SetCell(column->Index, row, value);
+    column->FromText(entry, value);
   }
-  list.TakeOverGrid(grid, opened.Kind);
-  MoveEntry(list, last, position);
   SaveEdited(opened, path, LevelOption(line));
   return 0;
 }

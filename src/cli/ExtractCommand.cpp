@@ -10,7 +10,6 @@
 #include "platform/TextLanguage.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 // The positions of the named entries (all when names is empty); every name must match at least one entry.
@@ -25,17 +24,8 @@ std::vector<int> Select(TMediaStream &document, const std::vector<std::string> &
   for (const std::string &name : names)
     if (std::none_of(positions.begin(), positions.end(),
                      [&](int i) { return Cp1250ToUtf8(items[static_cast<std::size_t>(i)]->Name) == name; }))
-      throw Exception(Substitute(Translated(CliMessages::NoSuchEntry), {name}));
+      throw Exception(Substitute(Translated(CliMessages::NoSuchEntry), {PrintableText(name)}));
   return positions;
-}
-
-// A refused extraction writes nothing: existing targets are checked before the first byte is written.
-void CheckTargets(const std::vector<TEntryExport> &plan, const std::filesystem::path &folder) {
-  for (const TEntryExport &entry : plan) {
-    std::error_code ignored;
-    if (std::filesystem::exists(std::filesystem::symlink_status(folder / entry.FileName, ignored)))
-      throw Exception(Substitute(Translated(CliMessages::TargetExists), {(folder / entry.FileName).string()}));
-  }
 }
 } // namespace
 
@@ -45,10 +35,7 @@ int RunExtract(const TArguments &arguments) {
   TOpenedContainer opened = OpenContainer(line.Positional()[0]);
   const std::vector<std::string> names(line.Positional().begin() + 1, line.Positional().end());
   const std::vector<TEntryExport> plan = PlanExport(opened.Document->List, Select(*opened.Document, names));
-  const std::filesystem::path folder = line.Value("-d", ".");
-  const bool overwrite = line.Has("--overwrite");
-  if (!overwrite)
-    CheckTargets(plan, folder);
-  ExportEntries(*opened.Document, plan, folder.string(), overwrite ? TExistingFiles::Replace : TExistingFiles::Refuse);
+  ExportEntries(*opened.Document, plan, line.Value("-d", "."),
+                line.Has("--overwrite") ? TExistingFiles::Replace : TExistingFiles::Refuse);
   return 0;
 }

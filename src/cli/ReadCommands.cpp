@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 
 #include "media/Container.h"
+#include "media/ItemColumns.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/TextLanguage.h"
@@ -29,17 +30,30 @@ std::string JsonString(const std::string &text) {
   return out + "\"";
 }
 
+// A cell as JSON: numbers and booleans as such, colours by their names (or "$00BBGGRR") and names as strings.
+std::string JsonValue(const TItemColumn &column, const std::string &text) {
+  switch (column.Editing) {
+  case TCellEditing::Boolean: return text == "True" ? "true" : "false";
+  case TCellEditing::Size:
+  case TCellEditing::Frequency:
+  case TCellEditing::Volume:
+  case TCellEditing::Pan: return text;
+  case TCellEditing::Color:
+  case TCellEditing::None: break;
+  }
+  return column.Index == SizeColumnIndex ? text : JsonString(text);
+}
+
 // Rows are written one entry at a time: a list of a million entries never exists as text in memory.
 void PrintJson(const TFileList &list, uint8_t kind) {
-  const std::vector<std::string> &keys = ColumnKeys(kind);
+  const std::vector<TItemColumn> &columns = ItemColumns(kind);
   std::cout << "{\"kind\": " << JsonString(KindName(kind)) << ", \"entries\": [";
   int row = 0;
   for (const auto &entry : list.Items()) {
-    const std::vector<std::string> cells = GridCells(*entry);
     ++row;
     std::cout << (row > 1 ? ",\n  " : "\n  ") << "{\"position\": " << row;
-    for (std::size_t col = 0; col < keys.size(); ++col)
-      std::cout << ", " << JsonString(keys[col]) << ": " << (keys[col] == "size" ? cells[col] : JsonString(cells[col]));
+    for (const TItemColumn &column : columns)
+      std::cout << ", " << JsonString(column.Key) << ": " << JsonValue(column, column.ToText(*entry));
     std::cout << '}';
   }
   std::cout << (row > 0 ? "\n]}\n" : "]}\n");

@@ -57,9 +57,10 @@ int Dispatch(const std::string &name, const TArguments &arguments, std::string &
 const std::vector<TCommand> &Commands() {
   static const std::vector<TCommand> commands{
       {"new",
-       "usage: tvk new (--images|--sounds) -o OUT.tvk [--level 0-3] [--force] FILE...\n"
+       "usage: tvk new (--images|--sounds) -o OUT.tvk [--level 0-3] [--force] [--overwrite] FILE...\n"
        "  A new container holding FILE... in the given order, at the level of config.ini unless --level is given.\n"
-       "  Files whose extension is not in config.ini's list for the kind are refused unless --force.\n",
+       "  Files whose extension is not in config.ini's list for the kind are refused unless --force.\n"
+       "  An existing OUT.tvk is replaced only with --overwrite, and never when it is one of FILE....\n",
        RunNew},
       {"add",
        "usage: tvk add CONTAINER [--level 0-3] [--force] FILE...\n"

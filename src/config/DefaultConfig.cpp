@@ -1,4 +1,5 @@
-// A first start's settings: the config.ini shipped with the program becomes the user's, unless the user has one.
+// A first start's settings: the config.ini shipped with the program becomes the user's, unless the user has one;
+// until then it is read in its place.
 #include "config/DefaultConfig.h"
 
 #include "platform/AppFolder.h"
@@ -7,6 +8,15 @@
 #include <system_error>
 
 namespace fs = std::filesystem;
+
+std::string ConfigIniForReading() {
+  const std::string own = ConfigIniPath();
+  std::error_code error;
+  if (fs::exists(fs::symlink_status(own, error)))
+    return own;
+  const std::string shipped = ShippedConfigIniPath();
+  return fs::is_regular_file(shipped, error) ? shipped : own;
+}
 
 bool InstallDefaultConfig(const std::string &defaultsPath) {
   const fs::path target = ConfigIniPath();

@@ -1,6 +1,7 @@
 // The lists of accepted file extensions per media kind and the compression level, kept in config.ini.
 #include "config/ExtList.h"
 
+#include "config/DefaultConfig.h"
 #include "platform/AppFolder.h"
 #include "platform/IniFile.h"
 #include "platform/IntegerText.h"
@@ -48,7 +49,7 @@ std::string TExtList::GetFilterMask() const {
 }
 
 void TExtList::LoadFromIni() {
-  const TIniDocument ini = TIniDocument::Load(ConfigIniPath());
+  const TIniDocument ini = TIniDocument::Load(ConfigIniForReading());
   const int32_t count = std::clamp(ini.ReadInteger(section, "Count", 0), 0, MaxCount);
   items.clear();
   items.reserve(static_cast<std::size_t>(count));
@@ -64,9 +65,9 @@ void TExtList::SaveToIni() const {
 }
 
 int ReadCompressionLevel() {
-  return TIniFile(ConfigIniPath()).ReadInteger(zipSection, compressionKey, defaultCompressionLevel);
+  return TIniFile(ConfigIniForReading()).ReadInteger(zipSection, compressionKey, defaultCompressionLevel);
 }
 
 void WriteCompressionLevel(int level) { TIniFile(ConfigIniPath()).WriteInteger(zipSection, compressionKey, level); }
 
-int ClampCompressionLevel(int level) { return std::clamp(level, 0, 3); }
+int ClampCompressionLevel(int level) { return level >= 0 && level <= 3 ? level : defaultCompressionLevel; }

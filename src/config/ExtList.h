@@ -40,5 +40,5 @@ private:
 // "CompressionLevel" of section "Zip", 2 when missing; returned as read, even outside 0..3.
 int ReadCompressionLevel();
 void WriteCompressionLevel(int level);
-// The level the ZIP writer may use: a hand-edited value outside 0..3 is brought into range.
+// The level the ZIP writer may use: a hand-edited value outside 0..3, like one that is no number, means normal (2).
 int ClampCompressionLevel(int level);

@@ -125,7 +125,7 @@ void TConfigForm::ShowSettings(TExtList &imageExts, TExtList &soundExts) {
     const QSignalBlocker quiet(ComboBox1);
     ComboBox1->setCurrentIndex(0);
   }
-  // A hand-edited level outside 0..3 shows as the nearest level, so the dialog always writes a valid one.
+  // A hand-edited level outside 0..3 shows as normal, the level saves use for it, so the dialog writes a valid one.
   RadioGroup1->button(ClampCompressionLevel(ReadCompressionLevel()))->setChecked(true);
   // The stored choice, not a TOVRIK_LANG of this run: closing the dialog must not make the override permanent.
   ComboBox2->setCurrentIndex(ReadLanguageSetting() == TLanguage::English ? 1 : 0);

@@ -55,31 +55,22 @@ void CheckStreamFits(int64_t streamSize, int level) {
         Substitute(Translated(MediaMessages::StreamTooLarge), {std::to_string(streamSize), std::to_string(largest)}));
 }
 
-// A failed write names the container being saved, not the hidden temporary file it went to.
-template <typename TWork> void NamingTarget(const std::string &path, TWork work) {
-  try {
-    work();
-  } catch (const EWriteError &failure) {
-    if (failure.Reason().empty())
-      throw;
-    throw EWriteError(path, failure.Reason());
-  }
-}
 } // namespace
 
 void SaveContainer(TMediaStream &document, TMediaKind kind, const std::string &path, int level) {
   level = ClampCompressionLevel(level);
   const std::string target = ResolvedTarget(path);
   RequireRegularFile(target); // never renamed over a device or a FIFO
+  RequireWritable(target);
   CheckStreamFits(document.StreamSize(), level);
   const std::string folder = ExtractFileDir(target);
-  std::string prefix = "."; // hidden files beside the target: ".name.tvk.XXXXXX"
+  std::string prefix = "."; // hidden files beside the target: ".name.tvk.tvk-tmp-PID-XXXXXX"
   prefix += ExtractFileName(target).substr(0, 200); // room for the suffix within the longest file name
   prefix += ".";
   RemoveAbandonedTemporaryFiles(folder, prefix);
-  TTemporaryFile archive(folder, prefix);
-  TTemporaryFile mediaStream(folder, prefix);
-  NamingTarget(path, [&] {
+  TTemporaryFile archive(folder, prefix, path);
+  TTemporaryFile mediaStream(folder, prefix, path);
+  WritingFor(path, [&] {
     document.Assemble(mediaStream.Stream(), kind);
 
     Progress().SetMessage(Translated(MediaMessages::Compressing));

@@ -8,8 +8,9 @@
 #include <string>
 
 // Writes the document as a container at path: its media stream as the single entry "Media.m" at level
-// (0 stored, 1-3 deflated; other values are clamped). The archive goes to a temporary file beside path that
-// replaces path only once everything was written and flushed, so a failed save leaves the old file untouched.
+// (0 stored, 1-3 deflated; any other value means 2, normal). The archive goes to a temporary file beside path
+// that replaces path only once everything was written and flushed, so a failed save leaves the old file
+// untouched; a file at path this user may not write is refused before anything is written.
 // Reports "Sestavuji soubor", then "Komprimuji soubor", both in bytes. A cancel (EAbort) before the
 // commit leaves the old file byte for byte and no temporary file behind.
 void SaveContainer(TMediaStream &document, uint8_t kind, const std::string &path, int level);

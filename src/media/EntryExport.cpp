@@ -9,21 +9,73 @@
 #include "platform/TemporaryFile.h"
 #include "platform/TextLanguage.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <set>
 
 namespace {
-bool Exists(const std::filesystem::path &path) {
+namespace fs = std::filesystem;
+
+// The longest file name Linux file systems hold, in bytes.
+constexpr std::size_t fileNameMax = 255;
+
+fs::file_status StatusOf(const fs::path &path) {
   std::error_code ignored;
-  return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
+  return fs::symlink_status(path, ignored);
+}
+
+// A folder, or a link that leads to one.
+bool IsFolder(const fs::path &path) {
+  std::error_code ignored;
+  return fs::is_directory(fs::status(path, ignored));
+}
+
+bool Exists(const fs::path &path) { return fs::exists(StatusOf(path)); }
+
+// What would make writing target fail halfway through an export, as a Czech refusal; empty when nothing does.
+std::string TargetProblem(const TEntryExport &entry, const fs::path &target, TExistingFiles existing) {
+  const std::string shown = PrintableText(target.string());
+  if (entry.FileName.size() > fileNameMax)
+    return Substitute(Translated(MediaMessages::FileNameTooLong),
+                      {PrintableText(entry.FileName), std::to_string(entry.FileName.size())});
+  const fs::file_status status = StatusOf(target);
+  if (fs::is_directory(status))
+    return Substitute(Translated(MediaMessages::FolderAtTarget), {shown});
+  if (existing == TExistingFiles::Refuse && fs::exists(status))
+    return Substitute(Translated(MediaMessages::TargetExists), {shown});
+  return {};
+}
+
+// Creates the export folder; a path that is no folder gets a Czech refusal naming it.
+void MakeFolder(const std::string &folder) {
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (error || !IsFolder(folder))
+    throw EFCreateError(Substitute(Translated(MediaMessages::FolderNotCreated),
+                                   {PrintableText(folder), error ? error.message() : std::strerror(ENOTDIR)}));
 }
 } // namespace
 
 std::string ExportFileName(const TFileListItem &entry) {
   const std::string name = Cp1250ToUtf8(entry.Name + entry.Ext.Text());
-  if (name.empty() || name == "." || name == ".." || name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
+  const bool unsafe = std::any_of(name.begin(), name.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return c == '/' || c == '\\' || byte < 32 || byte == 127;
+  });
+  if (name.empty() || name == "." || name == ".." || unsafe)
     throw Exception(Substitute(Translated(MediaMessages::UnsafeFileName), {PrintableText(name)}));
   return name;
+}
+
+void CheckExportTargets(const std::vector<TEntryExport> &plan, const std::string &folder, TExistingFiles existing) {
+  if (fs::exists(StatusOf(folder)) && !IsFolder(folder))
+    throw EFCreateError(Substitute(Translated(MediaMessages::FolderNotCreated),
+                                   {PrintableText(folder), std::strerror(ENOTDIR)}));
+  for (const TEntryExport &entry : plan)
+    if (const std::string problem = TargetProblem(entry, fs::path(folder) / entry.FileName, existing); !problem.empty())
+      throw Exception(problem);
 }
 
 std::vector<TEntryExport> PlanExport(const TFileList &list, const std::vector<int> &positions) {
@@ -37,13 +89,14 @@ std::vector<TEntryExport> PlanExport(const TFileList &list, const std::vector<in
   std::set<std::string> seen;
   for (const TEntryExport &entry : plan)
     if (!seen.insert(entry.FileName).second)
-      throw Exception(Substitute(Translated(MediaMessages::SameTarget), {entry.FileName}));
+      throw Exception(Substitute(Translated(MediaMessages::SameTarget), {PrintableText(entry.FileName)}));
   return plan;
 }
 
 TExportResult ExportEntries(TMediaStream &document, const std::vector<TEntryExport> &plan, const std::string &folder,
                             TExistingFiles existing) {
-  std::filesystem::create_directories(folder);
+  CheckExportTargets(plan, folder, existing);
+  MakeFolder(folder);
   Progress().SetMessage(Translated(MediaMessages::Exporting));
   int64_t total = 0;
   for (const TEntryExport &entry : plan)
@@ -58,17 +111,19 @@ TExportResult ExportEntries(TMediaStream &document, const std::vector<TEntryExpo
     bool replace = replaceAll;
     if (!replace && Exists(target)) {
       if (existing == TExistingFiles::Refuse)
-        throw Exception(Substitute(Translated(MediaMessages::TargetExists), {target.string()}));
-      switch (Prompt().AskOverwrite(Substitute(Translated(MediaMessages::ReplaceFile), {target.string()}))) {
+        throw Exception(Substitute(Translated(MediaMessages::TargetExists), {PrintableText(target.string())}));
+      switch (Prompt().AskOverwrite(Substitute(Translated(MediaMessages::ReplaceFile), {PrintableText(target.string())}))) {
       case TOverwriteAnswer::Yes: replace = true; break;
       case TOverwriteAnswer::YesToAll: replace = replaceAll = true; break;
       case TOverwriteAnswer::No: ++result.Skipped; done += plan[i].Entry->Size; continue;
       case TOverwriteAnswer::Cancel: result.Cancelled = true; return result;
       }
     }
-    TTemporaryFile file(folder, ".tvk-export-");
-    document.CopyEntryData(*plan[i].Entry, file.Stream(), done);
-    file.CommitAs(target.string(), replace);
+    WritingFor(target.string(), [&] {
+      TTemporaryFile file(folder, ".", target.string());
+      document.CopyEntryData(*plan[i].Entry, file.Stream(), done);
+      file.CommitAs(target.string(), replace);
+    });
     ++result.Written;
   }
   return result;

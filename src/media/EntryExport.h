@@ -21,13 +21,19 @@ std::string ExportFileName(const TFileListItem &entry);
 // is checked before anything is written: an unsafe name or two entries with one target refuse the whole export.
 std::vector<TEntryExport> PlanExport(const TFileList &list, const std::vector<int> &positions);
 
+// Checks every target before the first byte is written, so a refused export writes nothing: a file name longer
+// than the file system holds, a folder where a file would go, an existing file when existing is Refuse, and a
+// folder path that is no folder. Throws an Exception with the Czech refusal naming the file.
+void CheckExportTargets(const std::vector<TEntryExport> &plan, const std::string &folder, TExistingFiles existing);
+
 struct TExportResult {
   int Written = 0;
   int Skipped = 0;      // existing files the user chose to keep
   bool Cancelled = false;
 };
 
-// Writes each planned entry into folder (created when missing) through a temporary file renamed into place,
+// Writes each planned entry into folder (created when missing, after CheckExportTargets) through a temporary file
+// renamed into place,
 // so a link at the target is replaced, never followed, and a failure leaves nothing half written.
 // Existing targets follow existing: Ask goes through the prompt (Ano / Ne / Ano všem / Zrušit), Refuse
 // throws. Reports progress one step per entry.

@@ -16,18 +16,24 @@ std::string Trimmed(const std::string &text) {
 }
 } // namespace
 
+std::string EntryNameProblem(const std::string &utf8) {
+  if (Trimmed(utf8).empty() || utf8 == "." || utf8 == "..")
+    return Translated(MediaMessages::EmptyName);
+  for (const unsigned char c : utf8)
+    if (c == '/' || c == '\\' || c < 32 || c == 127)
+      return Substitute(Translated(MediaMessages::NameWithSeparator), {PrintableText(utf8)});
+  if (!FitsCp1250(utf8))
+    return Substitute(Translated(MediaMessages::EntryNameNotInCodePage), {PrintableText(utf8)});
+  const std::size_t bytes = Utf8ToCp1250(utf8).size();
+  if (bytes > static_cast<std::size_t>(EntryNameMaxBytes))
+    return Substitute(Translated(MediaMessages::NameTooLong), {IntToStr(static_cast<int64_t>(bytes))});
+  return {};
+}
+
 std::string CheckedEntryName(const std::string &utf8) {
   const std::string name = Trimmed(utf8);
-  if (name.empty() || name == "." || name == "..")
-    throw Exception(Translated(MediaMessages::EmptyName));
-  for (const unsigned char c : name)
-    if (c == '/' || c == '\\' || c < 32 || c == 127)
-      throw Exception(Substitute(Translated(MediaMessages::NameWithSeparator), {PrintableText(name)}));
-  if (!FitsCp1250(name))
-    throw Exception(Substitute(Translated(MediaMessages::EntryNameNotInCodePage), {PrintableText(name)}));
-  const std::string cp1250 = Utf8ToCp1250(name);
-  if (cp1250.size() > static_cast<std::size_t>(EntryNameMaxBytes))
-    throw Exception(
-        Substitute(Translated(MediaMessages::NameTooLong), {IntToStr(static_cast<int64_t>(cp1250.size()))}));
-  return cp1250;
+  const std::string problem = EntryNameProblem(name);
+  if (!problem.empty())
+    throw Exception(problem);
+  return Utf8ToCp1250(name);
 }

@@ -2,6 +2,7 @@
 #include "media/MediaDocument.h"
 
 #include "config/ExtList.h"
+#include "media/EntryName.h"
 #include "media/MediaMessages.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
@@ -111,6 +112,11 @@ bool TMediaStream::AddFile(const std::string &path, TMediaKind kind) {
   const std::string fileName = ExtractFileName(path);
   if (!FitsCp1250(fileName))
     throw Exception(Substitute(Translated(MediaMessages::NameNotInCodePage), {PrintableText(fileName)}));
+  // The entry gets the name without the extension; the extension must pass too, as the file NAME+EXT is written
+  // back by an export.
+  for (const std::string &name : {fileName.substr(0, fileName.find_last_of('.')), fileName})
+    if (const std::string problem = EntryNameProblem(name); !problem.empty())
+      throw Exception(Substitute(Translated(MediaMessages::NameRefused), {PrintableText(path), problem}));
   const std::string ext = UpperExtension(path);
   if (!Listed(*extensions, ext) && !Prompt().AskYesNo(Substitute(Translated(MediaMessages::NotInList), {ext})))
     return false;

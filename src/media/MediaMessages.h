@@ -15,6 +15,8 @@ inline constexpr const char *SourceChanged =
 // %s: the file name.
 inline constexpr const char *NameNotInCodePage =
     "Soubor \"%s\" nelze přidat: jeho název obsahuje znaky, které kódování Windows-1250 neumí zapsat. Přejmenujte jej.";
+// %s: the file; %s: why its name cannot be an entry's (the entry-name rule's text).
+inline constexpr const char *NameRefused = "Soubor \"%s\" nelze přidat: %s";
 inline constexpr const char *ChangedOnDisk = "Soubor byl mezitím změněn jiným programem. Přesto uložit?";
 // %s: the media stream's size in bytes; %s: the largest size a container holds.
 inline constexpr const char *StreamTooLarge =
@@ -36,6 +38,13 @@ inline constexpr const char *SameTarget = "Více položek by se zapsalo do soubo
 inline constexpr const char *ReplaceFile = "Soubor %s již existuje.\nChcete ho přepsat?";
 inline constexpr const char *TargetExists = "Soubor %s již existuje.";
 inline constexpr const char *Exporting = "Exportuji soubory";
+// %s: the file name; %s: its length in bytes.
+inline constexpr const char *FileNameTooLong =
+    "Položku \"%s\" nelze zapsat jako soubor: název má %s bajtů, souborový systém unese nejvýše 255.";
+// %s: the full path.
+inline constexpr const char *FolderAtTarget = "Soubor %s nelze zapsat: na jeho místě je složka.";
+// %s: the folder; %s: the system's reason.
+inline constexpr const char *FolderNotCreated = "Nelze vytvořit složku \"%s\": %s";
 // Renaming an entry; %s: the name typed, or its length in bytes.
 inline constexpr const char *EmptyName = "Jméno položky nesmí být prázdné.";
 inline constexpr const char *NameWithSeparator =

@@ -62,6 +62,11 @@ TEndRecord RateCandidate(TStream &stream, int64_t size, int64_t position, const 
   return record;
 }
 
+// A file without an end record that starts like an archive is one cut short (a copy or download that stopped).
+EZipError NoEndRecord(TStream &stream, int64_t size) {
+  return SignatureAt(stream, 0, size) == LocalHeaderSignature ? ZipErrors::Truncated() : ZipErrors::NotZip();
+}
+
 TEndRecord FindDirectoryEnd(TStream &stream, int64_t size) {
   const int64_t tailStart = size - std::min(size, EndSearchSpan);
   const std::vector<uint8_t> tail = ReadAt(stream, tailStart, size - tailStart);
@@ -77,7 +82,7 @@ TEndRecord FindDirectoryEnd(TStream &stream, int64_t size) {
       best = candidate;
   }
   if (best.Position < 0)
-    throw ZipErrors::NotZip();
+    throw NoEndRecord(stream, size);
   return best;
 }
 
@@ -92,7 +97,7 @@ void TZip::Open(TStream *stream) {
     return;
   const int64_t size = stream->Size();
   if (size < int64_t(DirectoryEndSize))
-    throw ZipErrors::NotZip();
+    throw NoEndRecord(*stream, size);
 
   const TEndRecord record = FindDirectoryEnd(*stream, size);
   const TCentralDirectoryEnd &end = record.End;
@@ -106,6 +111,10 @@ void TZip::Open(TStream *stream) {
   DirectoryStart = ArchiveStart + end.CentralDirectoryOffset;
   if (DirectoryStart > record.Position)
     throw ZipErrors::DirectoryOutside();
+  // The directory fills exactly the bytes between its offset and the end record, as its size says: readers
+  // that trust either figure alone would see different archives.
+  if (DirectoryStart + int64_t(end.CentralDirectorySize) != record.Position)
+    throw ZipErrors::DirectorySizeMismatch();
 
   int64_t position = DirectoryStart;
   for (int i = 0; i < end.TotalEntries; ++i) {
@@ -133,5 +142,7 @@ void TZip::Open(TStream *stream) {
     Headers.Add(std::move(header));
     position += recordSize;
   }
+  if (position != record.Position)
+    throw ZipErrors::DirectorySizeMismatch();
   Headers.Sort();
 }

@@ -17,6 +17,10 @@ std::string Text(const char *pattern, std::initializer_list<std::string> args = 
 
 EZipError NotZip() { return EZipError(Text("Soubor není archiv ZIP.")); }
 
+EZipError Truncated() {
+  return EZipError(Text("Soubor je zkrácený: chybí konec archivu ZIP (soubor nejspíš nebyl zapsán nebo zkopírován celý)."));
+}
+
 EZipError Corrupt(const std::string &reason) { return EZipError(Text("Soubor je poškozený: %s.", {reason})); }
 
 EZipError DirectoryOutside() { return Corrupt(Text("obsah archivu (centrální adresář) leží mimo soubor")); }
@@ -24,6 +28,10 @@ EZipError DirectoryOutside() { return Corrupt(Text("obsah archivu (centrální a
 EZipError DirectoryIncomplete(int64_t found, int64_t expected) {
   return Corrupt(
       Text("obsah archivu je neúplný (nalezeno %s z %s položek)", {std::to_string(found), std::to_string(expected)}));
+}
+
+EZipError DirectorySizeMismatch() {
+  return Corrupt(Text("velikost a poloha obsahu archivu v záznamu o konci archivu nesouhlasí se souborem"));
 }
 
 EZipError EntryCountMismatch() { return Corrupt(Text("počty položek v záznamu o konci archivu nesouhlasí")); }

@@ -15,11 +15,15 @@ public:
 namespace ZipErrors {
 // "Soubor není archiv ZIP."
 EZipError NotZip();
+// A file that starts as an archive but has no end record: cut short.
+EZipError Truncated();
 // "Soubor je poškozený: <reason>." The reasons below name what is wrong and where.
 EZipError Corrupt(const std::string &reason);
 EZipError DirectoryOutside();
 EZipError DirectoryIncomplete(int64_t found, int64_t expected);
 EZipError EntryCountMismatch();
+// The end record's directory size and offset disagree with the file or with the directory read.
+EZipError DirectorySizeMismatch();
 EZipError TruncatedRecord();
 EZipError BadLocalHeader(const std::string &entry);
 // field: the Czech name of the field that differs ("CRC-32", "velikost", ...).

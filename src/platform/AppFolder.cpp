@@ -68,8 +68,15 @@ std::string AppFolder() {
 
 std::string AppFile(const std::string &relativePath) { return AppFolder() + "/" + relativePath; }
 
-bool IsInstalledProgramFolder(const std::string &folder) {
-  return FileExists(folder + "/../share/tovrikeditor/config.ini");
+namespace {
+const std::string shippedConfig = "/../share/tovrikeditor/config.ini";
+} // namespace
+
+bool IsInstalledProgramFolder(const std::string &folder) { return FileExists(folder + shippedConfig); }
+
+std::string ShippedConfigIniPath() {
+  const std::string exe = ExecutablePath();
+  return (exe.empty() ? "." : ExtractFileDir(exe)) + shippedConfig;
 }
 
 namespace {

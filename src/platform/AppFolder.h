@@ -10,6 +10,8 @@ std::string AppFile(const std::string &relativePath);
 // True for the folder of an installed program: its shipped files lie in ../share/tovrikeditor. Such a program
 // (without TOVRIK_HOME) keeps config.ini and the backing file in the user's folders, never beside itself.
 bool IsInstalledProgramFolder(const std::string &folder);
+// The default config.ini an installed program ships, beside its executable's folder (TOVRIK_HOME changes nothing).
+std::string ShippedConfigIniPath();
 // config.ini in the app folder when it exists there or the folder is writable (and the program is not installed),
 // else $XDG_CONFIG_HOME/TovrikEditor/config.ini (~/.config when unset).
 std::string ConfigIniPath();

@@ -138,7 +138,7 @@ std::string PrintableText(std::string_view utf8) {
       escaped(static_cast<unsigned char>(utf8[start]));
       continue;
     }
-    if (c < 0x20 || c == 0x7F)
+    if (c < 0x20 || c == 0x7F || c == '\\') // a backslash of its own would make "\x0a" ambiguous
       escaped(static_cast<unsigned char>(c));
     else if (c >= 0x80 && c < 0xA0)
       escaped(static_cast<unsigned char>(c)); // C1 controls: 0x9B alone opens an escape sequence on some terminals

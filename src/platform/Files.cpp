@@ -90,6 +90,11 @@ void RequireRegularFile(const std::string &path) {
     throw EFOpenError(Substitute(Translated("Soubor \"%s\" nelze otevřít: %s, ne obyčejný soubor."), {path, kind}));
 }
 
+void RequireWritable(const std::string &path) {
+  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+    throw EFCreateError(Substitute(Translated("Soubor \"%s\" nelze přepsat: nemáte právo do něj zapisovat."), {path}));
+}
+
 std::optional<TFileIdentity> IdentityOf(const std::string &path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0)

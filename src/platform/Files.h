@@ -24,6 +24,10 @@ std::string ExtractFileName(const std::string &path);
 // passes; opening it then reports that. Never opens the file.
 void RequireRegularFile(const std::string &path);
 
+// Throws EFCreateError naming the file when a file exists at path that this user may not write: what the user
+// could not change in place is not replaced by a new file either. A missing path passes.
+void RequireWritable(const std::string &path);
+
 // What tells one state of a file on disk from another: a rename puts another inode at the name, a rewrite
 // changes the size or the modification time.
 struct TFileIdentity {

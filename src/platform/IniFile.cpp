@@ -5,14 +5,18 @@
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
 #include "platform/TemporaryFile.h"
+#include "platform/TextLanguage.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <strings.h>
+#include <sys/stat.h>
 
 namespace {
 const std::string byteOrderMarkBytes = "\xEF\xBB\xBF";
+const char *const notARegularFile =
+    "Nastavení nelze uložit: %s není obyčejný soubor (je to například roura nebo smyčka odkazů) a zůstává beze změny.";
 
 std::string Trim(const std::string &text) {
   const auto first = text.find_first_not_of(" \t");
@@ -63,8 +67,19 @@ std::string OneLine(std::string text) {
   throw EIniFileException(Substitute("Unable to write to %s", {fileName}));
 }
 
+// Something at target that is no regular file, even through links (a FIFO, a folder, a loop of links), is the
+// user's: settings are not written in its place.
+void RequireRegularOrMissing(const std::string &target) {
+  struct stat named {}, reached {};
+  if (::lstat(target.c_str(), &named) != 0)
+    return;
+  if (::stat(target.c_str(), &reached) != 0 || !S_ISREG(reached.st_mode))
+    throw EIniFileException(Substitute(Translated(notARegularFile), {target}));
+}
+
 // Writes all of text to a new file beside target, flushes it to the disk and renames it over target.
 void ReplaceFile(const std::string &target, const std::string &text) {
+  RequireRegularOrMissing(target);
   std::error_code ignored;
   std::filesystem::create_directories(ExtractFileDir(target), ignored);
   try {
@@ -106,8 +121,15 @@ TIniDocument TIniDocument::Parse(const std::string &text) {
   const auto firstEnd = text.find('\n', start);
   if (firstEnd != std::string::npos && firstEnd > start && text[firstEnd - 1] == '\r')
     document.lineEnd = "\r\n";
+  // Old Mac files end their lines with a CR alone.
+  const auto firstBreak = text.find_first_of("\r\n", start);
+  const bool crOnly = firstBreak != std::string::npos && text[firstBreak] == '\r' &&
+                      (firstBreak + 1 == text.size() || text[firstBreak + 1] != '\n');
+  const char breakChar = crOnly ? '\r' : '\n';
+  if (crOnly)
+    document.lineEnd = "\r";
   while (start < text.size()) {
-    auto end = text.find('\n', start);
+    auto end = text.find(breakChar, start);
     if (end == std::string::npos)
       end = text.size();
     std::string line = text.substr(start, end - start);

@@ -3,6 +3,8 @@
 
 #include "TvkRunner.h"
 
+#include "media/ZIPStream.h"
+#include "platform/Streams.h"
 #include "support/TempAppFolder.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +33,19 @@ protected:
     for (std::size_t end; (end = run.Out.find('\n', start)) != std::string::npos; start = end + 1)
       rows.push_back(run.Out.substr(start, end - start));
     return rows.size() >= 2 ? std::vector<std::string>(rows.begin() + 2, rows.end()) : rows;
+  }
+  // A container whose media stream is written here byte for byte: one image entry per name, 2 data bytes each.
+  std::string ContainerOfNames(const std::vector<std::string> &names, const std::string &file) {
+    std::string stream(1, '\0');
+    for (const std::string &name : names) {
+      stream += std::string("\x02\0\0\0\0\0\0\0", 8) + static_cast<char>(name.size()) + name;
+      stream += std::string("\x04.BMP\0", 6) + std::string(1 + 4 + 1 + 16, '\0') + "hi";
+    }
+    TZip zip;
+    zip.AddEntry("Media.m", stream.data(), 0, static_cast<uint32_t>(stream.size()));
+    TFileStream target(app.File(file), TFileMode::fmCreate);
+    zip.WriteTo(target);
+    return app.File(file);
   }
   // tvk new of images at path (the test's container when empty).
   void NewContainer(const std::vector<std::string> &files, const std::string &level = "2", const std::string &path = "") {

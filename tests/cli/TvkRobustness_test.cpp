@@ -38,19 +38,6 @@ protected:
     }
     return app.WriteFile(name, bytes);
   }
-  // A container whose media stream is written here byte for byte: one image entry per name, 2 data bytes each.
-  std::string ContainerOfNames(const std::vector<std::string> &names, const std::string &file) {
-    std::string stream(1, '\0');
-    for (const std::string &name : names) {
-      stream += std::string("\x02\0\0\0\0\0\0\0", 8) + static_cast<char>(name.size()) + name;
-      stream += std::string("\x04.BMP\0", 6) + std::string(1 + 4 + 1 + 16, '\0') + "hi";
-    }
-    TZip zip;
-    zip.AddEntry("Media.m", stream.data(), 0, static_cast<uint32_t>(stream.size()));
-    TFileStream target(app.File(file), TFileMode::fmCreate);
-    zip.WriteTo(target);
-    return app.File(file);
-  }
 };
 
 // Whether process pid has path's current file open.
@@ -177,19 +164,24 @@ TEST_F(TvkRobustness, NamesWindows1250CannotHoldAreRefusedNamingTheFile) {
 }
 
 TEST_F(TvkRobustness, NamesCannotForgeRowsOrDriveTheTerminal) {
-  const std::string hostile =
-      ContainerOfNames({"two\nrows", "\x1b[31mred", "tab\there", std::string("cut\0short", 9)}, "hostile.tvk");
+  const std::string hostile = ContainerOfNames(
+      {"good", "two\nrows", "\x1b[31mred", "tab\there", std::string("cut\0short", 9), "a\\x0ab"}, "hostile.tvk");
   const TTvkRun list = RunTvk({"list", hostile});
   ASSERT_EQ(list.Status, 0) << list.Err;
-  EXPECT_EQ(std::count(list.Out.begin(), list.Out.end(), '\n'), 2 + 4);
+  EXPECT_EQ(std::count(list.Out.begin(), list.Out.end(), '\n'), 2 + 6);
   EXPECT_EQ(list.Out.find('\x1b'), std::string::npos);
-  EXPECT_NE(list.Out.find("1\ttwo\\x0arows\t.BMP"), std::string::npos) << list.Out;
-  EXPECT_NE(list.Out.find("3\ttab\\x09here\t"), std::string::npos) << list.Out;
-  // A message quoting a name shows all of it, NUL included.
-  const TTvkRun set = RunTvk({"set", hostile, "--at", "4", "volume=1"});
+  EXPECT_NE(list.Out.find("2\ttwo\\x0arows\t.BMP"), std::string::npos) << list.Out;
+  EXPECT_NE(list.Out.find("4\ttab\\x09here\t"), std::string::npos) << list.Out;
+  EXPECT_NE(list.Out.find("5\tcut\\x00short\t"), std::string::npos) << list.Out;
+  // A literal backslash is escaped too, so the name a\x0ab never reads as a line break.
+  EXPECT_NE(list.Out.find("6\ta\\x5cx0ab\t"), std::string::npos) << list.Out;
+  // Extract refuses control characters as it refuses separators, prints the name escaped and writes nothing,
+  // not even the good entry before it.
   const TTvkRun extract = RunTvk({"extract", hostile, "-d", app.File("out")});
   EXPECT_EQ(extract.Status, 1);
-  EXPECT_NE(extract.Err.find("cut\\x00short.BMP"), std::string::npos) << extract.Err;
+  EXPECT_NE(extract.Err.find("\"two\\x0arows.BMP\""), std::string::npos) << extract.Err;
+  EXPECT_FALSE(std::filesystem::exists(app.File("out")));
+  const TTvkRun set = RunTvk({"set", hostile, "--at", "5", "volume=1"});
   EXPECT_EQ(set.Status, 2) << set.Err; // volume is no attribute of images: a usage error, not a crash
 }
 

@@ -41,13 +41,17 @@ TEST_F(Tvk, NewThenListShowsEveryEntryInGridText) {
   ASSERT_EQ(json.Status, 0);
   EXPECT_NE(json.Out.find("{\"kind\": \"images\", \"entries\": ["), std::string::npos) << json.Out;
   EXPECT_NE(json.Out.find("{\"position\": 2, \"name\": \"b\", \"ext\": \".BMP\", \"size\": 4, \"transparent\": "
-                          "\"True\", \"color\": \"clBlack\""),
+                          "true, \"color\": \"clBlack\", \"pattern-height\": 0,"),
             std::string::npos)
       << json.Out;
   if (const std::string missing = MissingPeers({"python3"}); !missing.empty())
     GTEST_SKIP() << "not installed: " << missing << " (checks that the JSON parses)";
   const std::string jsonFile = app.WriteFile("list.json", json.Out);
-  EXPECT_EQ(std::system(("python3 -c 'import json,sys; json.load(open(sys.argv[1]))' " + jsonFile).c_str()), 0);
+  EXPECT_EQ(std::system(("python3 -c 'import json,sys; e = json.load(open(sys.argv[1]))[\"entries\"][1]; "
+                         "sys.exit(not (e[\"transparent\"] is True and e[\"skip-width\"] == 0 and e[\"size\"] == 4))' " +
+                         jsonFile)
+                            .c_str()),
+            0);
 }
 
 TEST_F(Tvk, InfoAndVerifyOfASoundContainer) {

@@ -84,8 +84,8 @@ TEST(ExtList, HandEditedCountsStayUsable) {
   EXPECT_EQ(sounds.Count(), TExtList::MaxCount);
   EXPECT_EQ(sounds.Items()[0].Text(), ".WAV");
   EXPECT_EQ(ReadCompressionLevel(), 7) << "read as stored";
-  EXPECT_EQ(ClampCompressionLevel(7), 3);
-  EXPECT_EQ(ClampCompressionLevel(-1), 0);
+  EXPECT_EQ(ClampCompressionLevel(7), 2) << "normal, as a value that is no number";
+  EXPECT_EQ(ClampCompressionLevel(-1), 2);
   EXPECT_EQ(ClampCompressionLevel(1), 1);
 }
 

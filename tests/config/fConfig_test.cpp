@@ -210,14 +210,17 @@ private slots:
     QCOMPARE(images.Count(), 1);
   }
 
-  void ALevelOutOfRangeShowsTheNearestAndIsWrittenValid() {
-    TTempAppFolder folder;
-    TScriptedPrompt prompt;
-    folder.WriteFile("config.ini", "[Zip]\nCompressionLevel=9\n");
-    TExtList images("ImageFileExts"), sounds("SoundFileExts");
-    RunDialog(images, sounds,
-              [&](TConfigForm &form) { QVERIFY(Find<QRadioButton>(form, "Level3")->isChecked()); });
-    QCOMPARE(ReadCompressionLevel(), 3);
+  // Every level outside 0-3 shows as normal, the level saves use for it, and is written back valid.
+  void ALevelOutOfRangeShowsAsNormalAndIsWrittenValid() {
+    for (const char *level : {"9", "-1", "text"}) {
+      TTempAppFolder folder;
+      TScriptedPrompt prompt;
+      folder.WriteFile("config.ini", std::string("[Zip]\nCompressionLevel=") + level + "\n");
+      TExtList images("ImageFileExts"), sounds("SoundFileExts");
+      RunDialog(images, sounds,
+                [&](TConfigForm &form) { QVERIFY(Find<QRadioButton>(form, "Level2")->isChecked()); });
+      QCOMPARE(ReadCompressionLevel(), 2);
+    }
   }
 
   void TheLanguageIsChosenBelowTheOtherControlsAndStoredForTheNextStart() {

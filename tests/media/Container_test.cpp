@@ -91,13 +91,14 @@ TEST_F(Container, StoredWorkedExampleIsTheExpectedArchive) {
   EXPECT_EQ(bytes.substr(37, 42), MediaStreamOf(document, mkImages));
 }
 
-TEST_F(Container, LevelsOutsideTheRangeAreClamped) {
+// A hand-edited level outside 0-3 means normal, as a level that is no number does.
+TEST_F(Container, LevelsOutsideTheRangeMeanNormal) {
   TMediaStream document;
   document.AddFile(WorkFile("a.bmp", "ABC"), mkImages);
   SaveContainer(document, mkImages, WorkPath("low.tvk"), -5);
   SaveContainer(document, mkImages, WorkPath("high.tvk"), 17);
-  EXPECT_EQ(ReadMediaEntryFacts(WorkPath("low.tvk")).Level, 0);
-  EXPECT_EQ(ReadMediaEntryFacts(WorkPath("high.tvk")).Level, 3);
+  EXPECT_EQ(ReadMediaEntryFacts(WorkPath("low.tvk")).Level, 2);
+  EXPECT_EQ(ReadMediaEntryFacts(WorkPath("high.tvk")).Level, 2);
 }
 
 TEST_F(Container, SaveReportsAssemblyThenCompressionInBytes) {
@@ -295,11 +296,14 @@ TEST_F(Container, LeftoversOfAKilledSaveGoWithTheNextSave) {
   TMediaStream document;
   document.AddFile(WorkFile("a.bmp", "ABC"), mkImages);
   const std::string path = WorkPath("x.tvk");
-  const std::string left = WorkFile(".x.tvk.Q7rT2z", "left by a killed save");
-  const std::string otherContainer = WorkFile(".y.tvk.Q7rT2z", "y's save, still running or not: not ours to judge");
+  const std::string left = WorkFile(".x.tvk.tvk-tmp-77-Q7rT2z", "left by a killed save");
+  const std::string otherContainer =
+      WorkFile(".y.tvk.tvk-tmp-77-Q7rT2z", "y's save, still running or not: not ours to judge");
+  const std::string users = WorkFile(".x.tvk.Q7rT2z", "the user's own, named like the old leftovers");
   SaveContainer(document, mkImages, path, 2);
   EXPECT_FALSE(std::filesystem::exists(left));
   EXPECT_TRUE(std::filesystem::exists(otherContainer));
+  EXPECT_TRUE(std::filesystem::exists(users));
 }
 
 TEST_F(Container, SaveAndOpenRememberTheFileToNoticeAnotherProgramsChange) {

@@ -193,7 +193,7 @@ TEST(ZipEntryStream, UnsupportedEntriesAndArchivesAreNamed) {
   EXPECT_EQ(ErrorOf(zip64), "Archiv ve formátu ZIP64 není podporován.");
 
   EXPECT_EQ(ErrorOf(BytesOf("Just some text, long enough to be searched for a record.")), "Soubor není archiv ZIP.");
-  EXPECT_EQ(ErrorOf(TBytes(archive.begin(), archive.end() - 1)), "Soubor není archiv ZIP.");
+  EXPECT_NE(ErrorOf(TBytes(archive.begin(), archive.end() - 1)).find("Soubor je zkrácený"), std::string::npos);
   EXPECT_EQ(ErrorOf(archive, "Jiná"), "Archiv neobsahuje položku „Jiná“.");
 
   TMemoryStream empty;

@@ -135,3 +135,19 @@ TEST(IniFile, AByteOrderMarkIsKept) {
   ini.WriteInteger("A", "B", 5);
   EXPECT_EQ(TTempAppFolder::ReadFile(ini.FileName()), "\xEF\xBB\xBF[A]\nB=5\n");
 }
+
+// Lines may end with CR alone; what is no regular file at the name is the user's: defaults, never replaced.
+TEST(IniFile, OldMacLinesAreReadAndAFifoOrALoopOfLinksIsLeftAlone) {
+  TTempAppFolder folder;
+  TIniFile ini(folder.WriteFile("a.ini", "[ImageFileExts]\rCount=1\rExt0=.BMP\r"));
+  ini.WriteInteger("ImageFileExts", "Count", 2);
+  EXPECT_EQ(TTempAppFolder::ReadFile(ini.FileName()), "[ImageFileExts]\rCount=2\rExt0=.BMP\r");
+  const std::string fifo = folder.File("fifo.ini"), loop = folder.File("loop.ini");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::filesystem::create_symlink(loop, loop);
+  for (const std::string &path : {fifo, loop}) {
+    EXPECT_EQ(TIniFile(path).ReadInteger("Zip", "CompressionLevel", 2), 2);
+    EXPECT_THROW(TIniFile(path).WriteInteger("Zip", "CompressionLevel", 3), EIniFileException);
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo) && std::filesystem::is_symlink(loop));
+}

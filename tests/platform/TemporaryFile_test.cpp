@@ -1,6 +1,7 @@
 // Temporary files: the commit by rename, leftovers of killed processes, and the signals that end a save.
 #include "platform/Exceptions.h"
 #include "platform/FileLocks.h"
+#include "platform/Files.h"
 #include "platform/SignalCleanup.h"
 #include "platform/TemporaryFile.h"
 #include "support/TempAppFolder.h"
@@ -40,10 +41,11 @@ TEST(TemporaryFile, CommitReplacesTheTargetAndDropDeletes) {
 TEST(TemporaryFile, OnlyUnlockedLeftoversOfOurOwnNamingAreRemoved) {
   TTempAppFolder folder;
   const std::string dir = folder.Path().string();
-  const std::string left = folder.WriteFile(".x.tvk.Ab12Cd", "left by a killed save");
-  const std::string otherTarget = folder.WriteFile(".y.tvk.Ab12Cd", "another container's");
-  const std::string longer = folder.WriteFile(".x.tvk.Ab12Cde", "not our pattern");
-  const std::string user = folder.WriteFile(".x.tvk.old-1", "the user's");
+  const std::string left = folder.WriteFile(".x.tvk.tvk-tmp-4242-Ab12Cd", "left by a killed save");
+  const std::string otherTarget = folder.WriteFile(".y.tvk.tvk-tmp-4242-Ab12Cd", "another container's");
+  const std::string longer = folder.WriteFile(".x.tvk.tvk-tmp-4242-Ab12Cde", "not our pattern");
+  const std::string user = folder.WriteFile(".x.tvk.backup", "the user's, six letters as the old names had");
+  const std::string noPid = folder.WriteFile(".x.tvk.tvk-tmp--Ab12Cd", "no process id");
   TTemporaryFile living(dir, ".x.tvk."); // a save still running in this or another process
   RemoveAbandonedTemporaryFiles(dir, ".x.tvk.");
   EXPECT_FALSE(std::filesystem::exists(left));
@@ -51,6 +53,8 @@ TEST(TemporaryFile, OnlyUnlockedLeftoversOfOurOwnNamingAreRemoved) {
   EXPECT_TRUE(std::filesystem::exists(otherTarget));
   EXPECT_TRUE(std::filesystem::exists(longer));
   EXPECT_TRUE(std::filesystem::exists(user));
+  EXPECT_TRUE(std::filesystem::exists(noPid));
+  EXPECT_TRUE(IsTemporaryFileName(ExtractFileName(living.Path()), ".x.tvk."));
 }
 
 // A child process holding a temporary file is ended by each signal in turn: the file goes with it.
