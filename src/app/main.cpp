@@ -4,7 +4,7 @@
 #include "editor/InterfaceLanguage.h"
 #include "editor/fTovrikEditor.h"
 #include "platform/SignalCleanup.h"
-#include "platform/qt/MessagePrompt.h"
+#include "desktop/MessagePrompt.h"
 
 #include <QApplication>
 #include <QFile>

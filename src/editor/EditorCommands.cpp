@@ -2,7 +2,7 @@
 #include "editor/fTovrikEditor.h"
 
 #include "config/ExtList.h"
-#include "config/fConfig.h"
+#include "editor/fConfig.h"
 #include "editor/ItemGrids.h"
 #include "editor/ProgresForm.h"
 #include "editor/SaveChangesQuestion.h"
@@ -16,8 +16,8 @@
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
 #include "platform/TextLanguage.h"
-#include "platform/qt/OpenDialog.h"
-#include "platform/qt/Shell.h"
+#include "desktop/OpenDialog.h"
+#include "desktop/Shell.h"
 #include "preview/OpenPreview.h"
 
 #include <QCoreApplication>

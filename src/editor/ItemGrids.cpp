@@ -7,7 +7,7 @@
 #include "media/CellTexts.h"
 #include "media/ItemColumns.h"
 #include "platform/TextLanguage.h"
-#include "platform/qt/ColorMap.h"
+#include "desktop/ColorMap.h"
 
 #include <QColorDialog>
 #include <QFontMetrics>

@@ -18,7 +18,7 @@
 #include "media/MediaDocument.h"
 #include "media/UndoHistory.h"
 #include "platform/CodePage.h"
-#include "platform/qt/OpenDialog.h"
+#include "desktop/OpenDialog.h"
 #include "platform/Exceptions.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 #include "editor/fTovrikEditor.h"
 
 #include "config/ExtList.h"
-#include "config/fConfig.h"
+#include "editor/fConfig.h"
 #include "editor/About.h"
 #include "editor/EditorIcons.h"
 #include "editor/HelpWindow.h"
@@ -12,9 +12,9 @@
 #include "platform/AppFolder.h"
 #include "platform/Exceptions.h"
 #include "platform/Prompt.h"
-#include "platform/qt/DesktopFont.h"
-#include "platform/qt/FileFilter.h"
-#include "platform/qt/OpenDialog.h"
+#include "desktop/DesktopFont.h"
+#include "desktop/FileFilter.h"
+#include "desktop/OpenDialog.h"
 #include "preview/OpenPreview.h"
 
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
 // The settings dialog TConfigForm: edits the image and sound extension lists, the compression level and the
 // interface language.
-#include "config/fConfig.h"
+#include "editor/fConfig.h"
 
 #include "config/ExtList.h"
 #include "config/LanguageSetting.h"
 #include "platform/Prompt.h"
-#include "platform/qt/DesktopFont.h"
+#include "desktop/DesktopFont.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
