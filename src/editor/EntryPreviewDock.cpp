@@ -4,6 +4,7 @@
 
 #include "config/PreviewSettings.h"
 #include "grid/XStringGrid.h"
+#include "media/DocumentController.h"
 #include "media/ItemColumns.h"
 #include "media/MediaDocument.h"
 #include "platform/Streams.h"
@@ -59,11 +60,10 @@ void TForm1::BuildPreview() {
 }
 
 TFileListItem *TForm1::PreviewedEntry() {
-  const TXStringGrid &grid = KindGrid();
-  const int row = grid.Row();
-  if (row < 1 || row > Document().List.Count() || grid.Cells(ExtColumnIndex, row).isEmpty())
+  const int position = Controller().PositionOfRow(KindGrid().Row());
+  if (position < 0)
     return nullptr;
-  return Document().List.Items()[size_t(row - 1)].get();
+  return Document().List.Items()[size_t(position)].get();
 }
 
 void TForm1::PreviewCurrentEntry() {

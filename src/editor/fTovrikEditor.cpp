@@ -8,6 +8,7 @@
 #include "editor/HelpWindow.h"
 #include "editor/ItemGrids.h"
 #include "grid/XStringGrid.h"
+#include "media/DocumentController.h"
 #include "media/MediaDocument.h"
 #include "platform/AppFolder.h"
 #include "platform/Exceptions.h"
@@ -83,6 +84,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(pare
   BuildUndo();
   BuildWorkflow();
   BuildPreview();
+  BuildFilter();
 
   FitClientArea();
   FormCreate(arguments);
