@@ -264,10 +264,6 @@
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <source>Úpravy</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
         <source>Zpět</source>
         <translation>Undo</translation>
     </message>
@@ -282,10 +278,6 @@
     <message>
         <source>Exportovat</source>
         <translation>Export</translation>
-    </message>
-    <message>
-        <source>Soubor</source>
-        <translation>File</translation>
     </message>
     <message>
         <source>Nový</source>
@@ -318,10 +310,6 @@
     <message>
         <source>Konec</source>
         <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Nastavení</source>
-        <translation>Settings</translation>
     </message>
     <message>
         <source>Nápověda</source>

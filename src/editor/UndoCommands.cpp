@@ -42,18 +42,8 @@ private:
 } // namespace
 
 void TForm1::BuildUndo() {
-  auto *menu = new QMenu(tr("Úpravy"), menuBar());
-  menu->setObjectName(QStringLiteral("Upravy1"));
-  menuBar()->insertMenu(findChild<QAction *>(QStringLiteral("Nastaven1")), menu);
-  auto addAction = [this, menu](const char *name, const QString &caption, void (TForm1::*command)()) {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(false);
-    connect(action, &QAction::triggered, this, [this, command] { Guarded([this, command] { (this->*command)(); }); });
-    return action;
-  };
-  Zpet1 = addAction("Zpet1", tr("Zpět"), &TForm1::ZpetClick);
-  Znovu1 = addAction("Znovu1", tr("Znovu"), &TForm1::ZnovuClick);
+  Zpet1 = findChild<QAction *>(QStringLiteral("Zpet1"));
+  Znovu1 = findChild<QAction *>(QStringLiteral("Znovu1"));
 
   auto *passOn = new TUndoKeysPassOn(this, *Zpet1, *Znovu1);
   for (TMetaCellEditor *editor : std::initializer_list<TMetaCellEditor *>{
@@ -93,8 +83,6 @@ void TForm1::StepHistory(bool back) {
 }
 
 void TForm1::ShowHistoryState() {
-  const TUndoHistory &history = Document().History;
-  Zpet1->setEnabled(history.CanUndo());
-  Znovu1->setEnabled(history.CanRedo());
+  EnableMenu();
   UpdateTitle();
 }

@@ -66,15 +66,10 @@ void TForm1::BuildWorkflow() {
     connect(action, &QAction::triggered, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
     return action;
   };
-  QAction *saveAs =
-      command("UlozitJako1", QCoreApplication::translate("TForm1", "Uložit jako…"), &TForm1::UlozitJakoClick);
-  saveAs->setIcon(ImageList1(iconSave));
-  QAction *exportAll =
-      command("Exportovat1", QCoreApplication::translate("TForm1", "Exportovat…"), &TForm1::ExportovatClick);
-  QAction *up = command("Nahoru1", QCoreApplication::translate("TForm1", "Nahoru"), &TForm1::NahoruClick);
-  QAction *down = command("Dolu1", QCoreApplication::translate("TForm1", "Dolů"), &TForm1::DoluClick);
-  QAction *update =
-      command("Aktualizovat1", QCoreApplication::translate("TForm1", "Aktualizovat"), &TForm1::AktualizovatClick);
+  // The row commands the main menu has too are the menu's own actions, with its keys.
+  auto *up = findChild<QAction *>(QStringLiteral("Nahoru1"));
+  auto *down = findChild<QAction *>(QStringLiteral("Dolu1"));
+  auto *update = findChild<QAction *>(QStringLiteral("Aktualizovat1"));
   QAction *fill = command("Vyplnit1", QCoreApplication::translate("TForm1", "Vyplnit výběr"), &TForm1::VyplnitClick);
   QAction *addRows = command("PridatRadek1", QCoreApplication::translate("TForm1", "Přidat"), &TForm1::PridatClick);
   addRows->setIcon(ImageList1(iconAdd));
@@ -95,20 +90,6 @@ void TForm1::BuildWorkflow() {
   addAction(fill);
   for (TXStringGrid *grid : {XStringGrid1, XStringGrid2})
     grid->addAction(mark);
-
-  // Soubor: the recent files after Otevřít, save as and export after Uložit, the row commands after Odebrat.
-  auto *file = findChild<QMenu *>(QStringLiteral("Soubor1"));
-  const auto after = [file](const char *name) {
-    const QList<QAction *> actions = file->actions();
-    for (int i = 0; i < actions.size(); ++i)
-      if (actions[i]->objectName() == QLatin1String(name))
-        return i + 1 < actions.size() ? actions[i + 1] : nullptr;
-    return static_cast<QAction *>(nullptr);
-  };
-  auto *recent = new TRecentFilesMenu(file, [this](const QString &path) { Guarded([this, path] { OpenRecentFile(path); }); });
-  file->insertMenu(after("Otevt1"), recent);
-  file->insertActions(after("Uloit1"), {saveAs, exportAll});
-  file->insertActions(after("Odebrat1"), {up, down, update});
 
   auto *rows = new TRowContextMenu(this, {addRows, update, exportRows, rename, mark, nullptr, up, down, nullptr, fill});
   for (TXStringGrid *grid : {XStringGrid1, XStringGrid2}) {

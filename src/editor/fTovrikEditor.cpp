@@ -102,40 +102,6 @@ void TForm1::Guarded(const std::function<void()> &command) {
   }
 }
 
-void TForm1::BuildMenu() {
-  QMenuBar *menu = menuBar();
-  menu->setObjectName(QStringLiteral("MainMenu1"));
-  auto addAction = [this](QMenu *parent, const char *name, const QString &caption, int icon, void (TForm1::*command)()) {
-    QAction *action = parent->addAction(ImageList1(icon), caption);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, command] { Guarded([this, command] { (this->*command)(); }); });
-    return action;
-  };
-
-  QMenu *file = menu->addMenu(QCoreApplication::translate("TForm1", "Soubor"));
-  file->setObjectName(QStringLiteral("Soubor1"));
-  QMenu *newMenu = file->addMenu(ImageList1(iconNew), QCoreApplication::translate("TForm1", "Nový"));
-  newMenu->setObjectName(QStringLiteral("Nov1"));
-  addAction(newMenu, "Obrzky1", QCoreApplication::translate("TForm1", "Obrázky"), iconImages, &TForm1::Obrzky1Click);
-  addAction(newMenu, "Zvuky1", QCoreApplication::translate("TForm1", "Zvuky"), iconSounds, &TForm1::Zvuky1Click);
-  addAction(file, "Otevt1", QCoreApplication::translate("TForm1", "Otevřít"), iconOpen, &TForm1::Otevt1Click);
-  addAction(file, "Uloit1", QCoreApplication::translate("TForm1", "Uložit"), iconSave, &TForm1::Uloit1Click);
-  file->addSeparator();
-  addAction(file, "Pdat1", QCoreApplication::translate("TForm1", "Přídat"), iconAdd, &TForm1::PridatClick);
-  addAction(file, "Odebrat1", QCoreApplication::translate("TForm1", "Odebrat"), iconRemove, &TForm1::OdebratClick);
-  file->addSeparator();
-  addAction(file, "Konec1", QCoreApplication::translate("TForm1", "Konec"), iconExit, &TForm1::Konec1Click);
-
-  QAction *settings = menu->addAction(QCoreApplication::translate("TForm1", "Nastavení"));
-  settings->setObjectName(QStringLiteral("Nastaven1"));
-  connect(settings, &QAction::triggered, this, [this] { Guarded([this] { Nastaven1Click(); }); });
-
-  QMenu *help = menu->addMenu(QCoreApplication::translate("TForm1", "Nápověda"));
-  help->setObjectName(QStringLiteral("Npovda1"));
-  addAction(help, "Npovda2", QCoreApplication::translate("TForm1", "Nápověda"), iconHelp, &TForm1::Npovda2Click);
-  addAction(help, "About1", QCoreApplication::translate("TForm1", "About"), iconAbout, &TForm1::About1Click);
-}
-
 void TForm1::BuildButtons() {
   auto addButton = [this](const char *name, const QString &caption, const QString &tip, void (TForm1::*command)()) {
     auto *button = new QPushButton(caption, clientArea);

@@ -112,6 +112,7 @@ private:
   void PlaceControls();
   void FitClientArea();
 
+  // The main menu from its table (MainMenu.cpp).
   void BuildMenu();
   void BuildButtons();
   void BuildStatusBar();
@@ -131,6 +132,8 @@ private:
   void StepHistory(bool back);
   // Zpět and Znovu are enabled when there is a step to take; the title's "*" follows the saved point.
   void ShowHistoryState();
+  // The main menu's entries enabled as its table says (MainMenu.cpp).
+  void EnableMenu();
   // The entry preview (EntryPreviewDock.cpp): the pane, its menu entry, and the pane following the current row.
   void BuildPreview();
   // "Hledat:" above the grid, and Ctrl+F that goes there.
