@@ -299,24 +299,22 @@ void TForm1::OdebratClick() {
             .arg(removal.HiddenMarked));
 }
 
-void TForm1::NahoruClick() {
-  TXStringGrid &grid = KindGrid();
-  EndEdit();
-  const int row = grid.Row();
-  const int moved = Controller().MoveUp(grid, row);
-  ShowHistoryState();
-  if (moved == row)
-    return;
-  grid.SetRow(moved);
-  RefillRows({moved, row});
-  emit DocumentChanged();
-}
+void TForm1::NahoruClick() { MoveCurrentEntry(true); }
 
-void TForm1::DoluClick() {
+void TForm1::DoluClick() { MoveCurrentEntry(false); }
+
+void TForm1::MoveCurrentEntry(bool up) {
   TXStringGrid &grid = KindGrid();
   EndEdit();
   const int row = grid.Row();
-  const int moved = Controller().MoveDown(grid, row);
+  int moved = row;
+  try {
+    moved = up ? Controller().MoveUp(grid, row) : Controller().MoveDown(grid, row);
+  } catch (...) {
+    // A text that is no value in either row stops the move; what was taken over before it stays.
+    ShowHistoryState();
+    throw;
+  }
   ShowHistoryState();
   if (moved == row)
     return;

@@ -177,6 +177,8 @@ private:
   // After some rows were rewritten: the status bar and the entry preview follow.
   void RowsRefilled();
   bool SelectCell(TXStringGrid &grid, int ACol, int ARow);
+  // Nahoru (up) or Dolů: the current entry before the previous shown one or after the next one.
+  void MoveCurrentEntry(bool up);
 
   std::unique_ptr<TDocumentController> controller;
   // While a save or an open runs, the window does not close (the document is in use).

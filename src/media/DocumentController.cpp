@@ -300,13 +300,13 @@ int TDocumentController::RowAfterStep(int focus) {
   return focus >= 0 ? RowOfPosition(focus) : -1;
 }
 
-int TDocumentController::Undo() {
+int TDocumentController::Step(bool back) {
   TUndoHistory &history = document->History;
-  if (!history.CanUndo())
+  if (back ? !history.CanUndo() : !history.CanRedo())
     return -1;
   int focus = -1;
   try {
-    focus = history.Undo(document->List);
+    focus = back ? history.Undo(document->List) : history.Redo(document->List);
   } catch (...) {
     RowAfterStep(-1);
     throw;
@@ -314,19 +314,9 @@ int TDocumentController::Undo() {
   return RowAfterStep(focus);
 }
 
-int TDocumentController::Redo() {
-  TUndoHistory &history = document->History;
-  if (!history.CanRedo())
-    return -1;
-  int focus = -1;
-  try {
-    focus = history.Redo(document->List);
-  } catch (...) {
-    RowAfterStep(-1);
-    throw;
-  }
-  return RowAfterStep(focus);
-}
+int TDocumentController::Undo() { return Step(true); }
+
+int TDocumentController::Redo() { return Step(false); }
 
 void TDocumentController::AsOneChange(const std::function<void()> &work) {
   const TUndoGroup group(document->History);

@@ -134,4 +134,6 @@ private:
               const std::function<int()> &focusAfter);
   int MoveTo(const TTextGrid &grid, int row, int targetRow);
   int RowAfterStep(int focus);
+  // Undo (back) or Redo.
+  int Step(bool back);
 };
