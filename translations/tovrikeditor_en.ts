@@ -264,10 +264,6 @@
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <source>Úpravy</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
         <source>Zpět</source>
         <translation>Undo</translation>
     </message>
@@ -282,10 +278,6 @@
     <message>
         <source>Exportovat</source>
         <translation>Export</translation>
-    </message>
-    <message>
-        <source>Soubor</source>
-        <translation>File</translation>
     </message>
     <message>
         <source>Nový</source>
@@ -318,10 +310,6 @@
     <message>
         <source>Konec</source>
         <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Nastavení</source>
-        <translation>Settings</translation>
     </message>
     <message>
         <source>Nápověda</source>
@@ -451,6 +439,18 @@
         <source>Zobrazit náhled</source>
         <translation>Show preview</translation>
     </message>
+    <message>
+        <source>Označené položky skryté filtrem (%1) zůstaly v seznamu.</source>
+        <translation>Marked entries hidden by the filter (%1) stay in the list.</translation>
+    </message>
+    <message>
+        <source>&amp;Hledat:</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message>
+        <source>Zobrazí jen položky, jejichž jméno s příponou obsahuje text (* a ? zastupují znaky)</source>
+        <translation>Shows only the entries whose name with extension contains the text (* and ? stand for characters)</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>
@@ -525,6 +525,10 @@
     <message>
         <source> Položka %1 z %2</source>
         <translation> Entry %1 of %2</translation>
+    </message>
+    <message>
+        <source>Zobrazeno %1 z %2 položek</source>
+        <translation>Showing %1 of %2 entries</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
 #include "editor/fTovrikEditor.h"
 #include "platform/AppFolder.h"
 #include "platform/SignalCleanup.h"
-#include "platform/qt/MessagePrompt.h"
+#include "desktop/MessagePrompt.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 #include "editor/About.h"
 
 #include "editor/EditorIcons.h"
-#include "platform/qt/DesktopFont.h"
+#include "desktop/DesktopFont.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

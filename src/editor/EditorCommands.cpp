@@ -2,22 +2,18 @@
 #include "editor/fTovrikEditor.h"
 
 #include "config/ExtList.h"
-#include "config/fConfig.h"
 #include "editor/ItemGrids.h"
 #include "editor/ProgresForm.h"
 #include "editor/SaveChangesQuestion.h"
 #include "grid/XStringGrid.h"
-#include "media/Container.h"
+#include "media/DocumentController.h"
 #include "media/ItemColumns.h"
 #include "media/MediaDocument.h"
-#include "media/MediaMessages.h"
-#include "media/UndoHistory.h"
 #include "platform/AppFolder.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
-#include "platform/TextLanguage.h"
-#include "platform/qt/OpenDialog.h"
-#include "platform/qt/Shell.h"
+#include "desktop/OpenDialog.h"
+#include "desktop/Shell.h"
 #include "preview/OpenPreview.h"
 
 #include <QCoreApplication>
@@ -58,26 +54,30 @@ void TForm1::FormCreate(const QStringList &arguments) {
     Guarded([&] { LoadContainer(argument); });
 }
 
-TMediaStream &TForm1::Document() {
-  if (!document)
-    document = std::make_unique<TMediaStream>();
-  return *document;
+TDocumentController &TForm1::Controller() {
+  if (!controller)
+    controller = std::make_unique<TDocumentController>();
+  return *controller;
 }
 
-void TForm1::ReplaceDocument() {
-  // The old document goes first, so that its backing file is free for the new one.
-  document.reset();
-  document = std::make_unique<TMediaStream>();
-}
+TMediaStream &TForm1::Document() { return Controller().Document(); }
+
+uint8_t TForm1::MediaKind() { return Controller().Kind(); }
+
+bool TForm1::Modified() { return Controller().Modified(); }
+
+QString TForm1::DocumentPath() { return QFile::decodeName(QByteArray::fromStdString(Controller().Path())); }
 
 TXStringGrid &TForm1::GridOfKind(uint8_t kind) const { return kind == mkSounds ? *XStringGrid2 : *XStringGrid1; }
 
-TXStringGrid &TForm1::KindGrid() const { return GridOfKind(mediaKind); }
+TXStringGrid &TForm1::KindGrid() { return GridOfKind(MediaKind()); }
 
 void TForm1::FillKindGrid() {
   TXStringGrid &grid = KindGrid();
-  Document().List.FillGrid(grid, mediaKind);
+  Controller().FillView(grid);
   grid.ClearCellMarks();
+  for (const auto &[col, row] : Controller().RefusedCells())
+    grid.SetCellMarked(col, row, true);
   statusBar()->clearMessage();
   UpdateStatusPanels();
   PreviewCurrentEntry();
@@ -93,14 +93,13 @@ void TForm1::ShowKind(uint8_t kind, const QString &fileText) {
   GridOfKind(kind).show();
   GridOfKind(kind == mkSounds ? mkImages : mkSounds).hide();
   GridOfKind(kind).setFocus();
-  mediaKind = kind;
   FillKindGrid();
   SetStatus(QCoreApplication::translate("TForm1", kind == mkSounds ? soundsText : imagesText), fileText);
   RebuildAddFilter();
 }
 
 void TForm1::RebuildAddFilter() {
-  const bool sounds = mediaKind == mkSounds;
+  const bool sounds = MediaKind() == mkSounds;
   const TExtList &list = sounds ? SoundExtList() : ImageExtList();
   OpenPreviewDialog1->Filter = (sounds ? QCoreApplication::translate("TForm1", "Zvukové soubory|")
                                        : QCoreApplication::translate("TForm1", "Obrázkové soubory|")) +
@@ -108,13 +107,7 @@ void TForm1::RebuildAddFilter() {
                                QCoreApplication::translate("TForm1", "|Všechny soubory|*.*");
 }
 
-void TForm1::SetModified(bool value) {
-  modified = value;
-  UpdateTitle();
-}
-
 void TForm1::SetDocumentPath(const QString &path) {
-  documentPath = path;
   if (!path.isEmpty())
     RememberRecentDocument(path);
   UpdateTitle();
@@ -122,9 +115,9 @@ void TForm1::SetDocumentPath(const QString &path) {
 
 void TForm1::UpdateTitle() {
   const QString program = QStringLiteral("TovrikEditor");
-  const QString title = documentPath.isEmpty() ? program
-                                               : QFileInfo(documentPath).fileName() + QStringLiteral(" – ") + program;
-  setWindowTitle(modified ? QLatin1Char('*') + title : title);
+  const QString path = DocumentPath();
+  const QString title = path.isEmpty() ? program : QFileInfo(path).fileName() + QStringLiteral(" – ") + program;
+  setWindowTitle(Modified() ? QLatin1Char('*') + title : title);
 }
 
 void TForm1::EndEdit() {
@@ -137,46 +130,41 @@ void TForm1::EndEdit() {
 
 void TForm1::TakeOverKindGrid() {
   EndEdit();
-  if (Document().List.TakeOverGridByRow(KindGrid(), mediaKind))
-    SetModified(true);
+  try {
+    Controller().TakeOverShownRows(KindGrid());
+  } catch (...) {
+    ShowHistoryState();
+    throw;
+  }
+  ShowHistoryState();
 }
 
 void TForm1::CellCommitted(TXStringGrid &grid, int col, int row) {
-  if (&grid != &KindGrid() || row < 1 || row > Document().List.Count())
+  if (&grid != &KindGrid() || Controller().PositionOfRow(row) < 0)
     return;
-  grid.SetCellMarked(col, row, !AttributeTextValid(mediaKind, col, grid.GetCell(col, row)));
+  grid.SetCellMarked(col, row, !AttributeTextValid(MediaKind(), col, grid.GetCell(col, row)));
   // The edited row is where the change happened, wherever the current cell has gone since.
-  const int position = row - 1;
-  TListChange change;
-  change.Before(Document().List, {position}, position);
-  std::optional<std::string> refused;
-  try {
-    Document().List.TakeOverRow(grid, mediaKind, row);
-  } catch (const EConvertError &error) {
-    refused = error.what();
-  }
-  change.After(Document().List, {position}, position);
-  RecordChange(std::move(change));
-  if (refused) {
-    // The text stays in its cell, marked, until it is mended; a save names it again.
-    SetModified(true);
+  const std::optional<std::string> refused = Controller().CommitRow(grid, row);
+  ShowHistoryState();
+  emit DocumentChanged();
+  // The text stays in its cell, marked, until it is mended; a save names it again.
+  if (refused)
     statusBar()->showMessage(QString::fromStdString(*refused));
-  } else {
+  else
     statusBar()->clearMessage();
-  }
   PreviewEditedRow(row);
 }
 
 bool TForm1::MayDropDocument() {
   EndEdit();
-  if (!modified)
+  if (!Modified())
     return true;
   switch (AskSaveChanges(this)) {
   case TSaveChangesAnswer::Cancel: return false;
   case TSaveChangesAnswer::Discard: return true;
   case TSaveChangesAnswer::Save: break;
   }
-  QString path = documentPath;
+  QString path = DocumentPath();
   if (path.isEmpty() && !ChooseSavePath(path))
     return false;
   return SaveTo(path);
@@ -187,10 +175,9 @@ void TForm1::NewDocument(uint8_t kind) {
     return;
   TXStringGrid &grid = GridOfKind(kind);
   SetCurrentCell(grid, FirstAttributeColumn, 1);
-  ReplaceDocument();
+  Controller().New(kind);
   ShowKind(kind, QString());
   SetDocumentPath(QString());
-  SetModified(false);
   ShowHistoryState();
   emit DocumentChanged();
 }
@@ -204,26 +191,23 @@ void TForm1::Otevt1Click() {
     return;
   LoadContainer(OpenDialog2->FileName);
   // The save dialog proposes the container shown, never one that failed to open.
-  if (documentPath == OpenDialog2->FileName)
-    SaveDialog1->selectFile(documentPath);
+  if (DocumentPath() == OpenDialog2->FileName)
+    SaveDialog1->selectFile(DocumentPath());
 }
 
 void TForm1::LoadContainer(const QString &path) {
   EndEdit();
-  // The container is read into a document of its own, and the one shown is dropped only once that succeeded:
-  // after an empty or damaged file the rows still on screen keep their entries, so a save cannot write an
-  // empty container in their place. (The new document's backing file takes another name meanwhile.)
-  auto loaded = std::make_unique<TMediaStream>();
-  const QScopedValueRollback<bool> busyOpening(saving, true);
-  TProgressForm progress(this);
-  TInstalledProgress installed(progress);
-  const std::optional<uint8_t> kind = ::LoadContainer(*loaded, NativePath(path));
-  if (!kind)
+  bool opened = false;
+  {
+    const QScopedValueRollback<bool> busyOpening(saving, true);
+    TProgressForm progress(this);
+    TInstalledProgress installed(progress);
+    opened = Controller().Open(NativePath(path));
+  }
+  if (!opened)
     return; // an empty file has been reported; the grids and the status bar keep showing what they showed
-  document = std::move(loaded);
-  ShowKind(*kind, QLatin1Char(' ') + path);
+  ShowKind(MediaKind(), QLatin1Char(' ') + path);
   SetDocumentPath(path);
-  SetModified(false);
   ShowHistoryState();
   emit DocumentChanged();
 }
@@ -237,10 +221,10 @@ bool TForm1::ChooseSavePath(QString &path) {
 
 void TForm1::Uloit1Click() {
   // Once the document has a file of its own it is saved there; only a new document asks for a name.
-  if (documentPath.isEmpty())
+  if (DocumentPath().isEmpty())
     UlozitJakoClick();
   else
-    SaveTo(documentPath);
+    SaveTo(DocumentPath());
 }
 
 void TForm1::UlozitJakoClick() {
@@ -251,25 +235,26 @@ void TForm1::UlozitJakoClick() {
 
 // False when the user chose not to overwrite a file another program changed meanwhile.
 bool TForm1::SaveTo(const QString &path) {
-  // Also a save in place asks first when another program changed the file since it was opened or saved here.
-  if (Document().ChangedOnDisk(NativePath(path)) && !Prompt().AskYesNo(Translated(MediaMessages::ChangedOnDisk)))
-    return false;
-  TakeOverKindGrid();
-  {
+  EndEdit();
+  bool saved = false;
+  try {
     // The progress window lets the window system map it, so a close request could arrive; it waits for the save.
     const QScopedValueRollback<bool> busySaving(saving, true);
     TProgressForm progress(this);
     TInstalledProgress installed(progress);
     TBusyCursor busy;
-    // The container is written beside the target and replaces it only when complete: a failed or cancelled save
-    // keeps the old file, and the status bar keeps naming the file the window showed before.
-    SaveContainer(Document(), mediaKind, NativePath(path), TConfigForm::ReadCompressionLevel());
+    // A failed or cancelled save keeps the old file, and the status bar keeps naming the file shown before.
+    saved = Controller().Save(KindGrid(), NativePath(path));
+  } catch (...) {
+    ShowHistoryState();
+    throw;
   }
+  if (!saved)
+    return false;
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);
   SetDocumentPath(path);
-  Document().History.MarkSaved();
-  SetModified(false);
+  ShowHistoryState();
   return true;
 }
 
@@ -283,87 +268,82 @@ void TForm1::PridatClick() {
 }
 
 void TForm1::AddFiles(const QStringList &files) {
-  TListChange change = ChangeOf({});
-  const int first = Document().List.Count();
-  const auto recordAdded = [&] {
-    std::vector<int> added;
-    for (int position = first; position < Document().List.Count(); ++position)
-      added.push_back(position);
-    Record(change, added);
-  };
+  std::vector<std::string> paths;
+  for (const QString &file : files)
+    paths.push_back(NativePath(file));
   // The files added before one that fails stay and are shown.
   try {
-    for (const QString &file : files)
-      Document().AddFile(NativePath(file), mediaKind);
+    Controller().Add(paths);
   } catch (...) {
-    recordAdded();
     FillKindGrid();
+    ShowHistoryState();
+    emit DocumentChanged();
     throw;
   }
-  recordAdded();
   FillKindGrid();
+  ShowHistoryState();
+  emit DocumentChanged();
 }
 
 void TForm1::OdebratClick() {
   EndEdit();
-  const std::vector<int> marked = MarkedPositions();
-  if (marked.empty())
+  const TRemoval removal = Controller().Remove();
+  if (!removal.Rows.empty()) {
+    DropRows(removal.Rows);
+    ShowHistoryState();
+    emit DocumentChanged();
+  }
+  if (removal.HiddenMarked > 0)
+    statusBar()->showMessage(
+        QCoreApplication::translate("TForm1", "Označené položky skryté filtrem (%1) zůstaly v seznamu.")
+            .arg(removal.HiddenMarked));
+}
+
+void TForm1::NahoruClick() { MoveCurrentEntry(true); }
+
+void TForm1::DoluClick() { MoveCurrentEntry(false); }
+
+void TForm1::MoveCurrentEntry(bool up) {
+  TXStringGrid &grid = KindGrid();
+  EndEdit();
+  const int row = grid.Row();
+  int moved = row;
+  try {
+    moved = up ? Controller().MoveUp(grid, row) : Controller().MoveDown(grid, row);
+  } catch (...) {
+    // A text that is no value in either row stops the move; what was taken over before it stays.
+    ShowHistoryState();
+    throw;
+  }
+  ShowHistoryState();
+  if (moved == row)
     return;
-  TListChange change = ChangeOf(marked);
-  Document().RemoveAt(marked);
-  DropRowsOf(marked);
-  Record(change, {});
-}
-
-void TForm1::NahoruClick() {
-  TXStringGrid &grid = KindGrid();
-  EndEdit();
-  const int row = grid.Row();
-  if (row > 1 && row <= Document().List.Count()) {
-    TakeOverRows({row - 1, row});
-    TListChange change = ChangeOf({row - 2, row - 1});
-    Document().Exchange(row - 2, row - 1);
-    grid.SetRow(row - 1);
-    RefillExchangedRows(row - 1);
-    Record(change, {row - 2, row - 1});
-  }
-}
-
-void TForm1::DoluClick() {
-  TXStringGrid &grid = KindGrid();
-  EndEdit();
-  const int row = grid.Row();
-  if (row + 1 < grid.GetRowCount() && !grid.CellText(NameColumnIndex, row + 1).isEmpty() &&
-      row + 1 <= Document().List.Count()) {
-    TakeOverRows({row, row + 1});
-    TListChange change = ChangeOf({row - 1, row});
-    Document().Exchange(row - 1, row);
-    grid.SetRow(row + 1);
-    RefillExchangedRows(row);
-    Record(change, {row - 1, row});
-  }
+  grid.SetRow(moved);
+  RefillRows({row, moved});
+  emit DocumentChanged();
 }
 
 void TForm1::AktualizovatClick() {
   TXStringGrid &grid = KindGrid();
   TakeOverKindGrid();
   const int row = grid.Row();
-  if (grid.CellText(SizeColumnIndex, row).isEmpty() || row > Document().List.Count())
+  if (Controller().PositionOfRow(row) < 0)
     return;
   OpenPreviewDialog1->Options &= ~TOpenOptions(TOpenOption::ofAllowMultiSelect);
   const bool chosen = OpenPreviewDialog1->Execute();
   OpenPreviewDialog1->Options |= TOpenOption::ofAllowMultiSelect;
   if (chosen) {
     try {
-      TListChange change = ChangeOf({row - 1});
-      Document().List.ReplaceSourceAt(row - 1, NativePath(OpenPreviewDialog1->FileName));
-      Record(change, {row - 1});
+      Controller().Update(row, NativePath(OpenPreviewDialog1->FileName));
     } catch (...) {
       FillKindGrid();
+      ShowHistoryState();
       throw;
     }
   }
   FillKindGrid();
+  ShowHistoryState();
+  emit DocumentChanged();
 }
 
-void TForm1::FormClose() { document.reset(); }
+void TForm1::FormClose() { controller.reset(); }

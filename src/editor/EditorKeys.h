@@ -4,8 +4,8 @@
 class QMainWindow;
 class TXStringGrid;
 
-// Underlines S, N and P of "Soubor", "Nastavení" and "Nápověda" and gives the menu entries their shortcuts,
-// each found by its object name.
+// Gives the commands outside the main menu (the fill, the context menu's entries) their shortcuts, each found by
+// its object name.
 void ApplyMenuKeys(QMainWindow &window);
 // The name, extension and size cells of the current row are tinted, so the row stays visible also while the
 // focus is elsewhere or the current cell is scrolled sideways.

@@ -6,7 +6,7 @@
 #include "media/EntryExport.h"
 #include "media/ItemColumns.h"
 #include "platform/Prompt.h"
-#include "platform/qt/Shell.h"
+#include "desktop/Shell.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -4,6 +4,7 @@
 
 #include "config/PreviewSettings.h"
 #include "grid/XStringGrid.h"
+#include "media/DocumentController.h"
 #include "media/ItemColumns.h"
 #include "media/MediaDocument.h"
 #include "platform/Streams.h"
@@ -24,13 +25,7 @@ void TForm1::BuildPreview() {
   // for it and config.ini would not learn the choice.
   setContextMenuPolicy(Qt::NoContextMenu);
 
-  auto *view = new QMenu(QCoreApplication::translate("TForm1", "&Zobrazit"), menuBar());
-  view->setObjectName(QStringLiteral("Zobrazit1"));
-  menuBar()->insertMenu(findChild<QMenu *>(QStringLiteral("Npovda1"))->menuAction(), view);
-  ZobrazitNahled1 = view->addAction(QCoreApplication::translate("TForm1", "Zobrazit náhled"));
-  ZobrazitNahled1->setObjectName(QStringLiteral("ZobrazitNahled1"));
-  ZobrazitNahled1->setCheckable(true);
-  ZobrazitNahled1->setShortcut(QKeySequence(Qt::Key_F3));
+  ZobrazitNahled1 = findChild<QAction *>(QStringLiteral("ZobrazitNahled1"));
   connect(ZobrazitNahled1, &QAction::triggered, this,
           [this](bool shown) { Guarded([this, shown] { SetPreviewShown(shown); }); });
   EntryPreview1->OnCloseRequested = [this] { Guarded([this] { SetPreviewShown(false); }); };
@@ -59,11 +54,10 @@ void TForm1::BuildPreview() {
 }
 
 TFileListItem *TForm1::PreviewedEntry() {
-  const TXStringGrid &grid = KindGrid();
-  const int row = grid.Row();
-  if (row < 1 || row > Document().List.Count() || grid.Cells(ExtColumnIndex, row).isEmpty())
+  const int position = Controller().PositionOfRow(KindGrid().Row());
+  if (position < 0)
     return nullptr;
-  return Document().List.Items()[size_t(row - 1)].get();
+  return Document().List.Items()[size_t(position)].get();
 }
 
 void TForm1::PreviewCurrentEntry() {

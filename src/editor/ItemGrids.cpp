@@ -4,10 +4,11 @@
 #include "editor/fTovrikEditor.h"
 #include "grid/CellEditors.h"
 #include "grid/XStringGrid.h"
+#include "media/DocumentController.h"
 #include "media/CellTexts.h"
 #include "media/ItemColumns.h"
 #include "platform/TextLanguage.h"
-#include "platform/qt/ColorMap.h"
+#include "desktop/ColorMap.h"
 
 #include <QColorDialog>
 #include <QFontMetrics>
@@ -170,8 +171,11 @@ QString TForm1::ToggleRemoveMark(const QString &text) {
 }
 
 bool TForm1::SelectCell(TXStringGrid &grid, int ACol, int ARow) {
-  if (ACol == NameColumnIndex && ARow > 0 && ARow < grid.RowCount() && !grid.Cells(NameColumnIndex, ARow).isEmpty())
-    grid.SetCells(NameColumnIndex, ARow, ToggleRemoveMark(grid.Cells(NameColumnIndex, ARow)));
+  if (ACol == NameColumnIndex && ARow > 0 && ARow < grid.RowCount() && &grid == &KindGrid() &&
+      Controller().PositionOfRow(ARow) >= 0) {
+    Controller().ToggleMarks({ARow});
+    Controller().FillViewRow(grid, ARow);
+  }
   return ACol >= FirstAttributeColumn && ACol <= grid.ColCount() - 1 && ARow >= 1 && ARow <= grid.RowCount() - 1 &&
          !grid.Cells(ExtColumnIndex, ARow).isEmpty();
 }

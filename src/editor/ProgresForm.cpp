@@ -1,7 +1,7 @@
 // The small window that shows a message, a bar and "Přerušit" while the main window saves or opens a container.
 #include "editor/ProgresForm.h"
 
-#include "platform/qt/DesktopFont.h"
+#include "desktop/DesktopFont.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

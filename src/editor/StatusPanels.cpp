@@ -36,13 +36,16 @@ TStatusPanels::TStatusPanels(QStatusBar &bar) : entries(new QLabel(&bar)), posit
   position->setMinimumWidth(110);
 }
 
-void TStatusPanels::Update(const TFileList &list, int row) {
+void TStatusPanels::Update(const TFileList &list, int row, std::optional<int> shown) {
   int64_t total = 0;
   for (const auto &item : list.Items())
     total += item->Size;
-  entries->setText(QLatin1Char(' ') + EntriesText(list.Count()) + QStringLiteral(", ") + SizeText(total));
-  const bool onEntry = row >= 1 && row <= list.Count();
-  position->setText(onEntry
-                        ? QCoreApplication::translate("TStatusPanels", " Položka %1 z %2").arg(row).arg(list.Count())
-                        : QString());
+  const int rows = shown.value_or(list.Count());
+  entries->setText(QLatin1Char(' ') +
+                   (shown ? QCoreApplication::translate("TStatusPanels", "Zobrazeno %1 z %2 položek").arg(*shown).arg(list.Count())
+                          : EntriesText(list.Count())) +
+                   QStringLiteral(", ") + SizeText(total));
+  const bool onEntry = row >= 1 && row <= rows;
+  position->setText(onEntry ? QCoreApplication::translate("TStatusPanels", " Položka %1 z %2").arg(row).arg(rows)
+                            : QString());
 }

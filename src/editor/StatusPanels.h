@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QStatusBar;
@@ -18,8 +19,8 @@ class TStatusPanels {
 public:
   // Adds the two panels at the right end of bar (owned by the bar).
   explicit TStatusPanels(QStatusBar &bar);
-  // row is the grid's current row; row n shows the entry at position n − 1.
-  void Update(const TFileList &list, int row);
+  // row is the grid's current row among the rows shown; shown is how many entries a filter shows, while one is on.
+  void Update(const TFileList &list, int row, std::optional<int> shown);
 
 private:
   QLabel *entries;

@@ -4,6 +4,7 @@
 
 #include "grid/CellEditors.h"
 #include "grid/XStringGrid.h"
+#include "media/DocumentController.h"
 #include "media/MediaDocument.h"
 #include "media/UndoHistory.h"
 
@@ -41,18 +42,8 @@ private:
 } // namespace
 
 void TForm1::BuildUndo() {
-  auto *menu = new QMenu(tr("Úpravy"), menuBar());
-  menu->setObjectName(QStringLiteral("Upravy1"));
-  menuBar()->insertMenu(findChild<QAction *>(QStringLiteral("Nastaven1")), menu);
-  auto addAction = [this, menu](const char *name, const QString &caption, void (TForm1::*command)()) {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(false);
-    connect(action, &QAction::triggered, this, [this, command] { Guarded([this, command] { (this->*command)(); }); });
-    return action;
-  };
-  Zpet1 = addAction("Zpet1", tr("Zpět"), &TForm1::ZpetClick);
-  Znovu1 = addAction("Znovu1", tr("Znovu"), &TForm1::ZnovuClick);
+  Zpet1 = findChild<QAction *>(QStringLiteral("Zpet1"));
+  Znovu1 = findChild<QAction *>(QStringLiteral("Znovu1"));
 
   auto *passOn = new TUndoKeysPassOn(this, *Zpet1, *Znovu1);
   for (TMetaCellEditor *editor : std::initializer_list<TMetaCellEditor *>{
@@ -65,52 +56,26 @@ void TForm1::ZpetClick() { StepHistory(true); }
 
 void TForm1::ZnovuClick() { StepHistory(false); }
 
-TListChange TForm1::ChangeOf(const std::vector<int> &positions) {
-  TListChange change;
-  change.Before(Document().List, positions, KindGrid().Row() - 1);
-  return change;
-}
-
-void TForm1::Record(TListChange &change, const std::vector<int> &positions) {
-  change.After(Document().List, positions, KindGrid().Row() - 1);
-  RecordChange(std::move(change));
-}
-
-void TForm1::RecordChange(TListChange change) {
-  if (change.Empty())
-    return;
-  Document().History.Record(std::move(change));
-  ShowHistoryState();
-  emit DocumentChanged();
-}
-
-void TForm1::AsOneChange(const std::function<void()> &work) {
-  const TUndoGroup group(Document().History);
-  work();
-}
+void TForm1::AsOneChange(const std::function<void()> &work) { Controller().AsOneChange(work); }
 
 void TForm1::StepHistory(bool back) {
   // An edit still open is a change of its own: it goes into the history first, so Zpět takes it back.
   EndEdit();
-  TUndoHistory &history = Document().History;
-  if (back ? !history.CanUndo() : !history.CanRedo())
-    return;
-  int focus = -1;
+  int row = -1;
   try {
-    focus = back ? history.Undo(Document().List) : history.Redo(Document().List);
+    row = back ? Controller().Undo() : Controller().Redo();
   } catch (...) {
     // The list may have gone part of the way: what it holds now is shown, and it is no saved state.
     FillKindGrid();
     ShowHistoryState();
-    SetModified(true);
     emit DocumentChanged();
     throw;
   }
   FillKindGrid();
   TXStringGrid &grid = KindGrid();
-  const int count = Document().List.Count();
-  if (focus >= 0 && focus < count)
-    grid.SetRow(focus + 1);
+  const int count = Controller().ShownCount();
+  if (row >= 1)
+    grid.SetRow(row);
   else if (grid.Row() > count && count > 0)
     grid.SetRow(count);
   ShowHistoryState();
@@ -118,8 +83,6 @@ void TForm1::StepHistory(bool back) {
 }
 
 void TForm1::ShowHistoryState() {
-  const TUndoHistory &history = Document().History;
-  Zpet1->setEnabled(history.CanUndo());
-  Znovu1->setEnabled(history.CanRedo());
-  SetModified(!history.AtSavedPoint());
+  EnableMenu();
+  UpdateTitle();
 }

@@ -13,12 +13,11 @@
 #include "editor/RowContextMenu.h"
 #include "editor/StatusPanels.h"
 #include "grid/XStringGrid.h"
-#include "media/EntryName.h"
+#include "media/DocumentController.h"
 #include "media/ItemColumns.h"
 #include "media/MediaDocument.h"
-#include "media/UndoHistory.h"
 #include "platform/CodePage.h"
-#include "platform/qt/OpenDialog.h"
+#include "desktop/OpenDialog.h"
 #include "platform/Exceptions.h"
 
 #include <QCoreApplication>
@@ -34,29 +33,29 @@ namespace {
 const char *missingRecentFile =
     QT_TRANSLATE_NOOP("TForm1", "Soubor %s už neexistuje; ze seznamu naposledy otevřených byl odebrán.");
 
-// The entry rows of the grid's selected block when it spans several rows.
-std::vector<int> BlockPositions(const TXStringGrid &grid) {
-  std::vector<int> positions;
+// The rows of the grid's selected block that show an entry, when the block spans several rows.
+std::vector<int> BlockRows(const TXStringGrid &grid) {
+  std::vector<int> rows;
   const TGridRect block = grid.Selection();
   if (block.Top == block.Bottom)
-    return positions;
+    return rows;
   for (int row = block.Top; row <= block.Bottom; ++row)
     if (!grid.Cells(ExtColumnIndex, row).isEmpty())
-      positions.push_back(row - 1);
-  return positions;
+      rows.push_back(row);
+  return rows;
 }
 
 // The selected block's rows, or the current row alone: what the row commands of the context menu work on.
-std::vector<int> RowPositions(const TXStringGrid &grid, int row) {
+std::vector<int> CommandRows(const TXStringGrid &grid, int row) {
   const TGridRect block = grid.Selection();
   if (row >= block.Top && row <= block.Bottom) {
-    std::vector<int> positions = BlockPositions(grid);
-    if (!positions.empty())
-      return positions;
+    std::vector<int> rows = BlockRows(grid);
+    if (!rows.empty())
+      return rows;
   }
   if (grid.Cells(ExtColumnIndex, row).isEmpty())
     return {};
-  return {row - 1};
+  return {row};
 }
 } // namespace
 
@@ -67,15 +66,10 @@ void TForm1::BuildWorkflow() {
     connect(action, &QAction::triggered, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
     return action;
   };
-  QAction *saveAs =
-      command("UlozitJako1", QCoreApplication::translate("TForm1", "Uložit jako…"), &TForm1::UlozitJakoClick);
-  saveAs->setIcon(ImageList1(iconSave));
-  QAction *exportAll =
-      command("Exportovat1", QCoreApplication::translate("TForm1", "Exportovat…"), &TForm1::ExportovatClick);
-  QAction *up = command("Nahoru1", QCoreApplication::translate("TForm1", "Nahoru"), &TForm1::NahoruClick);
-  QAction *down = command("Dolu1", QCoreApplication::translate("TForm1", "Dolů"), &TForm1::DoluClick);
-  QAction *update =
-      command("Aktualizovat1", QCoreApplication::translate("TForm1", "Aktualizovat"), &TForm1::AktualizovatClick);
+  // The row commands the main menu has too are the menu's own actions, with its keys.
+  auto *up = findChild<QAction *>(QStringLiteral("Nahoru1"));
+  auto *down = findChild<QAction *>(QStringLiteral("Dolu1"));
+  auto *update = findChild<QAction *>(QStringLiteral("Aktualizovat1"));
   QAction *fill = command("Vyplnit1", QCoreApplication::translate("TForm1", "Vyplnit výběr"), &TForm1::VyplnitClick);
   QAction *addRows = command("PridatRadek1", QCoreApplication::translate("TForm1", "Přidat"), &TForm1::PridatClick);
   addRows->setIcon(ImageList1(iconAdd));
@@ -87,7 +81,8 @@ void TForm1::BuildWorkflow() {
   exportRows->setObjectName(QStringLiteral("ExportovatRadky1"));
   connect(exportRows, &QAction::triggered, this, [this] {
     Guarded([this] {
-      const std::vector<int> positions = RowPositions(KindGrid(), KindGrid().Row());
+      const std::vector<int> positions =
+          Controller().PositionsOfRows(CommandRows(KindGrid(), KindGrid().Row()));
       if (!positions.empty())
         ExportPositions(positions);
     });
@@ -95,20 +90,6 @@ void TForm1::BuildWorkflow() {
   addAction(fill);
   for (TXStringGrid *grid : {XStringGrid1, XStringGrid2})
     grid->addAction(mark);
-
-  // Soubor: the recent files after Otevřít, save as and export after Uložit, the row commands after Odebrat.
-  auto *file = findChild<QMenu *>(QStringLiteral("Soubor1"));
-  const auto after = [file](const char *name) {
-    const QList<QAction *> actions = file->actions();
-    for (int i = 0; i < actions.size(); ++i)
-      if (actions[i]->objectName() == QLatin1String(name))
-        return i + 1 < actions.size() ? actions[i + 1] : nullptr;
-    return static_cast<QAction *>(nullptr);
-  };
-  auto *recent = new TRecentFilesMenu(file, [this](const QString &path) { Guarded([this, path] { OpenRecentFile(path); }); });
-  file->insertMenu(after("Otevt1"), recent);
-  file->insertActions(after("Uloit1"), {saveAs, exportAll});
-  file->insertActions(after("Odebrat1"), {up, down, update});
 
   auto *rows = new TRowContextMenu(this, {addRows, update, exportRows, rename, mark, nullptr, up, down, nullptr, fill});
   for (TXStringGrid *grid : {XStringGrid1, XStringGrid2}) {
@@ -120,7 +101,7 @@ void TForm1::BuildWorkflow() {
       if (grid == &KindGrid())
         UpdateStatusPanels();
     });
-    new TRowDragger(*grid, [grid](int row) { return RowPositions(*grid, row); },
+    new TRowDragger(*grid, [this, grid](int row) { return Controller().PositionsOfRows(CommandRows(*grid, row)); },
                     [this]() -> TMediaStream & { return Document(); });
   }
   ApplyMenuKeys(*this);
@@ -130,7 +111,8 @@ void TForm1::BuildWorkflow() {
 
 void TForm1::UpdateStatusPanels() {
   if (statusPanels)
-    statusPanels->Update(Document().List, KindGrid().Row());
+    statusPanels->Update(Document().List, KindGrid().Row(),
+                         Controller().Filtered() ? std::optional<int>(Controller().ShownCount()) : std::nullopt);
 }
 
 void TForm1::RememberRecentDocument(const QString &path) {
@@ -166,14 +148,24 @@ void TForm1::DropFiles(const QStringList &paths) {
   AddFiles(ExpandDroppedPaths(paths));
 }
 
-std::vector<int> TForm1::SelectedPositions() const { return BlockPositions(KindGrid()); }
+std::vector<int> TForm1::SelectedPositions() { return Controller().PositionsOfRows(BlockRows(KindGrid())); }
 
-void TForm1::ExportovatClick() { ExportPositions(SelectedPositions()); }
+void TForm1::ExportovatClick() {
+  std::vector<int> positions = SelectedPositions();
+  // Without a selection everything is exported: while a filter is on, everything shown.
+  if (positions.empty() && Controller().Filtered()) {
+    for (int row = 1; row <= Controller().ShownCount(); ++row)
+      positions.push_back(Controller().PositionOfRow(row));
+    if (positions.empty())
+      return;
+  }
+  ExportPositions(positions);
+}
 
 void TForm1::ExportPositions(const std::vector<int> &positions) {
   if (Document().List.Count() == 0)
     return;
-  const QString start = documentPath.isEmpty() ? OpenDialog2->InitialDir : QFileInfo(documentPath).absolutePath();
+  const QString start = DocumentPath().isEmpty() ? OpenDialog2->InitialDir : QFileInfo(DocumentPath()).absolutePath();
   const QString folder = ChooseExportFolder(this, start);
   if (!folder.isEmpty())
     ExportInto(this, Document(), positions, folder);
@@ -184,9 +176,10 @@ void TForm1::PrejmenovatClick() {
   TakeOverKindGrid();
   TXStringGrid &grid = KindGrid();
   const int row = grid.Row();
-  if (row < 1 || row > Document().List.Count() || grid.Cells(ExtColumnIndex, row).isEmpty())
+  const int position = Controller().PositionOfRow(row);
+  if (position < 0)
     return;
-  TFileListItem &entry = *Document().List.Items()[size_t(row - 1)];
+  const TFileListItem &entry = *Document().List.Items()[size_t(position)];
   QInputDialog dialog(this);
   dialog.setObjectName(QStringLiteral("RenameDialog1"));
   dialog.setWindowTitle(QCoreApplication::translate("TForm1", "Přejmenovat položku"));
@@ -197,14 +190,11 @@ void TForm1::PrejmenovatClick() {
   dialog.setCancelButtonText(QCoreApplication::translate("TForm1", "Zrušit"));
   if (dialog.exec() != QDialog::Accepted)
     return;
-  const std::string name = CheckedEntryName(dialog.textValue().toStdString());
   // The row keeps its removal mark and its edited cells; only the name changes, in the entry and on screen.
-  const bool marked = HasRemoveMark(grid.Cells(NameColumnIndex, row));
-  TListChange change = ChangeOf({row - 1});
-  entry.Name = name;
-  const QString shown = QString::fromStdString(Cp1250ToUtf8(name));
-  grid.SetCells(NameColumnIndex, row, marked ? ToggleRemoveMark(shown) : shown);
-  Record(change, {row - 1});
+  Controller().Rename(row, dialog.textValue().toStdString());
+  Controller().FillViewRow(grid, row);
+  ShowHistoryState();
+  emit DocumentChanged();
 }
 
 // The filled cells go through the grid's set-edit-text, so each changed row is taken over and marks the document;
@@ -215,6 +205,8 @@ void TForm1::VyplnitClick() {
 
 void TForm1::OznacitClick() {
   TXStringGrid &grid = KindGrid();
-  for (const int position : RowPositions(grid, grid.Row()))
-    grid.SetCells(NameColumnIndex, position + 1, ToggleRemoveMark(grid.Cells(NameColumnIndex, position + 1)));
+  const std::vector<int> rows = CommandRows(grid, grid.Row());
+  Controller().ToggleMarks(rows);
+  for (const int row : rows)
+    Controller().FillViewRow(grid, row);
 }

@@ -2,19 +2,20 @@
 #include "editor/fTovrikEditor.h"
 
 #include "config/ExtList.h"
-#include "config/fConfig.h"
+#include "editor/fConfig.h"
 #include "editor/About.h"
 #include "editor/EditorIcons.h"
 #include "editor/HelpWindow.h"
 #include "editor/ItemGrids.h"
 #include "grid/XStringGrid.h"
+#include "media/DocumentController.h"
 #include "media/MediaDocument.h"
 #include "platform/AppFolder.h"
 #include "platform/Exceptions.h"
 #include "platform/Prompt.h"
-#include "platform/qt/DesktopFont.h"
-#include "platform/qt/FileFilter.h"
-#include "platform/qt/OpenDialog.h"
+#include "desktop/DesktopFont.h"
+#include "desktop/FileFilter.h"
+#include "desktop/OpenDialog.h"
 #include "preview/OpenPreview.h"
 
 #include <QCloseEvent>
@@ -83,6 +84,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(pare
   BuildUndo();
   BuildWorkflow();
   BuildPreview();
+  BuildFilter();
 
   FitClientArea();
   FormCreate(arguments);
@@ -98,40 +100,6 @@ void TForm1::Guarded(const std::function<void()> &command) {
   } catch (const std::exception &error) {
     Prompt().ShowError(error.what());
   }
-}
-
-void TForm1::BuildMenu() {
-  QMenuBar *menu = menuBar();
-  menu->setObjectName(QStringLiteral("MainMenu1"));
-  auto addAction = [this](QMenu *parent, const char *name, const QString &caption, int icon, void (TForm1::*command)()) {
-    QAction *action = parent->addAction(ImageList1(icon), caption);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, command] { Guarded([this, command] { (this->*command)(); }); });
-    return action;
-  };
-
-  QMenu *file = menu->addMenu(QCoreApplication::translate("TForm1", "Soubor"));
-  file->setObjectName(QStringLiteral("Soubor1"));
-  QMenu *newMenu = file->addMenu(ImageList1(iconNew), QCoreApplication::translate("TForm1", "Nový"));
-  newMenu->setObjectName(QStringLiteral("Nov1"));
-  addAction(newMenu, "Obrzky1", QCoreApplication::translate("TForm1", "Obrázky"), iconImages, &TForm1::Obrzky1Click);
-  addAction(newMenu, "Zvuky1", QCoreApplication::translate("TForm1", "Zvuky"), iconSounds, &TForm1::Zvuky1Click);
-  addAction(file, "Otevt1", QCoreApplication::translate("TForm1", "Otevřít"), iconOpen, &TForm1::Otevt1Click);
-  addAction(file, "Uloit1", QCoreApplication::translate("TForm1", "Uložit"), iconSave, &TForm1::Uloit1Click);
-  file->addSeparator();
-  addAction(file, "Pdat1", QCoreApplication::translate("TForm1", "Přídat"), iconAdd, &TForm1::PridatClick);
-  addAction(file, "Odebrat1", QCoreApplication::translate("TForm1", "Odebrat"), iconRemove, &TForm1::OdebratClick);
-  file->addSeparator();
-  addAction(file, "Konec1", QCoreApplication::translate("TForm1", "Konec"), iconExit, &TForm1::Konec1Click);
-
-  QAction *settings = menu->addAction(QCoreApplication::translate("TForm1", "Nastavení"));
-  settings->setObjectName(QStringLiteral("Nastaven1"));
-  connect(settings, &QAction::triggered, this, [this] { Guarded([this] { Nastaven1Click(); }); });
-
-  QMenu *help = menu->addMenu(QCoreApplication::translate("TForm1", "Nápověda"));
-  help->setObjectName(QStringLiteral("Npovda1"));
-  addAction(help, "Npovda2", QCoreApplication::translate("TForm1", "Nápověda"), iconHelp, &TForm1::Npovda2Click);
-  addAction(help, "About1", QCoreApplication::translate("TForm1", "About"), iconAbout, &TForm1::About1Click);
 }
 
 void TForm1::BuildButtons() {

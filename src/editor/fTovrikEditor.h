@@ -16,9 +16,10 @@ class QFileDialog;
 class QLabel;
 class QPushButton;
 class TComboCellEditor;
+class TDocumentController;
 class TEditCellEditor;
-class TListChange;
 class TEntryPreview;
+class TFilterBar;
 class TFileListItem;
 class TMediaStream;
 class TStatusPanels;
@@ -66,10 +67,12 @@ public:
   void ZpetClick();
   void ZnovuClick();
   void OpenRecentFile(const QString &path);
+  // The filter's text changed (FilterBar.cpp): the grid shows the entries that match it.
+  void HledatChange(const QString &text);
   // Files and folders dropped on the window: one container opens, anything else is added.
   void DropFiles(const QStringList &paths);
   // The entries whose rows form the selected block when it spans several rows; none otherwise.
-  std::vector<int> SelectedPositions() const;
+  std::vector<int> SelectedPositions();
 
   // Shared by Open and start-up: replaces the document with the container at path.
   void LoadContainer(const QString &path);
@@ -81,16 +84,17 @@ public:
   // "* " + text, or text without its first two characters when it carries the mark.
   static QString ToggleRemoveMark(const QString &text);
 
+  // The document with its state and every command on it; the window runs the dialogs and shows its rows.
+  TDocumentController &Controller();
   // 0 = images, 1 = sounds.
-  uint8_t MediaKind() const { return mediaKind; }
+  uint8_t MediaKind();
   TMediaStream &Document();
-  TXStringGrid &KindGrid() const;
+  TXStringGrid &KindGrid();
 
   // Whether the document differs from what was last opened or saved; the title shows it with "*".
-  bool Modified() const { return modified; }
-  void SetModified(bool value);
+  bool Modified();
   // The container the document was opened from or last saved to; empty for a new document.
-  const QString &DocumentPath() const { return documentPath; }
+  QString DocumentPath();
 
 signals:
   // The document's entries changed (a command, a cell edit, undo or redo) or another document came (New, Open):
@@ -108,6 +112,7 @@ private:
   void PlaceControls();
   void FitClientArea();
 
+  // The main menu from its table (MainMenu.cpp).
   void BuildMenu();
   void BuildButtons();
   void BuildStatusBar();
@@ -121,19 +126,18 @@ private:
   void UpdateStatusPanels();
   // The Úpravy menu and its keys; an in-place editor with nothing of its own to undo lets them through.
   void BuildUndo();
-  // Starts recording a change to the entries at these zero-based positions, as the user is at the current row.
-  TListChange ChangeOf(const std::vector<int> &positions);
-  // Ends it with the entries at these positions as they are now, and keeps it in the document's history.
-  void Record(TListChange &change, const std::vector<int> &positions);
-  void RecordChange(TListChange change);
   // Runs work as one step of the history: all its changes are undone and redone together.
   void AsOneChange(const std::function<void()> &work);
   // Undoes (back) or redoes a step and shows the list with the current row where the change was.
   void StepHistory(bool back);
   // Zpět and Znovu are enabled when there is a step to take; the title's "*" follows the saved point.
   void ShowHistoryState();
+  // The main menu's entries enabled as its table says (MainMenu.cpp).
+  void EnableMenu();
   // The entry preview (EntryPreviewDock.cpp): the pane, its menu entry, and the pane following the current row.
   void BuildPreview();
+  // "Hledat:" above the grid, and Ctrl+F that goes there.
+  void BuildFilter();
   void PreviewCurrentEntry();
   // A cell edit of row has ended: the pane shows the entry's new attributes when it shows that row.
   void PreviewEditedRow(int row);
@@ -145,7 +149,6 @@ private:
   void Guarded(const std::function<void()> &command);
 
   void NewDocument(uint8_t kind);
-  void ReplaceDocument();
   // The document's file changed: shown in the title and remembered among the recent files.
   void SetDocumentPath(const QString &path);
   void UpdateTitle();
@@ -167,26 +170,20 @@ private:
   void RebuildAddFilter();
   TXStringGrid &GridOfKind(uint8_t kind) const;
   void FillKindGrid();
-  // The partial refills (RowRefill.cpp). These rows' texts go into their entries; a text that is no value stops
-  // the command with its error.
-  void TakeOverRows(std::initializer_list<int> rows);
-  // Rows upper and upper + 1 show their entries again after these changed places.
-  void RefillExchangedRows(int upper);
-  // The zero-based positions of the entries whose rows carry the removal mark.
-  std::vector<int> MarkedPositions();
-  // The rows of the entries removed from these positions go; the rows below move up.
-  void DropRowsOf(const std::vector<int> &positions);
+  // The partial refills (RowRefill.cpp). These rows show their entries again, marks and refused texts included.
+  void RefillRows(std::initializer_list<int> rows);
+  // These rows (ascending) go; the rows below move up.
+  void DropRows(const std::vector<int> &rows);
   // After some rows were rewritten: the status bar and the entry preview follow.
   void RowsRefilled();
   bool SelectCell(TXStringGrid &grid, int ACol, int ARow);
+  // Nahoru (up) or Dolů: the current entry before the previous shown one or after the next one.
+  void MoveCurrentEntry(bool up);
 
-  std::unique_ptr<TMediaStream> document;
-  uint8_t mediaKind = 0;
+  std::unique_ptr<TDocumentController> controller;
   // While a save or an open runs, the window does not close (the document is in use).
   bool saving = false;
   bool fittedOnShow = false;
-  bool modified = false;
-  QString documentPath;
   QPointer<QWidget> helpWindow;
   // The row the pane shows; -1 while it is hidden.
   int previewRow = -1;
@@ -216,5 +213,6 @@ private:
   QAction *Zpet1 = nullptr;
   QAction *Znovu1 = nullptr;
   TEntryPreview *EntryPreview1 = nullptr;
+  TFilterBar *filterBar = nullptr;
   QAction *ZobrazitNahled1 = nullptr;
 };

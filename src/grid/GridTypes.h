@@ -1,7 +1,7 @@
 // Small value types shared by the string grid, its column settings and the cell editors.
 #pragma once
 
-#include "platform/qt/ColorMap.h"
+#include "desktop/ColorMap.h"
 
 #include <QFlags>
 #include <QFont>

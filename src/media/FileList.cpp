@@ -196,9 +196,13 @@ void TFileList::TakeOverGrid(TTextGrid &grid, TMediaKind kind) {
 }
 
 bool TFileList::TakeOverRow(const TTextGrid &grid, TMediaKind kind, int row) {
-  if (row < 1 || row > Count() || row >= grid.GetRowCount())
+  return TakeOverRowInto(grid, kind, row, row - 1);
+}
+
+bool TFileList::TakeOverRowInto(const TTextGrid &grid, TMediaKind kind, int row, int position) {
+  if (row < 1 || position < 0 || position >= Count() || row >= grid.GetRowCount())
     return false;
-  TFileListItem &entry = *items[static_cast<std::size_t>(row - 1)];
+  TFileListItem &entry = *items[static_cast<std::size_t>(position)];
   if (!IsOfKind(&entry, kind))
     return false;
   bool changed = false;

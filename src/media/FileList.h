@@ -59,12 +59,15 @@ public:
   // changed. A cell that is not a valid value raises EConvertError naming the entry and the column
   // ("Položka tile, sloupec PatternHeight: ..."); the columns before it stay stored.
   bool TakeOverRow(const TTextGrid &grid, TMediaKind kind, int row);
+  // The same from any row into the entry at a zero-based position.
+  bool TakeOverRowInto(const TTextGrid &grid, TMediaKind kind, int row, int position);
   // Commits the grid's active editor, then takes over every row that shows an entry; true when a value changed.
   bool TakeOverGridByRow(TTextGrid &grid, TMediaKind kind);
 
-private:
   // The entry's texts into the row, or an empty row for none; columns beyond the kind's stay empty.
   static void WriteRow(TTextGrid &grid, TMediaKind kind, const TFileListItem *entry, int row);
+
+private:
 
   std::vector<std::unique_ptr<TFileListItem>> items;
 };

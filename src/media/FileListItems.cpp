@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 
 namespace {
 constexpr int64_t sizeBytes = 8, extBytes = TExtString::Capacity + 1;
@@ -190,4 +191,9 @@ std::unique_ptr<TFileListItem> TSoundFileItem::Clone() const { return std::make_
 bool TSoundFileItem::SameAs(const TFileListItem &other) const {
   const auto *sound = dynamic_cast<const TSoundFileItem *>(&other);
   return sound && *this == *sound;
+}
+
+uint64_t TFileListItem::NewEntryId() {
+  static std::atomic<uint64_t> last{0};
+  return ++last;
 }

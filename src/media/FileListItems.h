@@ -42,14 +42,23 @@ public:
   virtual std::unique_ptr<TFileListItem> Clone() const = 0;
   // Same kind, same record, same place of the data.
   virtual bool SameAs(const TFileListItem &other) const = 0;
-  // The fields above only; whole entries compare with SameAs.
-  bool operator==(const TFileListItem &) const = default;
+  // The record's fields below, not its Id; whole entries compare with SameAs.
+  bool operator==(const TFileListItem &other) const {
+    return Name == other.Name && Ext == other.Ext && SourcePath == other.SourcePath && Size == other.Size &&
+           Offset == other.Offset;
+  }
 
   std::string Name;       // Windows-1250 bytes, at most 255: the file name without folder and extension
   TExtString Ext;         // the extension with its dot, ASCII letters upper-cased, at most 5 characters
   std::string SourcePath; // the file supplying the data; empty when the data lies in the backing file
   int64_t Size = 0;
   int64_t Offset = 0;     // where the data starts in the backing file, while SourcePath is empty
+  // Which entry this is: copies keep it, so what the editor keeps about an entry follows it through moves and
+  // undo; every entry made anew gets one of its own.
+  uint64_t Id = NewEntryId();
+
+private:
+  static uint64_t NewEntryId();
 
 protected:
   void InitFromFile(const std::string &path, int64_t size, int64_t offset);

@@ -10,8 +10,8 @@
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
 #include "platform/TextLanguage.h"
-#include "platform/qt/ColorMap.h"
-#include "platform/qt/Sound.h"
+#include "desktop/ColorMap.h"
+#include "desktop/Sound.h"
 #include "preview/SpriteView.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // Localised text lists: entries "Key=Text" keyed by "Default" or by four hexadecimal digits of a language identifier.
 #include "preview/LocalizedList.h"
 
-#include "platform/qt/Language.h"
+#include "desktop/Language.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "preview/OpenPreview.h"
 
 #include "pictures/Pictures.h"
-#include "platform/qt/FileTypes.h"
-#include "platform/qt/Sound.h"
+#include "desktop/FileTypes.h"
+#include "desktop/Sound.h"
 #include "preview/AnsiText.h"
 #include "preview/Glyphs.h"
 #include "preview/LocalizedList.h"

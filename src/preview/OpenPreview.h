@@ -2,8 +2,8 @@
 // wave files (their type, while the sound plays) and other files' types, with captions in the user's language.
 #pragma once
 
-#include "platform/qt/Language.h"
-#include "platform/qt/OpenDialog.h"
+#include "desktop/Language.h"
+#include "desktop/OpenDialog.h"
 
 #include <QString>
 #include <QStringList>

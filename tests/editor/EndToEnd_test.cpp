@@ -3,7 +3,7 @@
 #include "EditorDriver.h"
 #include "EditorFixture.h"
 
-#include "config/fConfig.h"
+#include "editor/fConfig.h"
 
 using namespace EditorDriver;
 

@@ -7,7 +7,7 @@
 #include "editor/InterfaceLanguage.h"
 #include "editor/StatusPanels.h"
 #include "platform/AppFolder.h"
-#include "platform/qt/MessagePrompt.h"
+#include "desktop/MessagePrompt.h"
 
 #include <QComboBox>
 #include <QGroupBox>

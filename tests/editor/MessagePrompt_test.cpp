@@ -1,5 +1,5 @@
 // The desktop prompt: an error box with the error icon and OK, a question with the warning icon and Yes/No.
-#include "platform/qt/MessagePrompt.h"
+#include "desktop/MessagePrompt.h"
 #include "support/ModalAnswer.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Colour values to Qt colours and back: RGB byte order, system colours through the palette, the special values.
-#include "platform/qt/ColorMap.h"
+#include "desktop/ColorMap.h"
 
 #include <QGuiApplication>
 #include <QTest>

@@ -2,7 +2,7 @@
 #include "PreviewFixtures.h"
 #include "support/TempAppFolder.h"
 
-#include "platform/qt/FileFilter.h"
+#include "desktop/FileFilter.h"
 
 #include <QFileDialog>
 #include <QListView>

@@ -1,5 +1,5 @@
 // Choosing a localised text by language, and the language identifier of a locale.
-#include "platform/qt/Language.h"
+#include "desktop/Language.h"
 #include "preview/LocalizedList.h"
 
 #include <QTest>

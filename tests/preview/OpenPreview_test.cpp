@@ -5,7 +5,7 @@
 
 #include "pictures/Pictures.h"
 #include "platform/Exceptions.h"
-#include "platform/qt/Sound.h"
+#include "desktop/Sound.h"
 #include "preview/LocalizedList.h"
 #include "preview/OpenPreview.h"
 #include "preview/PreviewImage.h"

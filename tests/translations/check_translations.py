@@ -16,8 +16,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-FOLDERS = ["src/editor", "src/grid", "src/preview", "src/config", "src/platform/qt"]
-QT_ONLY = ["src/config/fConfig.cpp", "src/config/fConfig.h"]  # src/config is otherwise the core's
+FOLDERS = ["src/editor", "src/grid", "src/preview", "src/desktop"]
 # Literals that are not interface words: the languages named in themselves, a decoration, a title separator, and the
 # preview dialog's built-in captions in several languages (chosen by the system's language, not translated).
 NOT_TRANSLATED = {"Čeština", "✦", " – "}
@@ -69,8 +68,6 @@ def check_literals(root):
         for name in sorted(os.listdir(os.path.join(root, folder))):
             path = f"{folder}/{name}"
             if not name.endswith((".cpp", ".h")) or path in OWN_LANGUAGE_LISTS:
-                continue
-            if folder == "src/config" and path not in QT_ONLY:
                 continue
             with open(os.path.join(root, path), encoding="utf-8") as file:
                 for text, caller in literals(file.read()):

@@ -1,5 +1,5 @@
 // The desktop answer to the core's questions: message boxes with an error icon and OK, or a warning icon and Yes/No.
-#include "platform/qt/MessagePrompt.h"
+#include "desktop/MessagePrompt.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Asynchronous playback of wave files: one sound at a time, every new request stops the one playing.
-#include "platform/qt/Sound.h"
+#include "desktop/Sound.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // The user's language as a Windows language identifier (primary language in the low 10 bits, sublanguage above).
-#include "platform/qt/Language.h"
+#include "desktop/Language.h"
 
 #include <array>
 

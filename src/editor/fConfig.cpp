@@ -1,11 +1,11 @@
 // The settings dialog TConfigForm: edits the image and sound extension lists, the compression level and the
 // interface language.
-#include "config/fConfig.h"
+#include "editor/fConfig.h"
 
 #include "config/ExtList.h"
 #include "config/LanguageSetting.h"
 #include "platform/Prompt.h"
-#include "platform/qt/DesktopFont.h"
+#include "desktop/DesktopFont.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -113,7 +113,6 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
   connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
 }
 
-int TConfigForm::ReadCompressionLevel() { return ::ReadCompressionLevel(); }
 
 void TConfigForm::WriteCompressionLevel(int level) { ::WriteCompressionLevel(level); }
 
@@ -126,7 +125,7 @@ void TConfigForm::ShowSettings(TExtList &imageExts, TExtList &soundExts) {
     ComboBox1->setCurrentIndex(0);
   }
   // A hand-edited level outside 0..3 shows as normal, the level saves use for it, so the dialog writes a valid one.
-  RadioGroup1->button(ClampCompressionLevel(ReadCompressionLevel()))->setChecked(true);
+  RadioGroup1->button(ClampCompressionLevel(::ReadCompressionLevel()))->setChecked(true);
   // The stored choice, not a TOVRIK_LANG of this run: closing the dialog must not make the override permanent.
   ComboBox2->setCurrentIndex(ReadLanguageSetting() == TLanguage::English ? 1 : 0);
   FillListBox();

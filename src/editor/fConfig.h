@@ -20,7 +20,6 @@ public:
   // Binds the two lists (not owned) and shows the dialog modally; returns when it has closed.
   void ShowSettings(TExtList &imageExts, TExtList &soundExts);
 
-  static int ReadCompressionLevel();
   static void WriteCompressionLevel(int level);
 
   void ComboBox1Change();

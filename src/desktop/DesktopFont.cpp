@@ -1,5 +1,5 @@
 // The editor windows' 8-point sans serif: a compact Arial-like face where the desktop has one.
-#include "platform/qt/DesktopFont.h"
+#include "desktop/DesktopFont.h"
 
 #include <QApplication>
 

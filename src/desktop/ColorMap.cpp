@@ -1,5 +1,5 @@
 // Colour values to Qt colours: explicit RGB values and the desktop's system colours through palette roles.
-#include "platform/qt/ColorMap.h"
+#include "desktop/ColorMap.h"
 
 #include <QGuiApplication>
 #include <array>

@@ -1,5 +1,5 @@
 // The type description of a file, as a file manager shows it ("WAV audio", "plain text document").
-#include "platform/qt/FileTypes.h"
+#include "desktop/FileTypes.h"
 
 #include <QFileInfo>
 #include <QMimeDatabase>

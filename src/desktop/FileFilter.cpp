@@ -1,5 +1,5 @@
 // The "description|mask|description|mask" filter form of the file dialogs, translated for Qt's file dialog.
-#include "platform/qt/FileFilter.h"
+#include "desktop/FileFilter.h"
 
 #include <QFileDialog>
 

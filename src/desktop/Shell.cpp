@@ -1,5 +1,5 @@
 // Desktop shell services of the editor: opening a document in its associated program, and the busy cursor.
-#include "platform/qt/Shell.h"
+#include "desktop/Shell.h"
 
 #include <QCursor>
 #include <QDesktopServices>

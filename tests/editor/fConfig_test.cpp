@@ -1,7 +1,7 @@
 // The settings dialog driven as a user would: typing extensions, Enter, the buttons, the level and both ways of closing.
 #include "config/ExtList.h"
 #include "config/LanguageSetting.h"
-#include "config/fConfig.h"
+#include "editor/fConfig.h"
 #include "platform/AppFolder.h"
 #include "support/ModalAnswer.h"
 #include "support/ScriptedPrompt.h"

@@ -1,8 +1,8 @@
 // The open-file dialog component: filter, options, initial folder and title kept between runs, the chosen files
 // afterwards, and hooks for shown, selection changed and closing. Built on Qt's own (non-native) file dialog.
-#include "platform/qt/OpenDialog.h"
+#include "desktop/OpenDialog.h"
 
-#include "platform/qt/FileFilter.h"
+#include "desktop/FileFilter.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
