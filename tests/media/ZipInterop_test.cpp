@@ -91,6 +91,8 @@ TEST(ZipInterop, ArchivesWrittenHerePassUnzipPythonAnd7zAtEveryLevel) {
       EXPECT_TRUE(Succeeds("unzip -p " + Quote(archive) + " sub/note.txt | grep -qx ahoj")) << where;
       EXPECT_TRUE(Succeeds("python3 " + Quote(script) + " " + Quote(archive) + " " + Quote(media))) << where;
       EXPECT_TRUE(Succeeds("7z t " + Quote(archive))) << where;
+      for (std::size_t i = 0; i < boundaries.size(); ++i)
+        EXPECT_EQ(ExtractFile(archive, "boundary" + std::to_string(i)), Contents(boundaries[i])) << where << " " << i;
     }
   }
 }
