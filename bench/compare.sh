@@ -47,8 +47,9 @@ measure() {
 
 ratio() { awk "BEGIN{printf \"%.2f wall, %.2f cpu\", ${seconds[$1]} / ${seconds[$2]}, ${cpu[$1]} / ${cpu[$2]}}"; }
 mib() { awk "BEGIN{printf \"%.1f\", ${kibibytes[$1]} / 1024}"; }
-# limit SECONDS PEER: what two cores of the engine would take, over the peer's wall time.
-limit() { awk "BEGIN{printf \"%.2f\", $1 / 2 / ${seconds[$2]}}"; }
+# limit SECONDS PEER: the engine's processor seconds on one core, halved for two cores, over the peer's wall time;
+# then the same seconds over the peer's processor time (the limit of the cpu ratio).
+limit() { awk "BEGIN{printf \"%.2f wall, %.2f cpu\", $1 / 2 / ${seconds[$2]}, $1 / ${cpu[$2]}}"; }
 entry_size() { python3 -c 'import sys, zipfile; print(zipfile.ZipFile(sys.argv[1]).getinfo("Media.m").compress_size)' "$1"; }
 
 # document NAME KIND FOLDER: every measurement of one document; KIND is sounds or pictures.
@@ -88,19 +89,19 @@ document() {
     sizes+="  level $level / zlib one-shot -$zlevel: size $(awk "BEGIN{printf \"%.4f\", $(entry_size "$work/$name$level.tvk") / ($(stat -c %s "$work/media$zlevel.z") - 6)}") ($(entry_size "$work/$name$level.tvk") against $(($(stat -c %s "$work/media$zlevel.z") - 6)) bytes), wall $(ratio "$name save (level $level)" "$name zlib one-shot -$zlevel")"$'\n'
   done
 
-  local limits="" deflate2="" inflate2=""
+  local deflate2="" inflate2=""
   if [[ -x $engine_limits ]]; then
     while read -r level deflateSeconds inflateSeconds; do
       [[ $level == 2 ]] && { deflate2=$deflateSeconds; inflate2=$inflateSeconds; }
     done < <("$engine_limits" "$work/media.m")
   fi
   echo "load while measuring: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-  echo "$name save / zlib one-shot -6:   $(ratio "$name save (level 2)" "$name zlib one-shot -6")  (target <= 0.30${deflate2:+, limit $(limit "$deflate2" "$name zlib one-shot -6"): libdeflate one core $deflate2 s / 2})"
+  echo "$name save / zlib one-shot -6:   $(ratio "$name save (level 2)" "$name zlib one-shot -6")  (target <= 0.30${deflate2:+, limit $(limit "$deflate2" "$name zlib one-shot -6"): libdeflate one core $deflate2 s cpu})"
   if [[ $kind == sounds ]]; then
     echo "$name save / 7z -tzip -mx5 -mmt: $(ratio "$name save (level 2)" "$name 7z a -tzip -mx5 -mmt=on")"
     echo "$name save / zip -6:             $(ratio "$name save (level 2)" "$name zip -6")"
   fi
-  echo "$name verify / unzip -p:         $(ratio "$name tvk verify" "$name unzip -p")  (target <= 0.30${inflate2:+, limit $(limit "$inflate2" "$name unzip -p"): ISA-L inflate one core $inflate2 s / 2})"
+  echo "$name verify / unzip -p:         $(ratio "$name tvk verify" "$name unzip -p")  (target <= 0.30${inflate2:+, limit $(limit "$inflate2" "$name unzip -p"): ISA-L inflate one core $inflate2 s cpu})"
   echo "$name open (list) / unzip -p:    $(ratio "$name tvk list (open)" "$name unzip -p")"
   echo "$name sizes (target <= 1.0000 at level 2):"
   printf '%s' "$sizes"
