@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the benchmark's sound files: a mix of compressible (text-like) and incompressible (random) files."""
+"""Writes the benchmark's files: sounds, a mix of compressible (text-like) and incompressible (random) files, or
+pictures, mostly incompressible: JPEG-like files (entropy-coded data with its byte stuffing) and noisy bitmaps."""
 import os
 import random
 import sys
@@ -17,17 +18,45 @@ def text_like(rng, size):
     return b"".join(parts)[:size]
 
 
+def jpeg_like(rng, size):
+    # Scan data is near random; every 0xFF in it is followed by a stuffed 0x00, as in a real JPEG.
+    header = b"\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00"
+    header += b"\xff\xdb\x00\x43\x00" + bytes(range(1, 65))
+    scan = rng.randbytes(max(0, size - len(header) - 2)).replace(b"\xff", b"\xff\x00")
+    return (header + scan)[:size - 2] + b"\xff\xd9"
+
+
+def noisy_bitmap(rng, size):
+    # A smooth picture with noise in the lowest three bits of every colour byte.
+    width = 1024
+    header = b"BM" + size.to_bytes(4, "little") + bytes(4) + (54).to_bytes(4, "little") + (40).to_bytes(4, "little")
+    header += width.to_bytes(4, "little") + ((size - 54) // (3 * width)).to_bytes(4, "little") + b"\x01\x00\x18\x00"
+    header += bytes(24)
+    pixels = size - len(header)
+    row = bytes((x * 255 // (3 * width)) & 0xF8 for x in range(3 * width))
+    base = (row * (pixels // len(row) + 1))[:pixels]
+    noise = int.from_bytes(rng.randbytes(pixels), "little") & int.from_bytes(b"\x07" * pixels, "little")
+    return header + (int.from_bytes(base, "little") ^ noise).to_bytes(pixels, "little")
+
+
 def main():
-    if len(sys.argv) != 3:
-        sys.exit("usage: make_document.py FOLDER MEBIBYTES")
+    if len(sys.argv) not in (3, 4) or (len(sys.argv) == 4 and sys.argv[3] not in ("sounds", "pictures")):
+        sys.exit("usage: make_document.py FOLDER MEBIBYTES [sounds|pictures]")
     folder, total = sys.argv[1], int(sys.argv[2]) << 20
+    pictures = len(sys.argv) == 4 and sys.argv[3] == "pictures"
     os.makedirs(folder, exist_ok=True)
     rng = random.Random(20261208)
     written, index = 0, 0
     while written < total:
         size = min(rng.randint(64 << 10, 8 << 20), total - written)
-        data = text_like(rng, size) if index % 5 < 2 else rng.randbytes(size)
-        with open(os.path.join(folder, "snd%04d.wav" % index), "wb") as out:
+        if pictures:
+            size = max(size, 4096)
+            name = "pic%04d.%s" % (index, "bmp" if index % 4 == 3 else "jpg")
+            data = noisy_bitmap(rng, size) if index % 4 == 3 else jpeg_like(rng, size)
+        else:
+            name = "snd%04d.wav" % index
+            data = text_like(rng, size) if index % 5 < 2 else rng.randbytes(size)
+        with open(os.path.join(folder, name), "wb") as out:
             out.write(data)
         written += size
         index += 1

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev qt6-translations-l10n
   qt6-tools-dev qt6-l10n-tools
   dpkg-dev file lintian
-  zlib1g-dev libisal-dev libjpeg62-turbo-dev
+  zlib1g-dev libisal-dev libdeflate-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick openbox fonts-dejavu-core
   zip unzip p7zip-full python3 time

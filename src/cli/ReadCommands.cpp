@@ -117,7 +117,7 @@ int RunVerify(const TArguments &arguments) {
   const TCommandLine line(arguments, {}, {});
   line.RequirePositional(1, 1);
   const std::string &path = line.Positional()[0];
-  OpenContainer(path);
+  VerifyContainer(path);
   std::cout << PrintableText(path) << ": ok\n";
   return 0;
 }

@@ -1,5 +1,6 @@
 // Save and Open of a container: the media stream assembled into a temporary file and deflated from it on every
-// core straight into a temporary archive that replaces the target; "Media.m" inflated once into the backing file.
+// core straight into a temporary archive that replaces the target; "Media.m" inflated once into the backing file, or
+// into nothing but its checks when a container is only verified.
 #include "media/Container.h"
 
 #include "config/ExtList.h"
@@ -99,6 +100,20 @@ std::optional<TMediaKind> LoadContainer(TMediaStream &document, const std::strin
   TMediaKind kind = 0;
   document.ReadMediaStream(*entry, kind);
   return kind;
+}
+
+void VerifyContainer(const std::string &path) {
+  TFileStream file(path, TFileMode::fmOpenRead);
+  if (file.Size() == 0)
+    throw Exception(Translated(MediaMessages::EmptyFile));
+  TZip zip;
+  zip.Open(&file);
+  MediaHeader(zip);
+  std::unique_ptr<TZipEntryStream> entry = zip.GetEntryStream(mediaEntryName);
+  TFileList records;
+  TMediaKind kind = 0;
+  records.ReadAll(*entry, kind);
+  entry->Verify();
 }
 
 TMediaEntryFacts ReadMediaEntryFacts(const std::string &path) {

@@ -21,6 +21,11 @@ void SaveContainer(TMediaStream &document, uint8_t kind, const std::string &path
 // document then holds no entries.
 std::optional<uint8_t> LoadContainer(TMediaStream &document, const std::string &path);
 
+// Checks the container at path as opening it does, without a backing file or any other file: "Media.m" is inflated
+// once into nothing but its checks (sizes, CRC-32, the end of the deflate data) and the parse of the entry records.
+// Throws what LoadContainer throws for the same file, "Soubor je prázdný!" for an empty one.
+void VerifyContainer(const std::string &path);
+
 // What the central directory tells of a container's entry "Media.m".
 struct TMediaEntryFacts {
   uint32_t Crc32 = 0;

@@ -2,9 +2,7 @@
 // deflate and checksum them, and the CRC-32 of the whole is combined from the chunks' CRCs.
 #include "media/ParallelDeflate.h"
 
-#include "media/CalcCRC.h"
-#include "media/ZipDeflate.h"
-#include "platform/Exceptions.h"
+#include "media/DeflateChunk.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -19,60 +17,13 @@
 
 namespace {
 
-struct TChunk {
-  std::vector<uint8_t> input; // the dictionary, then the chunk's own bytes
-  std::size_t dictionaryLength = 0;
-  std::size_t dataLength = 0;
-  bool last = false;
-  std::vector<uint8_t> output;
-  uint32_t crc = 0;
-  std::exception_ptr failure;
-  bool done = false;
-};
-
-// A raw deflate state (no zlib header or trailer), reset for every chunk it compresses.
-class TChunkDeflater {
-public:
-  explicit TChunkDeflater(int zlibLevel) : state(zlibLevel, -15) {}
-
-  void Deflate(TChunk &chunk) {
-    z_stream &stream = state.Stream();
-    deflateReset(&stream);
-    if (chunk.dictionaryLength > 0)
-      deflateSetDictionary(&stream, chunk.input.data(), static_cast<uInt>(chunk.dictionaryLength));
-    const uint8_t *data = chunk.input.data() + chunk.dictionaryLength;
-    chunk.crc = UpdateCrc32(0, data, chunk.dataLength);
-    // A sync flush adds an empty stored block, five bytes at most, to what the bound allows for.
-    chunk.output.resize(deflateBound(&stream, static_cast<uLong>(chunk.dataLength)) + 16);
-    stream.next_in = const_cast<Bytef *>(data);
-    stream.avail_in = static_cast<uInt>(chunk.dataLength);
-    const int flush = chunk.last ? Z_FINISH : Z_SYNC_FLUSH;
-    std::size_t produced = 0;
-    for (;;) {
-      stream.next_out = chunk.output.data() + produced;
-      stream.avail_out = static_cast<uInt>(chunk.output.size() - produced);
-      const int result = deflate(&stream, flush);
-      if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR)
-        throw Exception(std::string("zlib: ") + (stream.msg ? stream.msg : zError(result)));
-      produced = chunk.output.size() - stream.avail_out;
-      if (result == Z_STREAM_END || (!chunk.last && stream.avail_in == 0 && stream.avail_out != 0))
-        break;
-      chunk.output.resize(chunk.output.size() + 4096);
-    }
-    chunk.output.resize(produced);
-  }
-
-private:
-  TDeflateState state;
-};
-
 // Threads that deflate submitted chunks; without threads, Submit deflates on the calling thread.
 // Dropping the pool stops the threads after the chunk each is busy with.
 class TDeflatePool {
 public:
-  TDeflatePool(int zlibLevel, unsigned threadCount) : zlibLevel(zlibLevel) {
+  TDeflatePool(int level, unsigned threadCount) : level(level) {
     if (threadCount == 0)
-      inlineDeflater = std::make_unique<TChunkDeflater>(zlibLevel);
+      inlineDeflater = NewChunkDeflater(level);
     for (unsigned i = 0; i < threadCount; ++i)
       threads.emplace_back([this] { Work(); });
   }
@@ -88,7 +39,7 @@ public:
   TDeflatePool(const TDeflatePool &) = delete;
   TDeflatePool &operator=(const TDeflatePool &) = delete;
 
-  void Submit(TChunk &chunk) {
+  void Submit(TDeflateChunk &chunk) {
     chunk.done = false;
     chunk.failure = nullptr;
     if (inlineDeflater) {
@@ -104,7 +55,7 @@ public:
   }
 
   // Waits until chunk is deflated; a failure of its worker is thrown here.
-  void Await(TChunk &chunk) {
+  void Await(TDeflateChunk &chunk) {
     std::unique_lock<std::mutex> guard(lock);
     chunkDone.wait(guard, [&] { return chunk.done; });
     if (chunk.failure)
@@ -116,7 +67,7 @@ private:
     std::unique_ptr<TChunkDeflater> deflater;
     std::exception_ptr setupFailure;
     try {
-      deflater = std::make_unique<TChunkDeflater>(zlibLevel);
+      deflater = NewChunkDeflater(level);
     } catch (...) {
       setupFailure = std::current_exception();
     }
@@ -125,7 +76,7 @@ private:
       workReady.wait(guard, [this] { return stopping || !pending.empty(); });
       if (stopping)
         return;
-      TChunk &chunk = *pending.front();
+      TDeflateChunk &chunk = *pending.front();
       pending.pop_front();
       guard.unlock();
       std::exception_ptr failure = setupFailure;
@@ -143,12 +94,12 @@ private:
     }
   }
 
-  int zlibLevel;
+  int level;
   std::unique_ptr<TChunkDeflater> inlineDeflater;
   std::mutex lock;
   std::condition_variable workReady;
   std::condition_variable chunkDone;
-  std::deque<TChunk *> pending;
+  std::deque<TDeflateChunk *> pending;
   bool stopping = false;
   std::vector<std::thread> threads;
 };
@@ -164,28 +115,29 @@ unsigned ThreadsFor(int64_t total, unsigned wanted) {
 
 } // namespace
 
-TDeflatedStream DeflateInChunks(TStream &source, int64_t total, int zlibLevel, const TDeflateSink &sink,
+TDeflatedStream DeflateInChunks(TStream &source, int64_t total, int level, const TDeflateSink &sink,
                                 const TDeflateProgress &progress, unsigned threads) {
   const unsigned threadCount = ThreadsFor(total, threads);
   // Two chunks per thread keep every thread busy while the oldest one is written out.
   const std::size_t inFlightLimit = std::max<std::size_t>(2, 2 * std::size_t(threadCount));
-  std::vector<std::unique_ptr<TChunk>> chunks;
-  std::deque<TChunk *> inFlight;
-  std::vector<TChunk *> spare;
+  std::vector<std::unique_ptr<TDeflateChunk>> chunks;
+  std::deque<TDeflateChunk *> inFlight;
+  std::vector<TDeflateChunk *> spare;
   std::vector<uint8_t> dictionary;
   TDeflatedStream result;
   int64_t read = 0, written = 0;
   bool first = true;
 
-  TDeflatePool pool(zlibLevel, threadCount);
+  const std::size_t dictionarySize = ChunkDictionarySize();
+  TDeflatePool pool(level, threadCount);
   while (first || read < total || !inFlight.empty()) {
     while ((first || read < total) && inFlight.size() < inFlightLimit) {
       first = false;
       if (spare.empty()) {
-        chunks.push_back(std::make_unique<TChunk>());
+        chunks.push_back(std::make_unique<TDeflateChunk>());
         spare.push_back(chunks.back().get());
       }
-      TChunk &chunk = *spare.back();
+      TDeflateChunk &chunk = *spare.back();
       spare.pop_back();
       chunk.dataLength = static_cast<std::size_t>(std::min<int64_t>(total - read, int64_t(DeflateChunkSize)));
       chunk.dictionaryLength = dictionary.size();
@@ -194,12 +146,12 @@ TDeflatedStream DeflateInChunks(TStream &source, int64_t total, int zlibLevel, c
       source.ReadBuffer(chunk.input.data() + chunk.dictionaryLength, static_cast<int64_t>(chunk.dataLength));
       read += static_cast<int64_t>(chunk.dataLength);
       chunk.last = read == total;
-      const std::size_t kept = std::min(chunk.input.size(), DeflateDictionarySize);
+      const std::size_t kept = std::min(chunk.input.size(), dictionarySize);
       dictionary.assign(chunk.input.end() - static_cast<std::ptrdiff_t>(kept), chunk.input.end());
       pool.Submit(chunk);
       inFlight.push_back(&chunk);
     }
-    TChunk &oldest = *inFlight.front();
+    TDeflateChunk &oldest = *inFlight.front();
     pool.Await(oldest);
     inFlight.pop_front();
     sink(oldest.output.data(), oldest.output.size());

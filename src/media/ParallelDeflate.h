@@ -7,12 +7,10 @@
 #include <cstdint>
 #include <functional>
 
-// How the chunks are cut: each is deflated on its own, primed with the 32 KiB before it as its
-// dictionary and ended on a byte boundary by a sync flush (the last one finished), so that the
-// chunks simply follow each other in the archive. A stream of one chunk gives exactly the bytes of
-// a one-shot deflate.
+// How the chunks are cut: each is deflated on its own by the build's engine (DeflateChunk.h) and ends on a byte
+// boundary without a final block (the last one finished), so that the chunks simply follow each other in the
+// archive. 1 MiB: larger chunks hardly shrink the output (0.03 % at 4 MiB) but cost memory on every thread.
 inline constexpr std::size_t DeflateChunkSize = std::size_t(1) << 20;
-inline constexpr std::size_t DeflateDictionarySize = std::size_t(1) << 15;
 
 struct TDeflatedStream {
   uint32_t Crc32 = 0;         // of the uncompressed bytes
@@ -25,9 +23,8 @@ using TDeflateSink = std::function<void(const uint8_t *data, std::size_t size)>;
 // (a cancelled save); the workers are then stopped before the exception leaves DeflateInChunks.
 using TDeflateProgress = std::function<void(int64_t done, int64_t total)>;
 
-// Reads total bytes of source from its current position and deflates them at zlibLevel (window 15,
-// memory level 8, default strategy) into sink. threads 0 takes every core the machine has; a
-// stream of a single chunk is always deflated on the calling thread. The bytes written depend
-// only on the data and the level, never on the number of threads.
-TDeflatedStream DeflateInChunks(TStream &source, int64_t total, int zlibLevel, const TDeflateSink &sink,
+// Reads total bytes of source from its current position and deflates them at the compression level 1..3 into
+// sink. threads 0 takes every core the machine has; a stream of a single chunk is always deflated on the calling
+// thread. The bytes written depend only on the data and the level, never on the number of threads.
+TDeflatedStream DeflateInChunks(TStream &source, int64_t total, int level, const TDeflateSink &sink,
                                 const TDeflateProgress &progress = {}, unsigned threads = 0);

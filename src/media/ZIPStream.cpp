@@ -2,6 +2,7 @@
 #include "media/ZIPStream.h"
 
 #include "media/CalcCRC.h"
+#include "media/ParallelDeflate.h"
 #include "media/ZipDeflate.h"
 #include "media/ZipInflate.h"
 
@@ -197,9 +198,20 @@ void TZip::AddEntry(const std::string &name, const void *data, int level, uint32
     header->CompressedSize = size;
     Staging.WriteBuffer(data, size);
   } else {
-    const std::vector<uint8_t> block = CompressBlock(data, size, LevelSettings(level).ZlibLevel);
-    header->CompressedSize = static_cast<uint32_t>(block.size() - 6);
-    Staging.WriteBuffer(block.data() + 2, header->CompressedSize);
+    // The same deflate as a streamed entry's, so that both give the same bytes.
+    TMemoryStream source;
+    source.WriteBuffer(data, size);
+    source.SetPosition(0);
+    const auto append = [&](const uint8_t *bytes, std::size_t count) { Staging.WriteBuffer(bytes, int64_t(count)); };
+    try {
+      const TDeflatedStream deflated = DeflateInChunks(source, size, header->Level, append);
+      if (deflated.CompressedSize > int64_t(UINT32_MAX))
+        throw ZipErrors::TooLarge();
+      header->CompressedSize = static_cast<uint32_t>(deflated.CompressedSize);
+    } catch (...) {
+      Staging.SetSize(offset); // the staged entries stay as they were
+      throw;
+    }
   }
   Headers.Add(std::move(header));
   Headers.Sort();

@@ -16,10 +16,10 @@ namespace {
 
 TLevelSettings LevelSettings(int level) {
   switch (std::clamp(level, 0, 3)) {
-  case 0: return {0, MethodStored, 0, 0};
-  case 1: return {1, MethodDeflated, 1, 6};
-  case 2: return {2, MethodDeflated, Z_DEFAULT_COMPRESSION, 0};
-  default: return {3, MethodDeflated, 9, 2};
+  case 0: return {0, MethodStored, 0, 0, 0};
+  case 1: return {1, MethodDeflated, 1, 2, 6};
+  case 2: return {2, MethodDeflated, Z_DEFAULT_COMPRESSION, 6, 0};
+  default: return {3, MethodDeflated, 9, 7, 2};
   }
 }
 

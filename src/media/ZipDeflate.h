@@ -1,5 +1,5 @@
-// Compressing entries through zlib: the compression levels and one-shot CompressBlock (the streaming
-// save deflates in chunks, ParallelDeflate.h).
+// The compression levels, and one-shot compression through zlib (CompressBlock); entries are deflated in chunks
+// (ParallelDeflate.h).
 #pragma once
 
 #include <cstddef>
@@ -13,6 +13,9 @@ struct TLevelSettings {
   int Level;       // the level after clamping to 0..3
   uint16_t Method; // 0 stored, 8 deflated
   int ZlibLevel;   // 1, Z_DEFAULT_COMPRESSION or 9 (unused when stored)
+  // libdeflate's level in place of ZlibLevel: 2, 6 or 7, the fastest that compresses about as well (its level 1
+  // loses 7 % on noisy bitmaps; bench/compare.sh prints both engines' sizes per level).
+  int LibdeflateLevel;
   uint16_t Flags;  // the deflate option bits 1 and 2
 };
 

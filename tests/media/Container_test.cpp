@@ -222,6 +222,35 @@ TEST_F(Container, DamagedOrForeignFilesAreRefusedAndLeaveNothingBehind) {
     }
     EXPECT_EQ(document.List.Count(), 0) << i;
     EXPECT_EQ(document.BackingFile(), nullptr) << i;
+    try {
+      VerifyContainer(path);
+      ADD_FAILURE() << "case " << i << " was verified";
+    } catch (const Exception &error) {
+      EXPECT_NE(std::string(error.what()).find(cases[i].second), std::string::npos) << i << ": " << error.what();
+    }
+  }
+}
+
+// Verifying reads the container as opening does, but no document claims a backing file: with the backing file held
+// by someone else, a document would have moved on to another name.
+TEST_F(Container, VerifyNeedsNoBackingFile) {
+  TMediaStream source;
+  source.AddFile(WorkFile("a.bmp", std::string(70000, 'a') + RandomBytes(3000000, 3)), mkImages);
+  for (int level = 0; level <= 3; ++level)
+    SaveContainer(source, mkImages, WorkPath("good" + std::to_string(level) + ".tvk"), level);
+  const std::unique_ptr<TBackingFile> held = TBackingFile::TryClaim(BackingFilePath());
+  ASSERT_NE(held, nullptr);
+  const std::string backingName = TempFileName();
+  const std::vector<std::string> before = FolderContents(app.Path());
+  for (int level = 0; level <= 3; ++level)
+    EXPECT_NO_THROW(VerifyContainer(WorkPath("good" + std::to_string(level) + ".tvk"))) << level;
+  EXPECT_EQ(TempFileName(), backingName);
+  EXPECT_EQ(FolderContents(app.Path()), before);
+  try {
+    VerifyContainer(WorkFile("empty.tvk", ""));
+    ADD_FAILURE() << "an empty file was verified";
+  } catch (const Exception &error) {
+    EXPECT_STREQ(error.what(), "Soubor je prázdný!");
   }
 }
 
@@ -232,6 +261,8 @@ TEST_F(Container, ArchiveWithoutMediaEntryOrWithADamagedMediaStreamIsRefused) {
   EXPECT_THROW(LoadContainer(document, WriteArchive("framing.tvk", "Media.m", cutRecord, 2)), Exception);
   EXPECT_THROW(LoadContainer(document, WriteArchive("kind.tvk", "Media.m", "\7", 0)), Exception);
   EXPECT_EQ(document.List.Count(), 0);
+  for (const char *name : {"other.tvk", "framing.tvk", "kind.tvk"})
+    EXPECT_THROW(VerifyContainer(WorkPath(name)), Exception) << name;
   EXPECT_THROW(LoadContainer(document, WorkPath("missing.tvk")), EFOpenError);
 }
 

@@ -1,13 +1,16 @@
 // Interoperation with real peers: archives written here pass Info-ZIP unzip, Python's zipfile and
-// 7-Zip at every level; archives written by Info-ZIP zip and Python's zipfile are read here.
+// 7-Zip at every level and around the deflate's chunk boundaries; archives written by Info-ZIP zip and Python's
+// zipfile are read here.
 #include "ZipTestHelpers.h"
 
+#include "media/ParallelDeflate.h"
 #include "support/Peers.h"
 #include "support/TempAppFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -61,6 +64,11 @@ TEST(ZipInterop, ArchivesWrittenHerePassUnzipPythonAnd7zAtEveryLevel) {
   const std::string media = folder.File("media.bin");
   WriteBytes(media, data);
   const std::string script = folder.WriteFile("testzip.py", PythonTestZip);
+  // Entries that end just before, at and just after the deflate's chunk boundaries.
+  std::vector<TMemoryStream> boundaries;
+  const std::size_t chunk = DeflateChunkSize;
+  for (std::size_t size : {std::size_t(0), std::size_t(1), chunk - 1, chunk, chunk + 1, 2 * chunk + 1})
+    boundaries.push_back(StreamOf(MixedData(size, static_cast<uint32_t>(size))));
   for (int level = 0; level <= 3; ++level) {
     for (bool streamed : {false, true}) {
       const std::string archive = folder.File("out" + std::to_string(level) + (streamed ? "s" : "m") + ".tvk");
@@ -73,6 +81,8 @@ TEST(ZipInterop, ArchivesWrittenHerePassUnzipPythonAnd7zAtEveryLevel) {
         else
           zip.AddEntry("Media.m", data.data(), level, uint32_t(data.size()));
         zip.AddEntry("sub\\note.txt", "ahoj", level, 4);
+        for (std::size_t i = 0; i < boundaries.size(); ++i)
+          zip.AddEntryFrom("boundary" + std::to_string(i), boundaries[i], level);
         zip.WriteTo(target);
       }
       const std::string where = "level " + std::to_string(level) + (streamed ? " streamed" : " from memory");
@@ -81,6 +91,8 @@ TEST(ZipInterop, ArchivesWrittenHerePassUnzipPythonAnd7zAtEveryLevel) {
       EXPECT_TRUE(Succeeds("unzip -p " + Quote(archive) + " sub/note.txt | grep -qx ahoj")) << where;
       EXPECT_TRUE(Succeeds("python3 " + Quote(script) + " " + Quote(archive) + " " + Quote(media))) << where;
       EXPECT_TRUE(Succeeds("7z t " + Quote(archive))) << where;
+      for (std::size_t i = 0; i < boundaries.size(); ++i)
+        EXPECT_EQ(ExtractFile(archive, "boundary" + std::to_string(i)), Contents(boundaries[i])) << where << " " << i;
     }
   }
 }
