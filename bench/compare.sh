@@ -59,7 +59,7 @@ document() {
   python3 "$here/make_document.py" "$folder" "$mebibytes" "$kind" >&2
   local files=("$folder"/*)
   echo "== $name"
-  measure "$name save (level 2)" "$tvk" new $option --force --level 2 -o "$work/$name.tvk" "${files[@]}"
+  measure "$name save (level 2)" "$tvk" new $option --force --overwrite --level 2 -o "$work/$name.tvk" "${files[@]}"
   unzip -p "$work/$name.tvk" Media.m >"$work/media.m"
   echo "media stream: $(stat -c %s "$work/media.m") bytes, container: $(stat -c %s "$work/$name.tvk") bytes" >&2
   measure "$name zlib one-shot -6" "$zlib_oneshot" 6 "$work/media.m" "$work/media6.z"
@@ -81,7 +81,7 @@ document() {
   for level in 1 2 3; do
     zlevel=${zlib_levels[$level]}
     if ((level != 2)); then
-      runs=1 measure "$name save (level $level)" "$tvk" new $option --force --level $level -o "$work/$name$level.tvk" "${files[@]}"
+      runs=1 measure "$name save (level $level)" "$tvk" new $option --force --overwrite --level $level -o "$work/$name$level.tvk" "${files[@]}"
       runs=1 measure "$name zlib one-shot -$zlevel" "$zlib_oneshot" $zlevel "$work/media.m" "$work/media$zlevel.z"
     else
       cp "$work/$name.tvk" "$work/${name}2.tvk"
