@@ -134,3 +134,11 @@ int AddressedEntry(TMediaStream &document, const TCommandLine &line, std::size_t
     throw EUsage("missing NAME or --at N");
   return FindEntryByName(document, line.Positional()[next++]);
 }
+
+void RefuseTargetAmongSources(const std::string &out, const std::vector<std::string> &sources) {
+  if (const std::optional<TFileIdentity> existing = IdentityOf(out))
+    for (const std::string &file : sources)
+      if (const std::optional<TFileIdentity> source = IdentityOf(file);
+          source && source->Device == existing->Device && source->Inode == existing->Inode)
+        throw Exception(Substitute(Translated(CliMessages::TargetIsSource), {PrintableText(out)}));
+}

@@ -72,11 +72,7 @@ int RunNew(const TArguments &arguments) {
   const int level = line.Has("--level") ? LevelOption(line) : ReadCompressionLevel();
   AddFiles(document, kind, line.Positional(), line.Has("--force"));
   const TFileLock lock(out, EditLockTimeout); // an existing container is replaced only between edits
-  if (const std::optional<TFileIdentity> existing = IdentityOf(out))
-    for (const std::string &file : line.Positional())
-      if (const std::optional<TFileIdentity> source = IdentityOf(file);
-          source && source->Device == existing->Device && source->Inode == existing->Inode)
-        throw Exception(Substitute(Translated(CliMessages::TargetIsSource), {PrintableText(out)}));
+  RefuseTargetAmongSources(out, line.Positional());
   std::error_code ignored; // a link, even one leading nowhere, is something there too
   if (std::filesystem::exists(std::filesystem::symlink_status(out, ignored)) && !line.Has("--overwrite"))
     throw Exception(Substitute(Translated(CliMessages::TargetExists), {PrintableText(out)}));

@@ -99,6 +99,14 @@ const std::vector<TCommand> &Commands() {
        "  Writes each entry's data (or only the named ones) as NAME+EXT into DIR (default: the current folder).\n"
        "  Existing files are kept unless --overwrite.\n",
        RunExtract},
+      {"build",
+       "usage: tvk build MANIFEST.toml [-o OUT.tvk] [--check] [--threads N]\n"
+       "  Builds the container a TOML manifest describes (kind, level, output, [defaults], one [[entry]] per\n"
+       "  source file with name and attributes under the keys of tvk set) into OUT.tvk, or the manifest's output.\n"
+       "  The same manifest and sources give the same bytes: the entry time is SOURCE_DATE_EPOCH or 1980-01-01.\n"
+       "  --check writes nothing and exits 1, naming the first difference, when OUT.tvk is not what it would build.\n"
+       "  --threads N deflates on N threads instead of every core (the bytes stay the same).\n",
+       RunBuild},
   };
   return commands;
 }

@@ -132,7 +132,8 @@ void TZip::StreamEntry(TStream &target, TFileHeader &header, const TZipProgress 
   };
   source.SetPosition(0);
   const uint32_t crc = header.Method == MethodDeflated
-                           ? DeflateInChunks(source, total, LevelSettings(header.Level).ZlibLevel, write, progress).Crc32
+                           ? DeflateInChunks(source, total, LevelSettings(header.Level).ZlibLevel, write, progress, DeflateThreads)
+                                 .Crc32
                            : CopyStored(source, total, write, progress);
   CheckFits32(compressed);
 
