@@ -57,14 +57,16 @@ int Dispatch(const std::string &name, const TArguments &arguments, std::string &
 const std::vector<TCommand> &Commands() {
   static const std::vector<TCommand> commands{
       {"new",
-       "usage: tvk new (--images|--sounds) -o OUT.tvk [--level 0-3] [--force] [--overwrite] FILE...\n"
+       "usage: tvk new (--images|--sounds) -o OUT.tvk [--level 0-3] [--force] [--overwrite] [--set KEY=VALUE]... "
+       "FILE...\n"
        "  A new container holding FILE... in the given order, at the level of config.ini unless --level is given.\n"
        "  Files whose extension is not in config.ini's list for the kind are refused unless --force.\n"
-       "  An existing OUT.tvk is replaced only with --overwrite, and never when it is one of FILE....\n",
+       "  An existing OUT.tvk is replaced only with --overwrite, and never when it is one of FILE....\n"
+       "  --set KEY=VALUE (repeatable) gives every new entry an attribute, as tvk set does.\n",
        RunNew},
       {"add",
-       "usage: tvk add CONTAINER [--level 0-3] [--force] FILE...\n"
-       "  Appends FILE... to the container (the extension rule of tvk new applies).\n",
+       "usage: tvk add CONTAINER [--level 0-3] [--force] [--set KEY=VALUE]... FILE...\n"
+       "  Appends FILE... to the container (the extension rule and --set of tvk new apply).\n",
        RunAdd},
       {"remove",
        "usage: tvk remove CONTAINER [--level 0-3] (NAME...|--at N)\n"
@@ -86,8 +88,9 @@ const std::vector<TCommand> &Commands() {
        "  sounds: looped=True|False frequency=N volume=0-255 pan=N\n",
        RunSet},
       {"list",
-       "usage: tvk list CONTAINER [--json]\n"
-       "  The kind, then one row per entry: position, name, extension, size and every attribute.\n",
+       "usage: tvk list CONTAINER [--json] [--long]\n"
+       "  The kind, then one row per entry: position, name, extension, size and every attribute;\n"
+       "  --long adds the CRC-32 of each entry's data (for git diff through a textconv).\n",
        RunList},
       {"info", "usage: tvk info CONTAINER\n  Kind, entries, sizes, compression and CRC status.\n", RunInfo},
       {"verify",

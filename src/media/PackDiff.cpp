@@ -38,9 +38,7 @@ std::vector<std::pair<std::string, int>> MatchKeys(const TFileList &list) {
 }
 
 std::string ContentText(TMediaStream &document, TFileListItem &entry) {
-  char crc[16];
-  std::snprintf(crc, sizeof crc, "%08X", EntryCrc32(document, entry));
-  return std::to_string(entry.Size) + " B, CRC-32 " + crc;
+  return std::to_string(entry.Size) + " B, CRC-32 " + Crc32Text(EntryCrc32(document, entry));
 }
 } // namespace
 
@@ -49,6 +47,12 @@ uint32_t EntryCrc32(TMediaStream &document, TFileListItem &entry) {
   int64_t done = 0;
   document.CopyEntryData(entry, crc, done);
   return crc.Crc;
+}
+
+std::string Crc32Text(uint32_t crc) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%08X", crc);
+  return text;
 }
 
 std::vector<TPackDifference> ComparePacks(const TPackSide &a, const TPackSide &b) {

@@ -26,6 +26,8 @@ std::vector<TPackDifference> ComparePacks(const TPackSide &a, const TPackSide &b
 
 // The CRC-32 of an entry's data, read from its source file or the backing file.
 uint32_t EntryCrc32(TMediaStream &document, TFileListItem &entry);
+// A CRC-32 as eight upper-case hexadecimal digits, as ZIP tools show it.
+std::string Crc32Text(uint32_t crc);
 
 // "name: key old -> new" and the like, one line for a difference.
 std::string DifferenceText(const TPackDifference &difference);

@@ -103,3 +103,21 @@ TEST_F(TvkBuild, RefusalsNameTheManifestLineAndColumnAndWriteNothing) {
   EXPECT_EQ(RunTvk({"build", Manifest(), "-o", app.File("notes.txt")}).Status, 1);
   EXPECT_EQ(TTempAppFolder::ReadFile(app.File("notes.txt")), "keep me");
 }
+
+TEST_F(TvkBuild, NewAndAddSetAttributesAndListLongShowsTheCrc) {
+  ASSERT_EQ(RunTvk({"new", "--images", "-o", Container(), "--set", "transparent=False", "--set=pattern-width=8", a, b})
+                .Status,
+            0);
+  const TTvkRun add = RunTvk({"add", Container(), "--set", "color=clRed", c});
+  ASSERT_EQ(add.Status, 0) << add.Err;
+  EXPECT_EQ(RunTvk({"add", Container(), "--set", "volume=3", c}).Status, 2); // no such key for images: nothing added
+  const TTvkRun list = RunTvk({"list", "--long", Container()});
+  ASSERT_EQ(list.Status, 0) << list.Err;
+  // CRC-32 of "ABC", "DEFG", "HIJKL".
+  EXPECT_NE(list.Out.find("skip-width\tcrc-32\n1\ta\t.BMP\t3\tFalse\tclBlack\t0\t8\t0\t0\tA3830348\n"
+                          "2\tb\t.BMP\t4\tFalse\tclBlack\t0\t8\t0\t0\t0DF863ED\n"
+                          "3\tc\t.BMP\t5\tTrue\tclRed\t0\t0\t0\t0\t59576041\n"),
+            std::string::npos)
+      << list.Out;
+  EXPECT_EQ(std::count(list.Out.begin(), list.Out.end(), '\n'), 5);
+}

@@ -55,6 +55,7 @@ expect "set: a name, then attribute keys" "$(printf '%s\n' pan= pattern-height= 
 expect "move: one name only" "" "$(complete_line tvk move pack.tvk a "")"
 expect "a damaged container gives no names" "" "$(echo junk > bad.tvk; complete_line tvk remove bad.tvk "")"
 expect "replace: a file after the name" "a.bmp" "$(complete_line tvk replace pack.tvk a "a.")"
+expect "--set takes an attribute key" 'pattern-width=' "$(complete_line tvk new --images --set "pattern-w")"
 expect "build takes a manifest" 'sprites.toml' "$(touch sprites.toml; complete_line tvk build "sp")"
 expect "-o takes a .tvk" 'pack.tvk' "$(complete_line tvk new --images -o "pa")"
 
