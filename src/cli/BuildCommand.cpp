@@ -80,8 +80,9 @@ void RequireContainerOrNothing(const std::string &out) {
 } // namespace
 
 int RunBuild(const TArguments &arguments) {
-  const TCommandLine line(arguments, {"--check"}, {"-o", "--threads"});
+  const TCommandLine line(arguments, {"--check", "--force"}, {"-o", "--threads"});
   line.RequirePositional(1, 1);
+  CliPrompt().AcceptUnlisted = line.Has("--force");
   TMediaStream document;
   const TManifestFacts facts = LoadManifest(document, line.Positional()[0]);
   const std::string out = line.Value("-o", facts.Output);

@@ -76,3 +76,6 @@ int AddressedEntry(TMediaStream &document, const TCommandLine &line, std::size_t
 
 // Refuses out when it is one of the source files: a container written over its own data would lose them.
 void RefuseTargetAmongSources(const std::string &out, const std::vector<std::string> &sources);
+
+// text as a JSON string, quoted, with quotes, backslashes and control characters escaped.
+std::string JsonString(const std::string &text);

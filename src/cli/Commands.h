@@ -26,3 +26,5 @@ int RunInfo(const TArguments &arguments);
 int RunVerify(const TArguments &arguments);
 int RunExtract(const TArguments &arguments);
 int RunBuild(const TArguments &arguments);
+int RunDump(const TArguments &arguments);
+int RunDiff(const TArguments &arguments);

@@ -10,27 +10,9 @@
 #include "platform/Files.h"
 #include "platform/TextLanguage.h"
 
-#include <cstdio>
 #include <iostream>
 
 namespace {
-std::string JsonString(const std::string &text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
 // A cell as JSON: numbers and booleans as such, colours by their names (or "$00BBGGRR") and names as strings.
 std::string JsonValue(const TItemColumn &column, const std::string &text) {
   switch (column.Editing) {

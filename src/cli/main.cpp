@@ -103,13 +103,24 @@ const std::vector<TCommand> &Commands() {
        "  Existing files are kept unless --overwrite.\n",
        RunExtract},
       {"build",
-       "usage: tvk build MANIFEST.toml [-o OUT.tvk] [--check] [--threads N]\n"
+       "usage: tvk build MANIFEST.toml [-o OUT.tvk] [--check] [--force] [--threads N]\n"
        "  Builds the container a TOML manifest describes (kind, level, output, [defaults], one [[entry]] per\n"
        "  source file with name and attributes under the keys of tvk set) into OUT.tvk, or the manifest's output.\n"
        "  The same manifest and sources give the same bytes: the entry time is SOURCE_DATE_EPOCH or 1980-01-01.\n"
        "  --check writes nothing and exits 1, naming the first difference, when OUT.tvk is not what it would build.\n"
+       "  --force accepts sources whose extension is not in config.ini's list for the kind.\n"
        "  --threads N deflates on N threads instead of every core (the bytes stay the same).\n",
        RunBuild},
+      {"dump",
+       "usage: tvk dump CONTAINER -d DIR [--overwrite]\n"
+       "  Writes each entry's data as NAME+EXT and a manifest CONTAINER.toml into DIR, such that tvk build of it\n"
+       "  gives the same entries, order, attributes and bytes. Existing files are kept unless --overwrite.\n",
+       RunDump},
+      {"diff",
+       "usage: tvk diff A B [--json]\n"
+       "  Compares two packs, containers or manifests (.toml) in any pairing: entries added, removed and moved,\n"
+       "  changed attributes (old -> new) and changed content (size and CRC-32). Exit status 0 when equal, 1 not.\n",
+       RunDiff},
   };
   return commands;
 }
