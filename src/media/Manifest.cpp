@@ -182,7 +182,8 @@ TManifestFacts LoadManifest(TMediaStream &document, const std::string &path) {
         if (!AttributeColumn(facts.Kind, name.str()))
           place.Refuse(name.source(), ManifestMessages::UnknownKey, {std::string(name.str())});
     } else if (key.str() == "entry") {
-      if (!value.is_array_of_tables())
+      const bool noEntries = value.is_array() && value.as_array()->empty(); // "entry = []": an empty pack
+      if (!value.is_array_of_tables() && !noEntries)
         place.Refuse(value.source(), ManifestMessages::NotTable, {"entry"});
       entries = value.as_array();
     } else {
