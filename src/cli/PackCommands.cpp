@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <set>
 
 namespace {
 namespace fs = std::filesystem;
@@ -26,6 +27,22 @@ TOpenedContainer OpenPack(const std::string &path) {
   opened.Document = std::make_unique<TMediaStream>();
   opened.Kind = LoadManifest(*opened.Document, path).Kind;
   return opened;
+}
+
+// Every entry gets a file: NAME+EXT, or NAME~2+EXT and so on where entries share a name (the manifest keeps
+// each entry's own name, so the file's name does not matter to the build).
+std::vector<TEntryExport> DumpPlan(const TFileList &list) {
+  std::vector<TEntryExport> plan;
+  std::set<std::string> taken;
+  for (const auto &item : list.Items()) {
+    const std::string file = ExportFileName(*item);
+    const std::string stem = file.substr(0, file.size() - item->Ext.Utf8().size());
+    std::string unique = file;
+    for (int n = 2; !taken.insert(unique).second; ++n)
+      unique = stem + "~" + std::to_string(n) + item->Ext.Utf8();
+    plan.push_back({item.get(), unique});
+  }
+  return plan;
 }
 
 const char *WhatName(TPackDifference::TWhat what) {
@@ -63,7 +80,7 @@ int RunDump(const TArguments &arguments) {
     throw EUsage("-d DIR is required");
   const std::string folder = line.Value("-d");
   TOpenedContainer opened = OpenContainer(path);
-  const std::vector<TEntryExport> plan = PlanExport(opened.Document->List, {});
+  const std::vector<TEntryExport> plan = DumpPlan(opened.Document->List);
   const TExistingFiles existing = line.Has("--overwrite") ? TExistingFiles::Replace : TExistingFiles::Refuse;
   CheckExportTargets(plan, folder, existing);
   const std::string manifest = (fs::path(folder) / fs::path(path).filename().replace_extension(".toml")).string();

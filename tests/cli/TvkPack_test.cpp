@@ -31,10 +31,20 @@ TEST_F(TvkPack, DumpThenBuildGivesTheSameBytesAndDiffSeesNoDifference) {
   EXPECT_EQ(TTempAppFolder::ReadFile(app.File("dumped/hero.BMP")), "DEFG");
   ASSERT_EQ(RunTvk({"build", app.File("dumped/built.toml"), "-o", app.File("again.tvk")}).Status, 0);
   EXPECT_EQ(TTempAppFolder::ReadFile(app.File("again.tvk")), TTempAppFolder::ReadFile(built));
-  EXPECT_EQ(RunTvk({"diff", built, app.File("dumped/built.toml")}).Status, 0);
+  const TTvkRun same = RunTvk({"diff", built, app.File("dumped/built.toml")});
+  EXPECT_EQ(same.Status, 0) << same.Out;
   // A second dump into the same folder replaces nothing unasked.
   EXPECT_EQ(RunTvk({"dump", built, "-d", app.File("dumped")}).Status, 1);
   EXPECT_EQ(RunTvk({"dump", built, "-d", app.File("dumped"), "--overwrite"}).Status, 0);
+
+  // Entries sharing a name get files of their own and keep their names and order.
+  app.WriteFile("in/hero.bmp", "MNOPQR");
+  ASSERT_EQ(RunTvk({"add", built, "--set", "transparent=False", app.File("in/hero.bmp"), c}).Status, 0);
+  ASSERT_EQ(RunTvk({"dump", built, "-d", app.File("twice")}).Status, 0);
+  EXPECT_EQ(TTempAppFolder::ReadFile(app.File("twice/hero~2.BMP")), "MNOPQR");
+  ASSERT_EQ(RunTvk({"build", app.File("twice/built.toml"), "-o", app.File("twice.tvk")}).Status, 0);
+  EXPECT_EQ(Rows(app.File("twice.tvk")), Rows(built));
+  EXPECT_EQ(RunTvk({"diff", built, app.File("twice.tvk")}).Status, 0);
 }
 
 TEST_F(TvkPack, DiffNamesAddedRemovedMovedAndChangedEntries) {
