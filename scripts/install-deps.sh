@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing TovrikEditor need; quick when all are there.
 # qt6-tools-dev and qt6-l10n-tools compile and refresh the English translation (lrelease, lupdate); dpkg-dev,
-# file and lintian build the Debian package (dpkg-shlibdeps finds its dependencies) and check it.
+# file and lintian build the Debian package (dpkg-shlibdeps finds its dependencies) and check it; libtomlplusplus-dev
+# (header-only, no runtime package) reads and writes the manifests of tvk build and tvk dump.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools
   dpkg-dev file lintian
   zlib1g-dev libisal-dev libdeflate-dev libjpeg62-turbo-dev
+  libtomlplusplus-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick openbox fonts-dejavu-core
   zip unzip p7zip-full python3 time

@@ -11,6 +11,12 @@ inline constexpr const char *AlreadyInPlace = "Položka je již na místě %s; k
 inline constexpr const char *NoSuchFile = "Soubor %s neexistuje.";
 inline constexpr const char *TargetExists = "Soubor %s již existuje (přepsání povolí --overwrite).";
 inline constexpr const char *TargetIsSource = "Soubor %s je zároveň jedním z přidávaných souborů; nelze jej přepsat.";
+inline constexpr const char *NotAContainer = "Soubor %s existuje a není kontejner; tvk build jej nepřepíše.";
+// %s: the container; %s: the first difference.
+inline constexpr const char *DiffersFromManifest = "Soubor %s neodpovídá manifestu: %s";
+// %s: the container; %s: the offset of the first differing byte.
+inline constexpr const char *BytesDiffer =
+    "Soubor %s má stejné položky jako manifest, ale liší se od bajtu %s (úroveň komprese nebo čas položky).";
 // The grid takes these texts without complaint, but a command line must not guess what was meant.
 inline constexpr const char *NotABoolean = "'%s' is not a valid boolean value (True or False)";
 inline constexpr const char *NotAVolume = "'%s' is not a valid volume (0 to 255)";

@@ -10,6 +10,7 @@
 #include "platform/TextLanguage.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <unistd.h>
 
@@ -133,4 +134,29 @@ int AddressedEntry(TMediaStream &document, const TCommandLine &line, std::size_t
   if (next >= line.Positional().size())
     throw EUsage("missing NAME or --at N");
   return FindEntryByName(document, line.Positional()[next++]);
+}
+
+void RefuseTargetAmongSources(const std::string &out, const std::vector<std::string> &sources) {
+  if (const std::optional<TFileIdentity> existing = IdentityOf(out))
+    for (const std::string &file : sources)
+      if (const std::optional<TFileIdentity> source = IdentityOf(file);
+          source && source->Device == existing->Device && source->Inode == existing->Inode)
+        throw Exception(Substitute(Translated(CliMessages::TargetIsSource), {PrintableText(out)}));
+}
+
+std::string JsonString(const std::string &text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
 }

@@ -73,3 +73,9 @@ int FindEntryByName(TMediaStream &document, const std::string &name);
 // The entry a command addresses: --at N (1-based), or else the name at positional argument next, which is
 // then consumed (next moves on by one).
 int AddressedEntry(TMediaStream &document, const TCommandLine &line, std::size_t &next);
+
+// Refuses out when it is one of the source files: a container written over its own data would lose them.
+void RefuseTargetAmongSources(const std::string &out, const std::vector<std::string> &sources);
+
+// text as a JSON string, quoted, with quotes, backslashes and control characters escaped.
+std::string JsonString(const std::string &text);

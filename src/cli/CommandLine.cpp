@@ -6,7 +6,7 @@
 #include <string>
 
 TCommandLine::TCommandLine(const std::vector<std::string> &arguments, const std::set<std::string> &flags,
-                           const std::set<std::string> &valued) {
+                           const std::set<std::string> &valued, const std::set<std::string> &repeatable) {
   bool optionsEnded = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string &argument = arguments[i];
@@ -22,8 +22,8 @@ TCommandLine::TCommandLine(const std::vector<std::string> &arguments, const std:
     const std::string name = argument.substr(0, equals);
     if (flags.count(name) && equals == std::string::npos) {
       options[name] = "";
-    } else if (valued.count(name)) {
-      if (options.count(name))
+    } else if (valued.count(name) || repeatable.count(name)) {
+      if (options.count(name) && !repeatable.count(name))
         throw EUsage("option " + name + " given twice");
       if (equals != std::string::npos)
         options[name] = argument.substr(equals + 1);
@@ -31,6 +31,8 @@ TCommandLine::TCommandLine(const std::vector<std::string> &arguments, const std:
         options[name] = arguments[++i];
       else
         throw EUsage("option " + name + " needs a value");
+      if (repeatable.count(name))
+        repeated[name].push_back(options[name]);
     } else {
       throw EUsage("unknown option " + argument);
     }
@@ -40,6 +42,11 @@ TCommandLine::TCommandLine(const std::vector<std::string> &arguments, const std:
 std::string TCommandLine::Value(const std::string &option, const std::string &fallback) const {
   const auto found = options.find(option);
   return found == options.end() ? fallback : found->second;
+}
+
+std::vector<std::string> TCommandLine::Values(const std::string &option) const {
+  const auto found = repeated.find(option);
+  return found == repeated.end() ? std::vector<std::string>{} : found->second;
 }
 
 int TCommandLine::IntValue(const std::string &option, int low, int high, int fallback) const {

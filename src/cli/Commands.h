@@ -25,3 +25,6 @@ int RunList(const TArguments &arguments);
 int RunInfo(const TArguments &arguments);
 int RunVerify(const TArguments &arguments);
 int RunExtract(const TArguments &arguments);
+int RunBuild(const TArguments &arguments);
+int RunDump(const TArguments &arguments);
+int RunDiff(const TArguments &arguments);

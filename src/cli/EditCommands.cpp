@@ -51,6 +51,31 @@ void CheckStrictValue(const TItemColumn &column, const std::string &value) {
       throw EConvertError(Substitute(Translated(CliMessages::NotAVolume), {value}));
   }
 }
+// Sets the attributes of KEY=VALUE assignments in grid texts, refusing keys the kind does not have.
+void SetAttributes(TFileListItem &entry, uint8_t kind, const std::vector<std::string> &assignments) {
+  const std::vector<TItemColumn> &columns = ItemColumns(kind);
+  for (const std::string &assignment : assignments) {
+    const auto equals = assignment.find('=');
+    const std::string key = assignment.substr(0, equals);
+    const auto column = std::find_if(columns.begin(), columns.end(),
+                                     [&key](const TItemColumn &c) { return c.FromText && key == c.Key; });
+    if (equals == std::string::npos || column == columns.end())
+      throw EUsage("not an attribute of " + KindName(kind) + ": " + assignment);
+    const std::string value = assignment.substr(equals + 1);
+    CheckStrictValue(*column, value);
+    column->FromText(entry, value);
+  }
+}
+
+// Adds files as AddFiles does and gives every added entry the attributes of --set.
+void AddFilesWithAttributes(TMediaStream &document, uint8_t kind, const std::vector<std::string> &files,
+                            const TCommandLine &line) {
+  const int before = document.List.Count();
+  AddFiles(document, kind, files, line.Has("--force"));
+  for (int i = before; i < document.List.Count(); ++i)
+    SetAttributes(*document.List.Items()[static_cast<std::size_t>(i)], kind, line.Values("--set"));
+}
+
 // Moves the entry at from to position to; those between shift by one place.
 void MoveEntry(TFileList &list, int from, int to) {
   for (int i = from; i < to; ++i)
@@ -61,7 +86,8 @@ void MoveEntry(TFileList &list, int from, int to) {
 } // namespace
 
 int RunNew(const TArguments &arguments) {
-  const TCommandLine line(arguments, {"--images", "--sounds", "--force", "--overwrite"}, {"-o", "--level"});
+  const TCommandLine line(arguments, {"--images", "--sounds", "--force", "--overwrite"}, {"-o", "--level"},
+                          {"--set"});
   if (line.Has("--images") == line.Has("--sounds"))
     throw EUsage("give exactly one of --images and --sounds");
   const std::string &out = line.Value("-o");
@@ -70,13 +96,9 @@ int RunNew(const TArguments &arguments) {
   const uint8_t kind = line.Has("--images") ? mkImages : mkSounds;
   TMediaStream document;
   const int level = line.Has("--level") ? LevelOption(line) : ReadCompressionLevel();
-  AddFiles(document, kind, line.Positional(), line.Has("--force"));
+  AddFilesWithAttributes(document, kind, line.Positional(), line);
   const TFileLock lock(out, EditLockTimeout); // an existing container is replaced only between edits
-  if (const std::optional<TFileIdentity> existing = IdentityOf(out))
-    for (const std::string &file : line.Positional())
-      if (const std::optional<TFileIdentity> source = IdentityOf(file);
-          source && source->Device == existing->Device && source->Inode == existing->Inode)
-        throw Exception(Substitute(Translated(CliMessages::TargetIsSource), {PrintableText(out)}));
+  RefuseTargetAmongSources(out, line.Positional());
   std::error_code ignored; // a link, even one leading nowhere, is something there too
   if (std::filesystem::exists(std::filesystem::symlink_status(out, ignored)) && !line.Has("--overwrite"))
     throw Exception(Substitute(Translated(CliMessages::TargetExists), {PrintableText(out)}));
@@ -85,12 +107,12 @@ int RunNew(const TArguments &arguments) {
 }
 
 int RunAdd(const TArguments &arguments) {
-  const TCommandLine line(arguments, {"--force"}, levelOption);
+  const TCommandLine line(arguments, {"--force"}, levelOption, {"--set"});
   line.RequirePositional(2);
   const std::string &path = line.Positional()[0];
   TOpenedContainer opened = OpenForEditing(path);
   const std::vector<std::string> files(line.Positional().begin() + 1, line.Positional().end());
-  AddFiles(*opened.Document, opened.Kind, files, line.Has("--force"));
+  AddFilesWithAttributes(*opened.Document, opened.Kind, files, line);
   SaveEdited(opened, path, LevelOption(line));
   return 0;
 }
@@ -174,19 +196,8 @@ int RunSet(const TArguments &arguments) {
   std::size_t next = 1;
   TFileListItem &entry = *opened.Document->List.Items()[static_cast<std::size_t>(
       AddressedEntry(*opened.Document, line, next))];
-  const std::vector<TItemColumn> &columns = ItemColumns(opened.Kind);
-  for (auto assignment = line.Positional().begin() + static_cast<std::ptrdiff_t>(next);
-       assignment != line.Positional().end(); ++assignment) {
-    const auto equals = assignment->find('=');
-    const std::string key = assignment->substr(0, equals);
-    const auto column = std::find_if(columns.begin(), columns.end(),
-                                     [&key](const TItemColumn &c) { return c.FromText && key == c.Key; });
-    if (equals == std::string::npos || column == columns.end())
-      throw EUsage("not an attribute of " + KindName(opened.Kind) + ": " + *assignment);
-    const std::string value = assignment->substr(equals + 1);
-    CheckStrictValue(*column, value);
-    column->FromText(entry, value);
-  }
+  SetAttributes(entry, opened.Kind, {line.Positional().begin() + static_cast<std::ptrdiff_t>(next),
+                                     line.Positional().end()});
   SaveEdited(opened, path, LevelOption(line));
   return 0;
 }

@@ -5,31 +5,14 @@
 
 #include "media/Container.h"
 #include "media/ItemColumns.h"
+#include "media/PackDiff.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/TextLanguage.h"
 
-#include <cstdio>
 #include <iostream>
 
 namespace {
-std::string JsonString(const std::string &text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
 // A cell as JSON: numbers and booleans as such, colours by their names (or "$00BBGGRR") and names as strings.
 std::string JsonValue(const TItemColumn &column, const std::string &text) {
   switch (column.Editing) {
@@ -45,7 +28,9 @@ std::string JsonValue(const TItemColumn &column, const std::string &text) {
 }
 
 // Rows are written one entry at a time: a list of a million entries never exists as text in memory.
-void PrintJson(const TFileList &list, uint8_t kind) {
+// withCrc adds each entry's CRC-32 (--long).
+void PrintJson(TMediaStream &document, uint8_t kind, bool withCrc) {
+  const TFileList &list = document.List;
   const std::vector<TItemColumn> &columns = ItemColumns(kind);
   std::cout << "{\"kind\": " << JsonString(KindName(kind)) << ", \"entries\": [";
   int row = 0;
@@ -54,24 +39,28 @@ void PrintJson(const TFileList &list, uint8_t kind) {
     std::cout << (row > 1 ? ",\n  " : "\n  ") << "{\"position\": " << row;
     for (const TItemColumn &column : columns)
       std::cout << ", " << JsonString(column.Key) << ": " << JsonValue(column, column.ToText(*entry));
+    if (withCrc)
+      std::cout << ", \"crc-32\": " << JsonString(Crc32Text(EntryCrc32(document, *entry)));
     std::cout << '}';
   }
   std::cout << (row > 0 ? "\n]}\n" : "]}\n");
 }
 
 // Names may hold anything: control characters are escaped, so no name forges a row or drives the terminal.
-void PrintTable(const TFileList &list, uint8_t kind) {
+void PrintTable(TMediaStream &document, uint8_t kind, bool withCrc) {
   const std::vector<std::string> &keys = ColumnKeys(kind);
   std::cout << "kind: " << KindName(kind) << "\nposition";
   for (const std::string &key : keys)
     std::cout << '\t' << key;
-  std::cout << '\n';
+  std::cout << (withCrc ? "\tcrc-32\n" : "\n");
   int row = 0;
   std::string line;
-  for (const auto &entry : list.Items()) {
+  for (const auto &entry : document.List.Items()) {
     line = std::to_string(++row);
     for (const std::string &cell : GridCells(*entry))
       line.append(1, '\t').append(PrintableText(cell));
+    if (withCrc)
+      line.append(1, '\t').append(Crc32Text(EntryCrc32(document, *entry)));
     line += '\n';
     std::cout << line;
   }
@@ -85,13 +74,13 @@ std::string LevelName(int level) {
 } // namespace
 
 int RunList(const TArguments &arguments) {
-  const TCommandLine line(arguments, {"--json"}, {});
+  const TCommandLine line(arguments, {"--json", "--long"}, {});
   line.RequirePositional(1, 1);
   TOpenedContainer opened = OpenContainer(line.Positional()[0]);
   if (line.Has("--json"))
-    PrintJson(opened.Document->List, opened.Kind);
+    PrintJson(*opened.Document, opened.Kind, line.Has("--long"));
   else
-    PrintTable(opened.Document->List, opened.Kind);
+    PrintTable(*opened.Document, opened.Kind, line.Has("--long"));
   return 0;
 }
 
@@ -104,12 +93,10 @@ int RunInfo(const TArguments &arguments) {
   int64_t dataSize = 0;
   for (const auto &entry : opened.Document->List.Items())
     dataSize += entry->Size;
-  char crc[16];
-  std::snprintf(crc, sizeof crc, "%08X", facts.Crc32);
   std::cout << "kind: " << KindName(opened.Kind) << "\nentries: " << opened.Document->List.Count()
             << "\ndata size: " << dataSize << " bytes\nmedia stream: " << facts.UncompressedSize
             << " bytes\ncontainer: " << FileSize(path) << " bytes\ncompression: " << LevelName(facts.Level)
-            << "\ncrc-32: " << crc << " ok\n";
+            << "\ncrc-32: " << Crc32Text(facts.Crc32) << " ok\n";
   return 0;
 }
 

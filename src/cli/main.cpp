@@ -57,14 +57,16 @@ int Dispatch(const std::string &name, const TArguments &arguments, std::string &
 const std::vector<TCommand> &Commands() {
   static const std::vector<TCommand> commands{
       {"new",
-       "usage: tvk new (--images|--sounds) -o OUT.tvk [--level 0-3] [--force] [--overwrite] FILE...\n"
+       "usage: tvk new (--images|--sounds) -o OUT.tvk [--level 0-3] [--force] [--overwrite] [--set KEY=VALUE]... "
+       "FILE...\n"
        "  A new container holding FILE... in the given order, at the level of config.ini unless --level is given.\n"
        "  Files whose extension is not in config.ini's list for the kind are refused unless --force.\n"
-       "  An existing OUT.tvk is replaced only with --overwrite, and never when it is one of FILE....\n",
+       "  An existing OUT.tvk is replaced only with --overwrite, and never when it is one of FILE....\n"
+       "  --set KEY=VALUE (repeatable) gives every new entry an attribute, as tvk set does.\n",
        RunNew},
       {"add",
-       "usage: tvk add CONTAINER [--level 0-3] [--force] FILE...\n"
-       "  Appends FILE... to the container (the extension rule of tvk new applies).\n",
+       "usage: tvk add CONTAINER [--level 0-3] [--force] [--set KEY=VALUE]... FILE...\n"
+       "  Appends FILE... to the container (the extension rule and --set of tvk new apply).\n",
        RunAdd},
       {"remove",
        "usage: tvk remove CONTAINER [--level 0-3] (NAME...|--at N)\n"
@@ -86,8 +88,9 @@ const std::vector<TCommand> &Commands() {
        "  sounds: looped=True|False frequency=N volume=0-255 pan=N\n",
        RunSet},
       {"list",
-       "usage: tvk list CONTAINER [--json]\n"
-       "  The kind, then one row per entry: position, name, extension, size and every attribute.\n",
+       "usage: tvk list CONTAINER [--json] [--long]\n"
+       "  The kind, then one row per entry: position, name, extension, size and every attribute;\n"
+       "  --long adds the CRC-32 of each entry's data (for git diff through a textconv).\n",
        RunList},
       {"info", "usage: tvk info CONTAINER\n  Kind, entries, sizes, compression and CRC status.\n", RunInfo},
       {"verify",
@@ -99,6 +102,25 @@ const std::vector<TCommand> &Commands() {
        "  Writes each entry's data (or only the named ones) as NAME+EXT into DIR (default: the current folder).\n"
        "  Existing files are kept unless --overwrite.\n",
        RunExtract},
+      {"build",
+       "usage: tvk build MANIFEST.toml [-o OUT.tvk] [--check] [--force] [--threads N]\n"
+       "  Builds the container a TOML manifest describes (kind, level, output, [defaults], one [[entry]] per\n"
+       "  source file with name and attributes under the keys of tvk set) into OUT.tvk, or the manifest's output.\n"
+       "  The same manifest and sources give the same bytes: the entry time is SOURCE_DATE_EPOCH or 1980-01-01.\n"
+       "  --check writes nothing and exits 1, naming the first difference, when OUT.tvk is not what it would build.\n"
+       "  --force accepts sources whose extension is not in config.ini's list for the kind.\n"
+       "  --threads N deflates on N threads instead of every core (the bytes stay the same).\n",
+       RunBuild},
+      {"dump",
+       "usage: tvk dump CONTAINER -d DIR [--overwrite]\n"
+       "  Writes each entry's data as NAME+EXT and a manifest CONTAINER.toml into DIR, such that tvk build of it\n"
+       "  gives the same entries, order, attributes and bytes. Existing files are kept unless --overwrite.\n",
+       RunDump},
+      {"diff",
+       "usage: tvk diff A B [--json]\n"
+       "  Compares two packs, containers or manifests (.toml) in any pairing: entries added, removed and moved,\n"
+       "  changed attributes (old -> new) and changed content (size and CRC-32). Exit status 0 when equal, 1 not.\n",
+       RunDiff},
   };
   return commands;
 }

@@ -4,15 +4,19 @@
 #include "media/Container.h"
 
 #include "config/ExtList.h"
+#include "media/ManifestMessages.h"
 #include "media/MediaMessages.h"
 #include "media/ZIPStream.h"
 #include "media/ZipDeflate.h"
 #include "platform/Files.h"
+#include "platform/IntegerText.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
 #include "platform/TemporaryFile.h"
 #include "platform/TextLanguage.h"
 
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 
 namespace {
@@ -58,7 +62,8 @@ void CheckStreamFits(int64_t streamSize, int level) {
 
 } // namespace
 
-void SaveContainer(TMediaStream &document, TMediaKind kind, const std::string &path, int level) {
+void SaveContainer(TMediaStream &document, TMediaKind kind, const std::string &path, int level,
+                   const TSaveOptions &options) {
   level = ClampCompressionLevel(level);
   const std::string target = ResolvedTarget(path);
   RequireRegularFile(target); // never renamed over a device or a FIFO
@@ -77,6 +82,9 @@ void SaveContainer(TMediaStream &document, TMediaKind kind, const std::string &p
     Progress().SetMessage(Translated(MediaMessages::Compressing));
     Progress().SetMax(mediaStream.Stream().Size());
     TZip zip;
+    if (options.EntryTime)
+      zip.SetFixedTime(*options.EntryTime);
+    zip.SetDeflateThreads(options.Threads);
     zip.AddEntryFrom(mediaEntryName, mediaStream.Stream(), level);
     zip.WriteTo(archive.Stream(), [](int64_t done, int64_t) { ReportProgress(done); });
     archive.Stream().Flush();
@@ -122,4 +130,22 @@ TMediaEntryFacts ReadMediaEntryFacts(const std::string &path) {
   zip.Open(&file);
   const TFileHeader &header = MediaHeader(zip);
   return {header.Crc32, header.UncompressedSize, LevelOfEntry(header)};
+}
+
+TLocalTime ReproducibleEntryTime() {
+  constexpr TLocalTime earliest{1980, 1, 1, 0, 0, 0};
+  const char *epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (!epoch || !*epoch)
+    return earliest;
+  int64_t seconds = 0;
+  const std::string text = epoch;
+  if (text.find_first_not_of("0123456789") != std::string::npos || !TryStrToInt64(text, seconds))
+    throw Exception(Substitute(Translated(ManifestMessages::BadSourceDateEpoch), {text}));
+  const std::time_t time = static_cast<std::time_t>(seconds);
+  std::tm utc{};
+  if (!gmtime_r(&time, &utc) || utc.tm_year + 1900 < 1980)
+    return earliest;
+  if (utc.tm_year + 1900 > 2107)
+    throw Exception(Substitute(Translated(ManifestMessages::BadSourceDateEpoch), {text}));
+  return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
 }

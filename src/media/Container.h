@@ -2,6 +2,7 @@
 #pragma once
 
 #include "media/MediaDocument.h"
+#include "platform/Clock.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +14,17 @@
 // untouched; a file at path this user may not write is refused before anything is written.
 // Reports "Sestavuji soubor", then "Komprimuji soubor", both in bytes. A cancel (EAbort) before the
 // commit leaves the old file byte for byte and no temporary file behind.
-void SaveContainer(TMediaStream &document, uint8_t kind, const std::string &path, int level);
+// options give the entry a fixed time instead of the clock's and limit the deflating threads.
+struct TSaveOptions {
+  std::optional<TLocalTime> EntryTime;
+  unsigned Threads = 0; // 0: every core
+};
+void SaveContainer(TMediaStream &document, uint8_t kind, const std::string &path, int level,
+                   const TSaveOptions &options = {});
+
+// The entry time of reproducible packs: SOURCE_DATE_EPOCH (seconds since 1970, taken as UTC) when it is set,
+// otherwise 1980-01-01 00:00:00, the earliest time a ZIP entry holds. Throws for a value that is no such number.
+TLocalTime ReproducibleEntryTime();
 
 // Reads the container at path into document (a freshly constructed one) and returns the media kind.
 // An empty file shows "Soubor je prázdný!" through the prompt and returns nothing, leaving the document empty.

@@ -94,6 +94,8 @@ public:
 
   // Entries added from now on get this time instead of the clock's (reproducible archives).
   void SetFixedTime(const TLocalTime &time) { FixedTime = time; }
+  // Streamed entries are deflated on this many threads (0: every core); the bytes are the same for any count.
+  void SetDeflateThreads(unsigned threads) { DeflateThreads = threads; }
 
 private:
   std::unique_ptr<TFileHeader> NewHeader(const std::string &name, int level);
@@ -112,4 +114,5 @@ private:
   int64_t ArchiveStart = 0;
   int64_t DirectoryStart = 0;
   std::optional<TLocalTime> FixedTime;
+  unsigned DeflateThreads = 0;
 };

@@ -132,7 +132,7 @@ void TZip::StreamEntry(TStream &target, TFileHeader &header, const TZipProgress 
   };
   source.SetPosition(0);
   const uint32_t crc = header.Method == MethodDeflated
-                           ? DeflateInChunks(source, total, header.Level, write, progress).Crc32
+                           ? DeflateInChunks(source, total, header.Level, write, progress, DeflateThreads).Crc32
                            : CopyStored(source, total, write, progress);
   CheckFits32(compressed);
 

@@ -8,6 +8,26 @@
 namespace {
 const std::unordered_map<std::string_view, const char *> &Table() {
   static const std::unordered_map<std::string_view, const char *> table{
+      // Pack manifests.
+      {"Soubor %s existuje a není kontejner; tvk build jej nepřepíše.",
+       "File %s exists and is not a container; tvk build does not replace it."},
+      {"Soubor %s neodpovídá manifestu: %s", "File %s does not match the manifest: %s"},
+      {"Soubor %s má stejné položky jako manifest, ale liší se od bajtu %s (úroveň komprese nebo čas položky).",
+       "File %s has the same entries as the manifest but differs from byte %s on (compression level or entry time)."},
+      {"Manifest není platný TOML: %s", "The manifest is not valid TOML: %s"},
+      {"Neznámý klíč %s.", "Unknown key %s."},
+      {"Chybí klíč %s.", "Key %s is missing."},
+      {"Klíč %s musí být true nebo false.", "Key %s must be true or false."},
+      {"Klíč %s musí být celé číslo.", "Key %s must be an integer."},
+      {"Klíč %s musí být text.", "Key %s must be a string."},
+      {"Klíč %s musí být tabulka.", "Key %s must be a table."},
+      {"Hodnota %s klíče %s je mimo povolený rozsah.", "Value %s of key %s is out of range."},
+      {"Klíč kind musí být \"images\" nebo \"sounds\".", "Key kind must be \"images\" or \"sounds\"."},
+      {"Zdrojový soubor %s neexistuje.", "Source file %s does not exist."},
+      {"Soubor %s nepatří mezi %s: jeho přípona není v seznamu přípon v config.ini.",
+       "File %s is not one of the %s: its extension is not in config.ini's list of extensions."},
+      {"Proměnná SOURCE_DATE_EPOCH (%s) není počet sekund od roku 1970.",
+       "SOURCE_DATE_EPOCH (%s) is not a number of seconds since 1970."},
       // Files and streams.
       {"Nelze číst soubor \"%s\": %s", "Cannot read file \"%s\": %s"},
       {"Nelze zapsat soubor \"%s\": %s", "Cannot write file \"%s\": %s"},

@@ -37,7 +37,7 @@ expect() {
 }
 
 expect "subcommands" $'info\nextract' "$(complete_line tvk "i" | grep -v '^$'; complete_line tvk "e" | grep -v '^$')"
-expect "all subcommands and the global options" 12 "$(complete_line tvk "" | grep -c .)"
+expect "all subcommands and the global options" 15 "$(complete_line tvk "" | grep -c .)"
 expect "options of new" $'--force\n--help\n--images' "$(complete_line tvk new "--" | grep -E -- '--(images|force|help)$')"
 expect "levels" $'0\n1\n2\n3' "$(complete_line tvk add x.tvk --level "")"
 expect "an unknown command completes nothing" "" "$(complete_line tvk frobnicate "")"
@@ -55,6 +55,9 @@ expect "set: a name, then attribute keys" "$(printf '%s\n' pan= pattern-height= 
 expect "move: one name only" "" "$(complete_line tvk move pack.tvk a "")"
 expect "a damaged container gives no names" "" "$(echo junk > bad.tvk; complete_line tvk remove bad.tvk "")"
 expect "replace: a file after the name" "a.bmp" "$(complete_line tvk replace pack.tvk a "a.")"
+expect "--set takes an attribute key" 'pattern-width=' "$(complete_line tvk new --images --set "pattern-w")"
+expect "build takes a manifest" 'sprites.toml' "$(touch sprites.toml; complete_line tvk build "sp")"
+expect "diff takes containers and manifests" $'bad.tvk\npack.tvk\nsprites.toml\nsub/' "$(complete_line tvk diff "")"
 expect "-o takes a .tvk" 'pack.tvk' "$(complete_line tvk new --images -o "pa")"
 
 # The manual page and --help name the same commands and options.

@@ -1,0 +1,108 @@
+// tvk build: a container from a TOML manifest, reproducible byte for byte, or a check that one is up to date.
+#include "cli/CliMessages.h"
+#include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+
+#include "config/ExtList.h"
+#include "media/Container.h"
+#include "media/Manifest.h"
+#include "media/PackDiff.h"
+#include "platform/CodePage.h"
+#include "platform/Files.h"
+#include "platform/TextLanguage.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+namespace fs = std::filesystem;
+
+// A private folder under the system's temporary folder, removed with all it holds.
+class TScratchFolder {
+public:
+  TScratchFolder() {
+    std::string pattern = (fs::temp_directory_path() / "tvk-build-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+      throw EFCreateError(Substitute(Translated("Nelze vytvořit soubor \"%s\": %s"), {pattern, std::strerror(errno)}));
+    path = pattern;
+  }
+  ~TScratchFolder() {
+    std::error_code ignored; // a folder left in the temporary folder harms nothing
+    fs::remove_all(path, ignored);
+  }
+  TScratchFolder(const TScratchFolder &) = delete;
+  TScratchFolder &operator=(const TScratchFolder &) = delete;
+  std::string File(const std::string &name) const { return (fs::path(path) / name).string(); }
+
+private:
+  std::string path;
+};
+
+std::string FileBytes(const std::string &path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Throws, naming the first difference, when the container at out is not what document would build as built.
+void CheckUpToDate(TMediaStream &document, TMediaKind kind, const std::string &out, const std::string &built) {
+  if (!FileExists(out))
+    throw Exception(Substitute(Translated(CliMessages::NoSuchFile), {PrintableText(out)}));
+  TOpenedContainer existing = OpenContainer(out);
+  const std::vector<TPackDifference> differences =
+      ComparePacks({*existing.Document, existing.Kind}, {document, kind});
+  if (!differences.empty())
+    throw Exception(Substitute(Translated(CliMessages::DiffersFromManifest),
+                               {PrintableText(out), DifferenceText(differences.front())}));
+  const std::string want = FileBytes(built), have = FileBytes(out);
+  if (want == have)
+    return;
+  std::size_t at = 0;
+  while (at < want.size() && at < have.size() && want[at] == have[at])
+    ++at;
+  throw Exception(Substitute(Translated(CliMessages::BytesDiffer), {PrintableText(out), std::to_string(at)}));
+}
+
+// Build output replaces a container, never a file of another kind that the manifest happens to name.
+void RequireContainerOrNothing(const std::string &out) {
+  if (!FileExists(out))
+    return;
+  try {
+    ReadMediaEntryFacts(out);
+  } catch (const Exception &) {
+    throw Exception(Substitute(Translated(CliMessages::NotAContainer), {PrintableText(out)}));
+  }
+}
+} // namespace
+
+int RunBuild(const TArguments &arguments) {
+  const TCommandLine line(arguments, {"--check", "--force"}, {"-o", "--threads"});
+  line.RequirePositional(1, 1);
+  CliPrompt().AcceptUnlisted = line.Has("--force");
+  TMediaStream document;
+  const TManifestFacts facts = LoadManifest(document, line.Positional()[0]);
+  const std::string out = line.Value("-o", facts.Output);
+  if (out.empty())
+    throw EUsage("give -o OUT.tvk or output in the manifest");
+  const TSaveOptions options{ReproducibleEntryTime(), static_cast<unsigned>(line.IntValue("--threads", 1, 1024, 0))};
+  const int level = facts.Level.value_or(ReadCompressionLevel());
+  if (line.Has("--check")) {
+    const TScratchFolder scratch;
+    const std::string built = scratch.File("built.tvk");
+    SaveContainer(document, facts.Kind, built, level, options);
+    CheckUpToDate(document, facts.Kind, out, built);
+    return 0;
+  }
+  const TFileLock lock(out, EditLockTimeout);
+  std::vector<std::string> sources;
+  for (const auto &entry : document.List.Items())
+    sources.push_back(entry->SourcePath);
+  RefuseTargetAmongSources(out, sources);
+  RequireContainerOrNothing(out);
+  SaveContainer(document, facts.Kind, out, level, options);
+  return 0;
+}
