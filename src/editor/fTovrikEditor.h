@@ -54,6 +54,8 @@ public:
   void Npovda2Click();
   void About1Click();
   void Konec1Click();
+  // Zobrazit: back to the design layout of the window and its preview pane (WindowLayoutMemory.cpp).
+  void ObnovitRozvrzeniClick();
 
   // The everyday commands beside them (WorkflowCommands.cpp).
   void UlozitJakoClick();
@@ -111,6 +113,9 @@ private:
   void FormResize();
   void PlaceControls();
   void FitClientArea();
+  // The layout config.ini remembers, taken back at the first showing and kept at closing (WindowLayoutMemory.cpp).
+  void RestoreLayout();
+  void SaveLayout();
 
   // The main menu from its table (MainMenu.cpp).
   void BuildMenu();
@@ -187,6 +192,8 @@ private:
   QPointer<QWidget> helpWindow;
   // The row the pane shows; -1 while it is hidden.
   int previewRow = -1;
+  // The remembered pane width, kept while the pane is hidden so that closing does not lose it.
+  int rememberedPreviewWidth = 0;
 
   QWidget *clientArea = nullptr;
   TXStringGrid *XStringGrid1 = nullptr;
