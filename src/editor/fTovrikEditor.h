@@ -27,6 +27,7 @@ class TOpenDialog;
 class TOpenPreviewDialog;
 class TUpDownCellEditor;
 class TXStringGrid;
+enum class TDialogFolder;
 
 // Its members live in several files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
 // exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers,
@@ -116,6 +117,12 @@ private:
   // The layout config.ini remembers, taken back at the first showing and kept at closing (WindowLayoutMemory.cpp).
   void RestoreLayout();
   void SaveLayout();
+  // The file dialogs' start folders (DialogFolders.cpp): remembered per kind of file, else a first-run folder.
+  QString StartFolder(TDialogFolder kind);
+  void RememberFolderOf(TDialogFolder kind, const QString &file);
+  // The add and update dialog starts where the document's kind of file was last taken from.
+  void PrepareAddDialog();
+  void RememberAddedFolder(const QString &file);
 
   // The main menu from its table (MainMenu.cpp).
   void BuildMenu();
