@@ -17,23 +17,6 @@ void NoteFolderAndChoose(QString *folder, const QString &file) {
   });
 }
 
-// HOME points into the fixture for one test, with XDG settings of its own.
-class THome {
-public:
-  explicit THome(const QString &home) : oldHome(qgetenv("HOME")), oldConfig(qgetenv("XDG_CONFIG_HOME")) {
-    QDir().mkpath(home);
-    qputenv("HOME", home.toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
-  }
-  ~THome() {
-    qputenv("HOME", oldHome);
-    qputenv("XDG_CONFIG_HOME", oldConfig);
-  }
-
-private:
-  QByteArray oldHome;
-  QByteArray oldConfig;
-};
 } // namespace
 
 class TDialogFoldersTest : public QObject {
@@ -43,7 +26,10 @@ private slots:
   void EachDialogStartsWhereItsKindOfFileWasLastUsed() {
     TEditorFixture fixture;
     const QString home = fixture.Path(QStringLiteral("home"));
-    THome user(home);
+    // A home of the test's own, with XDG settings of its own (the test binary runs this one case).
+    QDir().mkpath(home);
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
     QDir().mkpath(home + QStringLiteral("/Pictures"));
     const QString picture = fixture.Image(QStringLiteral("art/a.bmp"));
     const QString sound = fixture.File(QStringLiteral("sfx/s.wav"), "RIFF");
