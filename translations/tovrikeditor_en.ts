@@ -440,6 +440,10 @@
         <translation>Show preview</translation>
     </message>
     <message>
+        <source>Obnovit rozvržení</source>
+        <translation>Reset layout</translation>
+    </message>
+    <message>
         <source>Označené položky skryté filtrem (%1) zůstaly v seznamu.</source>
         <translation>Marked entries hidden by the filter (%1) stay in the list.</translation>
     </message>

@@ -1,6 +1,7 @@
 // The document commands of the main window: new, open, save, add, remove, up, down and update.
 #include "editor/fTovrikEditor.h"
 
+#include "config/DialogFolders.h"
 #include "config/ExtList.h"
 #include "editor/ItemGrids.h"
 #include "editor/ProgresForm.h"
@@ -38,11 +39,8 @@ std::string NativePath(const QString &path) { return QFile::encodeName(path).toS
 } // namespace
 
 void TForm1::FormCreate(const QStringList &arguments) {
-  // The program's folder, as in a build tree or a portable copy; an installed program starts in the user's home.
-  QString folder = QString::fromStdString(AppFolder());
-  if (!QFileInfo(folder).isWritable())
-    folder = QDir::homePath();
-  OpenPreviewDialog1->InitialDir = folder;
+  // The containers' dialogs start where the user last opened or saved one; the add dialog's folder follows the kind.
+  const QString folder = StartFolder(TDialogFolder::Containers);
   OpenDialog2->InitialDir = folder;
   SaveDialog1->setDirectory(folder);
 
@@ -108,8 +106,10 @@ void TForm1::RebuildAddFilter() {
 }
 
 void TForm1::SetDocumentPath(const QString &path) {
-  if (!path.isEmpty())
+  if (!path.isEmpty()) {
     RememberRecentDocument(path);
+    RememberFolderOf(TDialogFolder::Containers, path);
+  }
   UpdateTitle();
 }
 
@@ -187,7 +187,10 @@ void TForm1::Obrzky1Click() { NewDocument(mkImages); }
 void TForm1::Zvuky1Click() { NewDocument(mkSounds); }
 
 void TForm1::Otevt1Click() {
-  if (!MayDropDocument() || !OpenDialog2->Execute())
+  if (!MayDropDocument())
+    return;
+  OpenDialog2->InitialDir = StartFolder(TDialogFolder::Containers);
+  if (!OpenDialog2->Execute())
     return;
   LoadContainer(OpenDialog2->FileName);
   // The save dialog proposes the container shown, never one that failed to open.
@@ -213,6 +216,8 @@ void TForm1::LoadContainer(const QString &path) {
 }
 
 bool TForm1::ChooseSavePath(QString &path) {
+  if (DocumentPath().isEmpty())
+    SaveDialog1->setDirectory(StartFolder(TDialogFolder::Containers));
   if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
     return false;
   path = SaveDialog1->selectedFiles().front();
@@ -261,9 +266,11 @@ bool TForm1::SaveTo(const QString &path) {
 void TForm1::PridatClick() {
   TakeOverKindGrid();
   RebuildAddFilter();
-  if (OpenPreviewDialog1->Execute())
+  PrepareAddDialog();
+  if (OpenPreviewDialog1->Execute()) {
     AddFiles(OpenPreviewDialog1->Files);
-  else
+    RememberAddedFolder(OpenPreviewDialog1->Files.value(0));
+  } else
     FillKindGrid();
 }
 
@@ -330,11 +337,13 @@ void TForm1::AktualizovatClick() {
   if (Controller().PositionOfRow(row) < 0)
     return;
   OpenPreviewDialog1->Options &= ~TOpenOptions(TOpenOption::ofAllowMultiSelect);
+  PrepareAddDialog();
   const bool chosen = OpenPreviewDialog1->Execute();
   OpenPreviewDialog1->Options |= TOpenOption::ofAllowMultiSelect;
   if (chosen) {
     try {
       Controller().Update(row, NativePath(OpenPreviewDialog1->FileName));
+      RememberAddedFolder(OpenPreviewDialog1->FileName);
     } catch (...) {
       FillKindGrid();
       ShowHistoryState();

@@ -52,6 +52,8 @@ const std::vector<TMenuItem> &MainMenuItems() {
       {P::Menu, "Zobrazit1", QT_TRANSLATE_NOOP("TForm1", "&Zobrazit")},
       {P::Command, "ZobrazitNahled1", QT_TRANSLATE_NOOP("TForm1", "Zobrazit náhled"), -1, QKeySequence(Qt::Key_F3),
        nullptr, TMenuEnabled::Always, {}, true},
+      {P::Command, "ObnovitRozvrzeni1", QT_TRANSLATE_NOOP("TForm1", "Obnovit rozvržení"), -1, {},
+       &TForm1::ObnovitRozvrzeniClick},
       {P::Menu, "Npovda1", QT_TRANSLATE_NOOP("TForm1", "Ná&pověda")},
       {P::Command, "Npovda2", QT_TRANSLATE_NOOP("TForm1", "Nápověda"), iconHelp, QKeySequence(Qt::Key_F1),
        &TForm1::Npovda2Click},

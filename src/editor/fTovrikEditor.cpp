@@ -242,6 +242,7 @@ void TForm1::showEvent(QShowEvent *event) {
   if (!event->spontaneous() && !fittedOnShow) {
     fittedOnShow = true;
     FitClientArea();
+    RestoreLayout();
   }
   QMainWindow::showEvent(event);
 }
@@ -254,6 +255,8 @@ void TForm1::closeEvent(QCloseEvent *event) {
     event->ignore();
     return;
   }
+  if (fittedOnShow)
+    Guarded([this] { SaveLayout(); });
   FormClose();
   event->accept();
 }

@@ -27,6 +27,7 @@ class TOpenDialog;
 class TOpenPreviewDialog;
 class TUpDownCellEditor;
 class TXStringGrid;
+enum class TDialogFolder;
 
 // Its members live in several files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
 // exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers,
@@ -54,6 +55,8 @@ public:
   void Npovda2Click();
   void About1Click();
   void Konec1Click();
+  // Zobrazit: back to the design layout of the window and its preview pane (WindowLayoutMemory.cpp).
+  void ObnovitRozvrzeniClick();
 
   // The everyday commands beside them (WorkflowCommands.cpp).
   void UlozitJakoClick();
@@ -111,6 +114,15 @@ private:
   void FormResize();
   void PlaceControls();
   void FitClientArea();
+  // The layout config.ini remembers, taken back at the first showing and kept at closing (WindowLayoutMemory.cpp).
+  void RestoreLayout();
+  void SaveLayout();
+  // The file dialogs' start folders (DialogFolders.cpp): remembered per kind of file, else a first-run folder.
+  QString StartFolder(TDialogFolder kind);
+  void RememberFolderOf(TDialogFolder kind, const QString &file);
+  // The add and update dialog starts where the document's kind of file was last taken from.
+  void PrepareAddDialog();
+  void RememberAddedFolder(const QString &file);
 
   // The main menu from its table (MainMenu.cpp).
   void BuildMenu();
@@ -187,6 +199,8 @@ private:
   QPointer<QWidget> helpWindow;
   // The row the pane shows; -1 while it is hidden.
   int previewRow = -1;
+  // The remembered pane width, kept while the pane is hidden so that closing does not lose it.
+  int rememberedPreviewWidth = 0;
 
   QWidget *clientArea = nullptr;
   TXStringGrid *XStringGrid1 = nullptr;

@@ -51,7 +51,7 @@ private slots:
       QCOMPARE(StatusText(form, 0), imagesText);
       QCOMPARE(StatusText(form, 1), QString());
       QCOMPARE(form.findChild<QFileDialog *>(QStringLiteral("SaveDialog1"))->directory().absolutePath(),
-               QDir(QString::fromStdString(fixture.folder.Path().string())).absolutePath());
+               QDir::homePath());
     }
     QVERIFY(fixture.prompt.Errors.empty());
   }
