@@ -107,7 +107,7 @@ bool IsTemporaryFileName(const std::string &name, const std::string &prefix) {
     return false;
   rest.remove_prefix(prefix.size() + marker.size());
   const auto dash = rest.find('-');
-  return dash != std::string_view::npos && AllOf(rest.substr(0, dash), ::isdigit) &&
+  return dash != std::string_view::npos && dash > 0 && AllOf(rest.substr(0, dash), ::isdigit) &&
          rest.size() - dash - 1 == randomLength && AllOf(rest.substr(dash + 1), ::isalnum);
 }
 
