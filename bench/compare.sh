@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures tvk's save and verify against zlib's one-shot deflate and unzip -p (and, on the sounds, Info-ZIP zip -6
-# and 7-Zip's multi-threaded zip) on two documents: sounds half text-like, half random, and mostly incompressible
-# pictures. Prints ratios, sizes per level against zlib's, peak memory and the targets in brackets; with
+# and 7-Zip's multi-threaded zip) on three documents: sounds half text-like, half random; mostly incompressible
+# pictures; and sprite sheets on a flat background. Prints ratios, sizes per level against zlib's, peak memory and the targets in brackets; with
 # bench/engine_limits built, also the limit of each ratio: one core of libdeflate (save) or of ISA-L's inflate
 # (verify), halved for two cores, over the same peer.
 # Usage: bench/compare.sh [BUILD_DIR] [MEBIBYTES]   (BUILD_DIR holds bin/tvk and bench/zlib_oneshot; best a Release build)
@@ -52,10 +52,10 @@ mib() { awk "BEGIN{printf \"%.1f\", ${kibibytes[$1]} / 1024}"; }
 limit() { awk "BEGIN{printf \"%.2f wall, %.2f cpu\", $1 / 2 / ${seconds[$2]}, $1 / ${cpu[$2]}}"; }
 entry_size() { python3 -c 'import sys, zipfile; print(zipfile.ZipFile(sys.argv[1]).getinfo("Media.m").compress_size)' "$1"; }
 
-# document NAME KIND FOLDER: every measurement of one document; KIND is sounds or pictures.
+# document NAME KIND FOLDER: every measurement of one document; KIND is sounds, pictures or sprites.
 document() {
   local name=$1 kind=$2 folder=$3 option=--sounds
-  [[ $kind == pictures ]] && option=--images
+  [[ $kind != sounds ]] && option=--images
   python3 "$here/make_document.py" "$folder" "$mebibytes" "$kind" >&2
   local files=("$folder"/*)
   echo "== $name"
@@ -110,5 +110,6 @@ document() {
 
 document sounds sounds "$work/sounds" | tee "$work/sounds.txt" >&2
 document pictures pictures "$work/pictures" | tee "$work/pictures.txt" >&2
+document sprites sprites "$work/sprites" | tee "$work/sprites.txt" >&2
 echo "== summary"
-grep -h -e ' / ' -e 'peak memory' -e 'load while' "$work/sounds.txt" "$work/pictures.txt"
+grep -h -e ' / ' -e 'peak memory' -e 'load while' "$work/sounds.txt" "$work/pictures.txt" "$work/sprites.txt"

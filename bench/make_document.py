@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the benchmark's files: sounds, a mix of compressible (text-like) and incompressible (random) files, or
-pictures, mostly incompressible: JPEG-like files (entropy-coded data with its byte stuffing) and noisy bitmaps."""
+"""Writes the benchmark's files: sounds, a mix of compressible (text-like) and incompressible (random) files;
+pictures, mostly incompressible: JPEG-like files (entropy-coded data with its byte stuffing) and noisy bitmaps; or
+sprites: sheets of shaded, slightly noisy figures on a flat key-colour background, as games keep them."""
 import os
 import random
 import sys
@@ -39,17 +40,53 @@ def noisy_bitmap(rng, size):
     return header + (int.from_bytes(base, "little") ^ noise).to_bytes(pixels, "little")
 
 
+def sprite_sheet(rng, size):
+    # 96 x 96 frames: a shaded disc with a little noise on clFuchsia, each frame drawn anew.
+    width, frame = 960, 96
+    height = max(1, (size - 54) // (3 * width))
+    header = b"BM" + (54 + 3 * width * height).to_bytes(4, "little") + bytes(4) + (54).to_bytes(4, "little")
+    header += (40).to_bytes(4, "little") + width.to_bytes(4, "little") + height.to_bytes(4, "little")
+    header += b"\x01\x00\x18\x00" + bytes(24)
+    background = b"\xff\x00\xff"
+    frames = []
+    for _ in range(8):
+        shade, radius = rng.randint(40, 200), rng.randint(30, 46)
+        rows = []
+        for y in range(frame):
+            row = bytearray()
+            for x in range(frame):
+                dx, dy = x - frame // 2, y - frame // 2
+                if dx * dx + dy * dy < radius * radius:
+                    v = max(0, min(255, shade + (dx + dy) // 2 + rng.randint(-4, 4)))
+                    row += bytes((v, v // 2 + 40, 255 - v))
+                else:
+                    row += background
+            rows.append(bytes(row))
+        frames.append(rows)
+    lines = []
+    for top in range(0, height, frame):
+        strip = [rng.choice(frames) for _ in range(width // frame)]
+        for y in range(min(frame, height - top)):
+            lines.append(b"".join(f[y] for f in strip))
+    return header + b"".join(lines)
+
+
 def main():
-    if len(sys.argv) not in (3, 4) or (len(sys.argv) == 4 and sys.argv[3] not in ("sounds", "pictures")):
-        sys.exit("usage: make_document.py FOLDER MEBIBYTES [sounds|pictures]")
+    kinds = ("sounds", "pictures", "sprites")
+    if len(sys.argv) not in (3, 4) or (len(sys.argv) == 4 and sys.argv[3] not in kinds):
+        sys.exit("usage: make_document.py FOLDER MEBIBYTES [sounds|pictures|sprites]")
     folder, total = sys.argv[1], int(sys.argv[2]) << 20
-    pictures = len(sys.argv) == 4 and sys.argv[3] == "pictures"
+    kind = sys.argv[3] if len(sys.argv) == 4 else "sounds"
     os.makedirs(folder, exist_ok=True)
     rng = random.Random(20261208)
     written, index = 0, 0
     while written < total:
         size = min(rng.randint(64 << 10, 8 << 20), total - written)
-        if pictures:
+        if kind == "sprites":
+            data = sprite_sheet(rng, max(size, 1 << 20))
+            name = "spr%04d.bmp" % index
+            size = len(data)
+        elif kind == "pictures":
             size = max(size, 4096)
             name = "pic%04d.%s" % (index, "bmp" if index % 4 == 3 else "jpg")
             data = noisy_bitmap(rng, size) if index % 4 == 3 else jpeg_like(rng, size)

@@ -93,7 +93,7 @@ private:
 } // namespace
 
 TEST(ParallelDeflate, EveryThreadCountGivesTheSameValidStream) {
-  const TBytes data = MixedData(3 * DeflateChunkSize + 12345, 7);
+  const TBytes data = ChunkwiseMixedData(4 * DeflateChunkSize + 12345, 7);
   const uint32_t crc = UpdateCrc32(0, data.data(), data.size());
   for (int level = 1; level <= 3; ++level) {
     const TDeflated single = Deflate(data, level, 1);
@@ -102,6 +102,9 @@ TEST(ParallelDeflate, EveryThreadCountGivesTheSameValidStream) {
     EXPECT_EQ(single.Result.CompressedSize, int64_t(single.Bytes.size()));
     for (unsigned threads : {2u, 8u})
       EXPECT_EQ(Deflate(data, level, threads).Bytes, single.Bytes) << level << "/" << threads;
+    // No larger than zlib's one-shot deflate (without its header and trailer) at the matching level.
+    const std::size_t oneShot = CompressBlock(data.data(), data.size(), LevelSettings(level).ZlibLevel).size() - 6;
+    EXPECT_LE(single.Bytes.size(), oneShot) << level;
   }
 }
 
@@ -109,7 +112,7 @@ TEST(ParallelDeflate, EveryThreadCountGivesTheSameValidStream) {
 TEST(ParallelDeflate, ChunkBoundariesInflateThroughTheRuntimesReading) {
   const std::size_t chunk = DeflateChunkSize;
   for (std::size_t size : {std::size_t(0), std::size_t(1), chunk - 1, chunk, chunk + 1, 2 * chunk, 2 * chunk + 1}) {
-    const TBytes data = MixedData(size, static_cast<uint32_t>(size) + 9);
+    const TBytes data = ChunkwiseMixedData(size, static_cast<uint32_t>(size) + 9);
     for (int level = 1; level <= 3; ++level) {
       const TDeflated deflated = Deflate(data, level, 2);
       const uint8_t hint = LevelHintFromFlags(LevelSettings(level).Flags) == 9 ? 0xDA : 0x01;

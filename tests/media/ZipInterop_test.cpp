@@ -68,7 +68,7 @@ TEST(ZipInterop, ArchivesWrittenHerePassUnzipPythonAnd7zAtEveryLevel) {
   std::vector<TMemoryStream> boundaries;
   const std::size_t chunk = DeflateChunkSize;
   for (std::size_t size : {std::size_t(0), std::size_t(1), chunk - 1, chunk, chunk + 1, 2 * chunk + 1})
-    boundaries.push_back(StreamOf(MixedData(size, static_cast<uint32_t>(size))));
+    boundaries.push_back(StreamOf(ChunkwiseMixedData(size, static_cast<uint32_t>(size))));
   for (int level = 0; level <= 3; ++level) {
     for (bool streamed : {false, true}) {
       const std::string archive = folder.File("out" + std::to_string(level) + (streamed ? "s" : "m") + ".tvk");

@@ -1,6 +1,7 @@
 // Helpers shared by the archive tests: byte blocks, archives built in memory, sample data.
 #pragma once
 
+#include "media/ParallelDeflate.h"
 #include "media/ZIPStream.h"
 #include "platform/Streams.h"
 
@@ -40,6 +41,19 @@ inline TBytes MixedData(std::size_t size, uint32_t seed = 1) {
   for (std::size_t i = 0; i < size; ++i) {
     state = state * 1103515245u + 12345u;
     const bool noisy = (i / 4096) % 3 == 2;
+    bytes[i] = noisy ? static_cast<uint8_t>(state >> 16) : static_cast<uint8_t>("tovrik media "[(i + (state >> 28)) % 13]);
+  }
+  return bytes;
+}
+
+// Runs of text-like bytes and of noise by turns, a deflate chunk long each, so that the chunked deflate hands its
+// chunks to both of its engines (zlib takes the redundant ones, libdeflate the rest) and joins them both ways.
+inline TBytes ChunkwiseMixedData(std::size_t size, uint32_t seed = 1) {
+  TBytes bytes(size);
+  uint32_t state = seed;
+  for (std::size_t i = 0; i < size; ++i) {
+    state = state * 1103515245u + 12345u;
+    const bool noisy = (i / DeflateChunkSize) % 2 == 1;
     bytes[i] = noisy ? static_cast<uint8_t>(state >> 16) : static_cast<uint8_t>("tovrik media "[(i + (state >> 28)) % 13]);
   }
   return bytes;
