@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <cstdlib>
 
 // --- geometry -------------------------------------------------------------------------------------------------
 
@@ -72,6 +73,28 @@ QPoint TStringGrid::MouseToCell(const QPoint &pos) const {
   if (col < 0 || row < 0)
     return {-1, -1};
   return {col, row};
+}
+
+int TStringGrid::SizingBoundaryAt(const QPoint &pos) const {
+  // A boundary is hard to hit on its one-pixel line: a few pixels on either side take hold of it too.
+  constexpr int reach = 3;
+  if (pos.y() < 0 || pos.y() >= FixedHeight())
+    return -1;
+  int nearest = -1;
+  int nearestDistance = reach + 1;
+  for (int col = 0; col < colCount; ++col) {
+    const int left = ColLeft(col);
+    if (left < 0)
+      continue;
+    if (left >= viewport()->width())
+      break;
+    const int distance = std::abs(pos.x() - (left + colWidths[col]));
+    if (distance <= nearestDistance) {
+      nearest = col;
+      nearestDistance = distance;
+    }
+  }
+  return nearest;
 }
 
 int TStringGrid::VisibleRowCount() const {
