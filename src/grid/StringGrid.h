@@ -154,6 +154,8 @@ private:
   void ClampInView(int col, int row);
   void ClampCurrent();
   void UpdateScrollBars();
+  // The scroll bars' ranges and positions from the grid's, without the bars' signals scrolling the grid.
+  void SetScrollRanges();
   void PaintCell(QPainter &painter, int col, int row, const QRect &box);
   void PaintLines(QPainter &painter, int col, int row, const QRect &box);
 

@@ -1,6 +1,7 @@
 // Where the string grid's cells sit in the viewport, which of them are scrolled in, and repainting parts of it.
 #include "grid/StringGrid.h"
 
+#include <QCoreApplication>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
@@ -170,6 +171,17 @@ void TStringGrid::ClampInView(int col, int row) {
 }
 
 void TStringGrid::UpdateScrollBars() {
+  const auto scrollable = [](const QScrollBar *bar) { return bar->maximum() > bar->minimum(); };
+  const bool wasScrollable[] = {scrollable(verticalScrollBar()), scrollable(horizontalScrollBar())};
+  SetScrollRanges();
+  // The blocked signals would have told the area to show or hide a bar whose range now needs it or no longer does.
+  if (wasScrollable[0] != scrollable(verticalScrollBar()) || wasScrollable[1] != scrollable(horizontalScrollBar())) {
+    QEvent request(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(this, &request);
+  }
+}
+
+void TStringGrid::SetScrollRanges() {
   const QSignalBlocker blockVertical(verticalScrollBar());
   const QSignalBlocker blockHorizontal(horizontalScrollBar());
   topRow = std::clamp(topRow, fixedRows, MaxTopRow());

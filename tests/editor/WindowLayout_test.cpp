@@ -6,6 +6,8 @@
 
 #include "preview/EntryPreview.h"
 
+#include <QScrollBar>
+
 using namespace EditorDriver;
 
 namespace {
@@ -63,6 +65,10 @@ private slots:
       form.resize(form.width() + 200, form.height());
       QTRY_COMPARE(SoundsGrid(form)->ColWidths(0), 300);
       QCOMPARE(grid.ColWidths(0), 150);
+      // A column widened as far as the grid shows pushes the last ones out, where a scroll bar reaches them.
+      QVERIFY(!grid.horizontalScrollBar()->isVisible());
+      DragColumnBoundary(grid, 4, grid.viewport()->width());
+      QVERIFY(grid.horizontalScrollBar()->isVisible());
 
       Trigger(form, "ObnovitRozvrzeni1");
       QTRY_COMPARE(form.size(), designSize);
@@ -70,6 +76,7 @@ private slots:
       QCOMPARE(grid.ColWidths(4), 92);
       QCOMPARE(grid.ColWidths(5), 70);
       QTRY_COMPARE(grid.ColWidths(0), 120);
+      QVERIFY(!grid.horizontalScrollBar()->isVisible());
       form.showMaximized();
       QVERIFY(form.close());
     }
