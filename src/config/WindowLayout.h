@@ -1,6 +1,8 @@
 // Where the main window was and how it was laid out, kept in config.ini's section "WindowLayout".
 #pragma once
 
+#include <vector>
+
 struct TWindowLayout {
   // False when config.ini holds no size: the window takes its design layout.
   bool Known = false;
@@ -11,6 +13,10 @@ struct TWindowLayout {
   bool Maximized = false;
   // The preview pane's width; 0 when none was remembered.
   int PreviewWidth = 0;
+  // By column, the widths the user gave the images grid and the sounds grid; 0 where a column keeps its default.
+  // Read as written: whether a width fits a column is for the grid to say.
+  std::vector<int> ImageColumnWidths;
+  std::vector<int> SoundColumnWidths;
 };
 
 TWindowLayout ReadWindowLayout();

@@ -1,4 +1,4 @@
-// The two item grids of the main window: their layout, columns and cell editors, the removal mark, the name column's width.
+// The two item grids of the main window: their layout, columns and cell editors, the removal mark.
 #include "editor/ItemGrids.h"
 
 #include "editor/fTovrikEditor.h"
@@ -14,7 +14,6 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
@@ -61,11 +60,13 @@ void SetupItemGrid(TXStringGrid &grid, int colCount) {
   grid.SetFixedCols(3);
   grid.SetDefaultColWidth(68);
   grid.SetDefaultRowHeight(17);
-  grid.SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect | goEditing);
+  grid.SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect | goEditing |
+                  goColSizing);
   // The character that starts an edit is the first of the new text, not lost.
   grid.SetImmediateEditMode(true);
   grid.SetMultiLine(false);
-  grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The columns fit the design width; a column the user widened may push the last ones out of view.
+  grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   grid.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
@@ -107,8 +108,6 @@ void SetupSpinEditor(TUpDownCellEditor &editor, int min, int max, const QString 
 }
 
 bool HasRemoveMark(const QString &nameCell) { return nameCell.startsWith(removeMark); }
-
-void WidenNameColumn(TXStringGrid &grid) { grid.Columns()->Items(0)->SetWidth(std::min(grid.width() - 584, 300)); }
 
 void SetCurrentCell(TXStringGrid &grid, int col, int row) {
   grid.SetCol(col);

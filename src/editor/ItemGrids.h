@@ -1,4 +1,4 @@
-// The two item grids of the main window: their layout, columns and cell editors, the removal mark, the name column's width.
+// The two item grids of the main window: their layout, columns and cell editors, the removal mark.
 #pragma once
 
 #include <QString>
@@ -8,7 +8,8 @@ class TEditCellEditor;
 class TUpDownCellEditor;
 class TXStringGrid;
 
-// What both grids share: 11 rows of 17 pixels, 3 fixed columns, editing, a vertical scroll bar, centred text.
+// What both grids share: 11 rows of 17 pixels, 3 fixed columns, editing, columns sized by dragging, scroll bars
+// as needed, centred text.
 void SetupItemGrid(TXStringGrid &grid, int colCount);
 // Jméno, Ext, Velikost, then Transparent, TransparentColor and the four pattern and skip sizes.
 void SetupImageColumns(TXStringGrid &grid, TComboCellEditor &transparent, TEditCellEditor &color,
@@ -22,7 +23,5 @@ void SetupSpinEditor(TUpDownCellEditor &editor, int min, int max, const QString 
 
 // The removal mark "* " in front of a name cell's text.
 bool HasRemoveMark(const QString &nameCell);
-// Column 0 grows and shrinks with the grid: its width less 584, at most 300.
-void WidenNameColumn(TXStringGrid &grid);
 // Moves the current cell there through the grid's selection rule, column first, then row.
 void SetCurrentCell(TXStringGrid &grid, int col, int row);

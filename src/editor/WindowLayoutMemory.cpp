@@ -1,8 +1,11 @@
-// The main window's remembered layout: size, position, maximised state and the preview pane's width, kept in
-// config.ini at closing and taken back when the window is first shown; "Obnovit rozvržení" goes back to the design.
+// The main window's remembered layout: size, position, maximised state, the preview pane's width and the widths
+// the user gave the grids' columns, kept in config.ini at closing and taken back when the window is first shown;
+// "Obnovit rozvržení" goes back to the design.
 #include "editor/fTovrikEditor.h"
 
 #include "config/WindowLayout.h"
+#include "editor/ColumnWidths.h"
+#include "grid/XStringGrid.h"
 #include "preview/EntryPreview.h"
 
 #include <QGuiApplication>
@@ -19,6 +22,8 @@ void TForm1::RestoreLayout() {
     else
       resize(remembered.size().expandedTo(minimumSize()));
   }
+  RestoreColumnWidths(*XStringGrid1, mkImages, layout.ImageColumnWidths);
+  RestoreColumnWidths(*XStringGrid2, mkSounds, layout.SoundColumnWidths);
   rememberedPreviewWidth = layout.PreviewWidth;
   if (layout.PreviewWidth > 0 && !EntryPreview1->isHidden())
     resizeDocks({EntryPreview1}, {layout.PreviewWidth}, Qt::Horizontal);
@@ -36,6 +41,8 @@ void TForm1::SaveLayout() {
   layout.Height = frame.height();
   layout.Maximized = isMaximized();
   layout.PreviewWidth = EntryPreview1->isHidden() ? rememberedPreviewWidth : EntryPreview1->width();
+  layout.ImageColumnWidths = UserColumnWidths(*XStringGrid1);
+  layout.SoundColumnWidths = UserColumnWidths(*XStringGrid2);
   WriteWindowLayout(layout);
 }
 
@@ -46,4 +53,6 @@ void TForm1::ObnovitRozvrzeniClick() {
   resizeDocks({EntryPreview1}, {EntryPreview1->sizeHint().width()}, Qt::Horizontal);
   resize(minimumSize());
   FitClientArea();
+  ResetColumnWidths(*XStringGrid1, mkImages);
+  ResetColumnWidths(*XStringGrid2, mkSounds);
 }

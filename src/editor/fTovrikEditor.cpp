@@ -4,6 +4,7 @@
 #include "config/ExtList.h"
 #include "editor/fConfig.h"
 #include "editor/About.h"
+#include "editor/ColumnWidths.h"
 #include "editor/EditorIcons.h"
 #include "editor/HelpWindow.h"
 #include "editor/ItemGrids.h"
@@ -197,8 +198,8 @@ void TForm1::PlaceControls() {
 }
 
 void TForm1::FormResize() {
-  for (TXStringGrid *grid : {XStringGrid1, XStringGrid2})
-    WidenNameColumn(*grid);
+  for (TMediaKind kind : {mkImages, mkSounds})
+    WidenNameColumn(GridOfKind(kind), kind);
 }
 
 void TForm1::Nastaven1Click() {

@@ -55,7 +55,7 @@ public:
   void Npovda2Click();
   void About1Click();
   void Konec1Click();
-  // Zobrazit: back to the design layout of the window and its preview pane (WindowLayoutMemory.cpp).
+  // Zobrazit: back to the design layout of the window, its preview pane and the grids' columns (WindowLayoutMemory.cpp).
   void ObnovitRozvrzeniClick();
 
   // The everyday commands beside them (WorkflowCommands.cpp).

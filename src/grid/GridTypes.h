@@ -29,6 +29,7 @@ enum TGridOption {
   goTabs = 0x0100,
   goRowSelect = 0x0200,
   goAlwaysShowEditor = 0x0400,
+  goColSizing = 0x0800, // the user drags the boundaries between the fixed row's cells to size columns
 };
 Q_DECLARE_FLAGS(TGridOptions, TGridOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridOptions)

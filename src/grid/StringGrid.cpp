@@ -7,6 +7,7 @@
 TStringGrid::TStringGrid(QWidget *parent) : QAbstractScrollArea(parent) {
   cells.resize(CellCount(colCount, rowCount));
   colWidths.assign(colCount, defaultColWidth);
+  colSizedByUser.assign(colCount, false);
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAutoFillBackground(false);
   UpdateScrollBars();
@@ -42,6 +43,7 @@ void TStringGrid::SetColCount(int count) {
   cells.swap(resized);
   colCount = count;
   colWidths.resize(count, defaultColWidth);
+  colSizedByUser.resize(count, false);
   ClampCurrent();
   SizeChanged(oldCount, rowCount);
 }
@@ -114,9 +116,17 @@ void TStringGrid::SetColWidths(int col, int width) {
   InvalidateGrid();
 }
 
+bool TStringGrid::ColSizedByUser(int col) const { return col >= 0 && col < colCount && colSizedByUser[col]; }
+
+void TStringGrid::SetColSizedByUser(int col, bool sized) {
+  if (col >= 0 && col < colCount)
+    colSizedByUser[col] = sized;
+}
+
 void TStringGrid::SetDefaultColWidth(int width) {
   defaultColWidth = std::max(width, 0);
   colWidths.assign(colCount, defaultColWidth);
+  colSizedByUser.assign(colCount, false);
   UpdateScrollBars();
   InvalidateGrid();
 }
@@ -135,6 +145,8 @@ void TStringGrid::SetGridLineWidth(int width) {
 
 void TStringGrid::SetOptions(TGridOptions value) {
   options = value;
+  // The pointer turns into the sizing cursor over a boundary before any button is pressed.
+  viewport()->setMouseTracking(options & goColSizing);
   InvalidateGrid();
 }
 
@@ -231,6 +243,7 @@ void TStringGrid::ColumnMoved(int from, int to) {
   for (int row = 0; row < rowCount; ++row)
     move(std::span(cells).subspan(CellIndex(0, row), static_cast<std::size_t>(colCount)));
   move(colWidths);
+  move(colSizedByUser);
   const auto follow = [from, to](int col) {
     if (col == from)
       return to;

@@ -38,8 +38,13 @@ public:
 
   int ColWidths(int col) const;
   void SetColWidths(int col, int width);
+  // With goColSizing the user sizes a column by dragging its right boundary in a fixed row; no narrower than this.
+  static constexpr int MinSizedColWidth = 16;
+  // Whether the user sized the column (or its width was given back as the user's); SetColWidths leaves this alone.
+  bool ColSizedByUser(int col) const;
+  void SetColSizedByUser(int col, bool sized);
   int DefaultColWidth() const { return defaultColWidth; }
-  void SetDefaultColWidth(int width); // also resets every column's width
+  void SetDefaultColWidth(int width); // also resets every column's width and forgets the user's sizing
   int DefaultRowHeight() const { return defaultRowHeight; }
   void SetDefaultRowHeight(int height);
   int GridLineWidth() const { return gridLineWidth; }
@@ -135,7 +140,7 @@ protected:
   void scrollContentsBy(int dx, int dy) override;
 
 private:
-  enum class TGridState { Normal, Selecting, ColMoving };
+  enum class TGridState { Normal, Selecting, ColMoving, ColSizing };
 
   QRect CellBox(int col, int row) const; // unclipped; empty when the cell is not displayed
   int ColLeft(int col) const;
@@ -144,9 +149,13 @@ private:
   int FixedHeight() const;
   int MaxTopRow() const;
   int MaxLeftCol() const;
+  // The column whose right boundary in a fixed row is under the point, within a few pixels; -1 when none.
+  int SizingBoundaryAt(const QPoint &pos) const;
   void ClampInView(int col, int row);
   void ClampCurrent();
   void UpdateScrollBars();
+  // The scroll bars' ranges and positions from the grid's, without the bars' signals scrolling the grid.
+  void SetScrollRanges();
   void PaintCell(QPainter &painter, int col, int row, const QRect &box);
   void PaintLines(QPainter &painter, int col, int row, const QRect &box);
 
@@ -156,6 +165,7 @@ private:
   // Row after row, colCount cells each: one block however many rows a list brings.
   std::vector<QString> cells;
   std::vector<int> colWidths;
+  std::vector<bool> colSizedByUser;
   int colCount = 5;
   int rowCount = 5;
   int fixedCols = 1;
@@ -177,4 +187,7 @@ private:
   bool editorMode = false;
   TGridState gridState = TGridState::Normal;
   int movingFrom = -1;
+  int sizingCol = -1;
+  // Where in the boundary the drag took hold, so that the boundary does not jump to the pointer.
+  int sizingGrab = 0;
 };

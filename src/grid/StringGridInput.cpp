@@ -132,7 +132,17 @@ void TStringGrid::KeyPress(char32_t &key) {
 // --- mouse ----------------------------------------------------------------------------------------------------
 
 void TStringGrid::mousePressEvent(QMouseEvent *event) {
-  MouseDown(event->button(), event->modifiers(), event->position().toPoint());
+  const QPoint pos = event->position().toPoint();
+  const int boundary = options & goColSizing ? SizingBoundaryAt(pos) : -1;
+  if (event->button() == Qt::LeftButton && boundary >= 0) {
+    // Sizing takes neither a cell nor a column move; taking the focus ends an edit in progress, as a press does.
+    setFocus(Qt::MouseFocusReason);
+    gridState = TGridState::ColSizing;
+    sizingCol = boundary;
+    sizingGrab = pos.x() - (ColLeft(boundary) + colWidths[boundary]);
+    return;
+  }
+  MouseDown(event->button(), event->modifiers(), pos);
 }
 
 void TStringGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &pos) {
@@ -165,6 +175,22 @@ void TStringGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
 }
 
 void TStringGrid::mouseMoveEvent(QMouseEvent *event) {
+  if (gridState == TGridState::ColSizing) {
+    // No wider than the grid shows from the column's left edge on, so that its boundary stays within reach.
+    const int left = ColLeft(sizingCol);
+    const int x = std::min(event->position().toPoint().x() - sizingGrab, viewport()->width());
+    if (left >= 0) {
+      colSizedByUser[sizingCol] = true;
+      SetColWidths(sizingCol, std::max(x - left, MinSizedColWidth));
+    }
+    return;
+  }
+  if (options & goColSizing) {
+    if (event->buttons() == Qt::NoButton && SizingBoundaryAt(event->position().toPoint()) >= 0)
+      viewport()->setCursor(Qt::SplitHCursor);
+    else
+      viewport()->unsetCursor();
+  }
   if (gridState != TGridState::Selecting || !(event->buttons() & Qt::LeftButton))
     return;
   const QPoint cell = MouseToCell(event->position().toPoint());
@@ -180,6 +206,7 @@ void TStringGrid::mouseReleaseEvent(QMouseEvent *event) {
   }
   gridState = TGridState::Normal;
   movingFrom = -1;
+  sizingCol = -1;
 }
 
 void TStringGrid::focusInEvent(QFocusEvent *event) {

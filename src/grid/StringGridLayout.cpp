@@ -1,9 +1,11 @@
 // Where the string grid's cells sit in the viewport, which of them are scrolled in, and repainting parts of it.
 #include "grid/StringGrid.h"
 
+#include <QCoreApplication>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <cstdlib>
 
 // --- geometry -------------------------------------------------------------------------------------------------
 
@@ -72,6 +74,28 @@ QPoint TStringGrid::MouseToCell(const QPoint &pos) const {
   if (col < 0 || row < 0)
     return {-1, -1};
   return {col, row};
+}
+
+int TStringGrid::SizingBoundaryAt(const QPoint &pos) const {
+  // A boundary is hard to hit on its one-pixel line: a few pixels on either side take hold of it too.
+  constexpr int reach = 3;
+  if (pos.y() < 0 || pos.y() >= FixedHeight())
+    return -1;
+  int nearest = -1;
+  int nearestDistance = reach + 1;
+  for (int col = 0; col < colCount; ++col) {
+    const int left = ColLeft(col);
+    if (left < 0)
+      continue;
+    if (left >= viewport()->width())
+      break;
+    const int distance = std::abs(pos.x() - (left + colWidths[col]));
+    if (distance <= nearestDistance) {
+      nearest = col;
+      nearestDistance = distance;
+    }
+  }
+  return nearest;
 }
 
 int TStringGrid::VisibleRowCount() const {
@@ -147,6 +171,17 @@ void TStringGrid::ClampInView(int col, int row) {
 }
 
 void TStringGrid::UpdateScrollBars() {
+  const auto scrollable = [](const QScrollBar *bar) { return bar->maximum() > bar->minimum(); };
+  const bool wasScrollable[] = {scrollable(verticalScrollBar()), scrollable(horizontalScrollBar())};
+  SetScrollRanges();
+  // The blocked signals would have told the area to show or hide a bar whose range now needs it or no longer does.
+  if (wasScrollable[0] != scrollable(verticalScrollBar()) || wasScrollable[1] != scrollable(horizontalScrollBar())) {
+    QEvent request(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(this, &request);
+  }
+}
+
+void TStringGrid::SetScrollRanges() {
   const QSignalBlocker blockVertical(verticalScrollBar());
   const QSignalBlocker blockHorizontal(horizontalScrollBar());
   topRow = std::clamp(topRow, fixedRows, MaxTopRow());
