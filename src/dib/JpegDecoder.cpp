@@ -64,19 +64,27 @@ void ReadScanLines(jpeg_decompress_struct &info, TDecodeTarget &target) {
 }
 } // namespace
 
+// The decompressor lives as long as this state, which the decoder holds before it reads anything: a header that
+// fails in the decoder's constructor still frees libjpeg's memory.
 struct TJpegDecoder::TState {
+  TState() {
+    info.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = ErrorExit;
+    errors.manager.emit_message = EmitMessage;
+    jpeg_create_decompress(&info);
+  }
+  ~TState() { jpeg_destroy_decompress(&info); }
+  TState(const TState &) = delete;
+  TState &operator=(const TState &) = delete;
+  [[noreturn]] void Fail() { throw Exception(Substitute(Translated(DIBMessages::JpegError), {errors.message})); }
+
   jpeg_decompress_struct info{};
   TJpegErrors errors{};
   bool decoded = false;
-  [[noreturn]] void Fail() { throw Exception(Substitute(Translated(DIBMessages::JpegError), {errors.message})); }
 };
 
 TJpegDecoder::TJpegDecoder(const uint8_t *data, std::size_t size) : state(std::make_unique<TState>()) {
   jpeg_decompress_struct &info = state->info;
-  info.err = jpeg_std_error(&state->errors.manager);
-  state->errors.manager.error_exit = ErrorExit;
-  state->errors.manager.emit_message = EmitMessage;
-  jpeg_create_decompress(&info);
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   if (setjmp(state->errors.trap))
     state->Fail();
@@ -86,7 +94,7 @@ TJpegDecoder::TJpegDecoder(const uint8_t *data, std::size_t size) : state(std::m
   header.BitDepth = info.num_components * info.data_precision;
 }
 
-TJpegDecoder::~TJpegDecoder() { jpeg_destroy_decompress(&state->info); }
+TJpegDecoder::~TJpegDecoder() = default;
 
 void TJpegDecoder::ReadPixels32(uint32_t *dest, std::ptrdiff_t destStride) {
   jpeg_decompress_struct &info = state->info;

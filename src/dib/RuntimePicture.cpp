@@ -47,8 +47,8 @@ struct TIconImage {
   uint32_t Size = 0, Offset = 0;
 };
 
-// The largest image of the icon: the one the runtime draws a sprite from. Its DIB keeps the height of the colour
-// pixels and the AND mask together; the colour pixels alone are read.
+// The largest image of the icon. Its DIB gives the height of the colour pixels and the AND mask together; the colour
+// pixels alone are read. A PNG image is known by its signature and kept unexpanded (its size only).
 TPixelImage DecodeIcon(const uint8_t *data, std::size_t size) {
   const auto invalid = [] { throw EInvalidGraphic(Translated(DIBMessages::NotAnIcon)); };
   TByteReader reader(data, size, invalid);

@@ -26,5 +26,5 @@ struct TFoundProblem {
 };
 // Every problem of the document, by position.
 std::vector<TFoundProblem> CheckDocument(TMediaStream &document);
-// A problem found for the same-name rule at position, when there is one.
+// Adds the same-name problem of the entry at position when earlier (from EarlierOfSameName) names an entry before it.
 void AddSameNameProblem(std::vector<TEntryProblem> &problems, const std::vector<int> &earlier, int position);
