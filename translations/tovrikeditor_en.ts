@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>TCheckWindow</name>
+    <message>
+        <source>Kontrola</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Pozice</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Jméno</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Problém</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Běhové prostředí přijme všechny položky.</source>
+        <translation>The runtime will accept every entry.</translation>
+    </message>
+    <message>
+        <source>Problémů: %1, poznámek: %2. Dvojklik přejde na položku.</source>
+        <translation>Problems: %1, notes: %2. A double click goes to the entry.</translation>
+    </message>
+</context>
+<context>
     <name>TConfigForm</name>
     <message>
         <source>Nastavení</source>
@@ -223,6 +250,10 @@
     <message>
         <source>Zvuk nelze přehrát.</source>
         <translation>The sound cannot be played.</translation>
+    </message>
+    <message>
+        <source>Běhové prostředí: %1</source>
+        <translation>Runtime: %1</translation>
     </message>
 </context>
 <context>
@@ -454,6 +485,10 @@
     <message>
         <source>Zobrazí jen položky, jejichž jméno s příponou obsahuje text (* a ? zastupují znaky)</source>
         <translation>Shows only the entries whose name with extension contains the text (* and ? stand for characters)</translation>
+    </message>
+    <message>
+        <source>Zkontrolovat</source>
+        <translation>Check</translation>
     </message>
 </context>
 <context>

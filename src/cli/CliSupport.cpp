@@ -4,6 +4,7 @@
 #include "cli/CliMessages.h"
 #include "media/Container.h"
 #include "media/ItemColumns.h"
+#include "media/Manifest.h"
 #include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
@@ -95,6 +96,15 @@ TOpenedContainer OpenContainer(const std::string &path) {
     throw Exception(Translated(MediaMessages::EmptyFile));
   opened.Kind = *kind;
   opened.Level = ReadMediaEntryFacts(path).Level;
+  return opened;
+}
+
+TOpenedContainer OpenPack(const std::string &path) {
+  if (!IsManifestPath(path))
+    return OpenContainer(path);
+  TOpenedContainer opened;
+  opened.Document = std::make_unique<TMediaStream>();
+  opened.Kind = LoadManifest(*opened.Document, path).Kind;
   return opened;
 }
 

@@ -59,6 +59,8 @@ struct TOpenedContainer {
   int Level = 2;
 };
 TOpenedContainer OpenContainer(const std::string &path);
+// A pack to read: a manifest is built in memory (its sources as they are now), a container is opened.
+TOpenedContainer OpenPack(const std::string &path);
 // How long an editing command waits for another one that edits the same container.
 constexpr std::chrono::seconds EditLockTimeout{60};
 // OpenContainer for a command that saves it again: the container stays locked until the command ends, so

@@ -28,3 +28,4 @@ int RunExtract(const TArguments &arguments);
 int RunBuild(const TArguments &arguments);
 int RunDump(const TArguments &arguments);
 int RunDiff(const TArguments &arguments);
+int RunCheck(const TArguments &arguments);

@@ -19,16 +19,6 @@
 namespace {
 namespace fs = std::filesystem;
 
-// A pack to compare: a manifest is built in memory (its sources as they are now), a container is opened.
-TOpenedContainer OpenPack(const std::string &path) {
-  if (!IsManifestPath(path))
-    return OpenContainer(path);
-  TOpenedContainer opened;
-  opened.Document = std::make_unique<TMediaStream>();
-  opened.Kind = LoadManifest(*opened.Document, path).Kind;
-  return opened;
-}
-
 // Every entry gets a file: NAME+EXT, or NAME~2+EXT and so on where entries share a name (the manifest keeps
 // each entry's own name, so the file's name does not matter to the build).
 std::vector<TEntryExport> DumpPlan(const TFileList &list) {

@@ -121,6 +121,15 @@ const std::vector<TCommand> &Commands() {
        "  Compares two packs, containers or manifests (.toml) in any pairing: entries added, removed and moved,\n"
        "  changed attributes (old -> new) and changed content (size and CRC-32). Exit status 0 when equal, 1 not.\n",
        RunDiff},
+      {"check",
+       "usage: tvk check CONTAINER|MANIFEST.toml [--json]\n"
+       "  Whether the runtime will accept the pack. One line per problem: position, name, what and its numbers.\n"
+       "  Pictures: a frame grid that leaves pixels outside whole frames or holds no frame, a key colour (clDefault:\n"
+       "  the bottom-left pixel) that no pixel has, pixels close to the key colour beside keyed-out ones (a fringe),\n"
+       "  a JPEG with Transparent = True, a format other than BMP, DIB, ICO or JPEG. Sounds: not PCM WAV. Both: data\n"
+       "  that is not what its extension says, two entries of the same name and extension. Notes (not failures):\n"
+       "  a Frequency of 0 or other than the file's own rate. Exit status 0 when only notes or nothing, 1 otherwise.\n",
+       RunCheck},
   };
   return commands;
 }

@@ -1,4 +1,4 @@
-// The Czech texts of the DIB reader, one for each defect it tells apart; each is raised through Translated, so the
+// The Czech texts of the DIB reader and the JPEG decoder, one for each defect it tells apart; each is raised through Translated, so the
 // English table has an entry for every one.
 #pragma once
 
@@ -27,4 +27,10 @@ inline constexpr const char *RunLengthTooLarge =
 inline constexpr const char *PaletteCutShort = "Paleta obrázku DIB je neúplná: soubor končí před koncem jejích %s barev.";
 inline constexpr const char *MasksCutShort = "Barevné masky obrázku DIB jsou neúplné: soubor končí před nimi.";
 inline constexpr const char *PixelsCutShort = "Obrazová data obrázku DIB jsou neúplná: soubor končí před jejich koncem.";
+// %s: the width; %s: the height.
+inline constexpr const char *JpegTooLarge = "Obrázek JPEG je na zobrazení příliš velký (%s × %s pixelů).";
+// %s: libjpeg's own description of the defect.
+inline constexpr const char *JpegError = "Obrázek JPEG nelze přečíst: %s";
+inline constexpr const char *NotAnIcon = "Soubor není ikona ICO: jeho hlavička je neplatná nebo neúplná.";
+inline constexpr const char *IconImageOutside = "Obrázek ikony ICO leží mimo soubor.";
 } // namespace DIBMessages

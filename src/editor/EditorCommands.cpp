@@ -76,6 +76,7 @@ void TForm1::FillKindGrid() {
   grid.ClearCellMarks();
   for (const auto &[col, row] : Controller().RefusedCells())
     grid.SetCellMarked(col, row, true);
+  ShowProblemMarks();
   statusBar()->clearMessage();
   UpdateStatusPanels();
   PreviewCurrentEntry();

@@ -67,6 +67,7 @@ void TForm1::PreviewCurrentEntry() {
   }
   previewRow = KindGrid().Row();
   EntryPreview1->ShowEntry(Document(), PreviewedEntry());
+  EntryPreview1->ShowProblems(ProblemTexts(Controller().PositionOfRow(previewRow)));
 }
 
 void TForm1::PreviewEditedRow(int row) {

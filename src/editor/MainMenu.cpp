@@ -29,6 +29,8 @@ const std::vector<TMenuItem> &MainMenuItems() {
       {P::Command, "UlozitJako1", QT_TRANSLATE_NOOP("TForm1", "Uložit jako…"), iconSave,
        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TForm1::UlozitJakoClick},
       {P::Command, "Exportovat1", QT_TRANSLATE_NOOP("TForm1", "Exportovat…"), -1, {}, &TForm1::ExportovatClick},
+      {P::Command, "Zkontrolovat1", QT_TRANSLATE_NOOP("TForm1", "Zkontrolovat"), -1, QKeySequence(Qt::Key_F7),
+       &TForm1::ZkontrolovatClick},
       {P::Separator},
       {P::Command, "Pdat1", QT_TRANSLATE_NOOP("TForm1", "Přídat"), iconAdd, QKeySequence(Qt::Key_Insert),
        &TForm1::PridatClick},

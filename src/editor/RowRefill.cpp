@@ -30,6 +30,8 @@ void TForm1::DropRows(const std::vector<int> &rows) {
 }
 
 void TForm1::RowsRefilled() {
+  // The marks follow their entries to their rows at once; the check itself comes a little later.
+  ShowProblemMarks();
   // The status bar names a text that is no value for as long as one is left in the grid.
   if (!KindGrid().HasCellMarks())
     statusBar()->clearMessage();

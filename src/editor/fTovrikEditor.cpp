@@ -86,6 +86,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(pare
   BuildWorkflow();
   BuildPreview();
   BuildFilter();
+  BuildCheck();
 
   FitClientArea();
   FormCreate(arguments);

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -15,6 +16,9 @@ class QColorDialog;
 class QFileDialog;
 class QLabel;
 class QPushButton;
+class QTimer;
+class TCheckWindow;
+struct TCheckLine;
 class TComboCellEditor;
 class TDocumentController;
 class TEditCellEditor;
@@ -32,7 +36,7 @@ enum class TDialogFolder;
 // Its members live in several files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
 // exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers,
 // RowRefill.cpp the refills of single rows, WorkflowCommands.cpp the everyday commands beside the first ones,
-// UndoCommands.cpp undo and redo.
+// UndoCommands.cpp undo and redo, CheckCommands.cpp the check of what the runtime accepts.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
@@ -55,6 +59,8 @@ public:
   void Npovda2Click();
   void About1Click();
   void Konec1Click();
+  // Soubor > Zkontrolovat: every problem the check finds, in a window from which a double click goes to the row.
+  void ZkontrolovatClick();
   // Zobrazit: back to the design layout of the window, its preview pane and the grids' columns (WindowLayoutMemory.cpp).
   void ObnovitRozvrzeniClick();
 
@@ -157,6 +163,15 @@ private:
   // The entry of the kind grid's current row, or nullptr.
   TFileListItem *PreviewedEntry();
 
+  // The check of what the runtime accepts (CheckCommands.cpp): a round after the entries change, the rows' marks,
+  // the problems of the entry at a position as texts, the lines of the Zkontrolovat window.
+  void BuildCheck();
+  void CheckRound();
+  void ShowProblemMarks();
+  QStringList ProblemTexts(int position);
+  std::vector<TCheckLine> CheckLines();
+  void GoToEntry(int position);
+
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
   void Guarded(const std::function<void()> &command);
 
@@ -229,4 +244,6 @@ private:
   TEntryPreview *EntryPreview1 = nullptr;
   TFilterBar *filterBar = nullptr;
   QAction *ZobrazitNahled1 = nullptr;
+  QTimer *checkTimer = nullptr;
+  QPointer<TCheckWindow> checkWindow;
 };

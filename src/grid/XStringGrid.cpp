@@ -113,11 +113,17 @@ void TXStringGrid::DrawCell(QPainter &canvas, int col, int row, const QRect &rec
     canvas.setBrush(QColor(255, 210, 210));
     textColor = QColor(200, 0, 0);
   }
+  const TRowFlag flag = col == 0 && row >= FixedRows() ? RowFlag(row) : TRowFlag::None;
+  const QColor flagColor = flag == TRowFlag::Problem ? QColor(230, 120, 0) : QColor(40, 120, 220);
+  if (flag != TRowFlag::None && !(state & gdSelected) && !CellMarked(col, row))
+    canvas.setBrush(flag == TRowFlag::Problem ? QColor(255, 228, 180) : QColor(215, 232, 255));
   canvas.setPen(textColor);
 
   SetDefaultDrawing(false);
   canvas.fillRect(rect, canvas.brush());
-  DrawCellText(canvas, rect, multiLine ? Cells(col, row) : ShownText(col, row),
+  if (flag != TRowFlag::None)
+    canvas.fillRect(QRect(rect.left(), rect.top(), 3, rect.height()), flagColor);
+  DrawCellText(canvas, flag != TRowFlag::None ? rect.adjusted(3, 0, 0, 0) : rect, multiLine ? Cells(col, row) : ShownText(col, row),
                row < FixedRows() ? column->HeaderAlignment() : column->Alignment());
   TStringGrid::DrawCell(canvas, col, row, rect, state);
 
@@ -168,6 +174,21 @@ void TXStringGrid::SetCellMarked(int col, int row, bool marked) {
   else
     markedCells.erase({col, row});
   InvalidateCell(col, row);
+}
+
+void TXStringGrid::SetRowFlag(int row, TRowFlag flag) {
+  if (flag == RowFlag(row))
+    return;
+  if (flag == TRowFlag::None)
+    rowFlags.erase(row);
+  else
+    rowFlags[row] = flag;
+  InvalidateCell(0, row);
+}
+
+TXStringGrid::TRowFlag TXStringGrid::RowFlag(int row) const {
+  const auto found = rowFlags.find(row);
+  return found != rowFlags.end() ? found->second : TRowFlag::None;
 }
 
 void TXStringGrid::ClearCellMarks() {

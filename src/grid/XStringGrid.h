@@ -8,6 +8,7 @@
 #include "grid/XStringColumns.h"
 #include "platform/TextGrid.h"
 
+#include <map>
 #include <memory>
 #include <set>
 #include <utility>
@@ -53,6 +54,11 @@ public:
   bool CellMarked(int col, int row) const { return markedCells.contains({col, row}); }
   void ClearCellMarks();
   bool HasCellMarks() const { return !markedCells.empty(); }
+  // A row whose entry the check found a problem in (or only a note about) shows it in its first cell: tinted, with
+  // a bar at its left edge, so that it is seen at a glance.
+  enum class TRowFlag { None, Note, Problem };
+  void SetRowFlag(int row, TRowFlag flag);
+  TRowFlag RowFlag(int row) const;
   // The cell text as drawn on one line: elided in the middle when wider than the cell.
   QString ShownText(int col, int row) const;
 
@@ -93,5 +99,6 @@ private:
   int editRow = 0;
   char32_t pendingChar = 0;
   std::set<std::pair<int, int>> markedCells;
+  std::map<int, TRowFlag> rowFlags;
   std::vector<QString> recentTexts; // by column, the last text SetCell wrote
 };

@@ -14,6 +14,7 @@
 #include "platform/TextLanguage.h"
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 
 namespace {
@@ -407,6 +408,36 @@ std::vector<std::pair<int, int>> TDocumentController::RefusedCells() const {
         cells.emplace_back(col, row);
   }
   return cells;
+}
+
+int TDocumentController::CheckEntries(int64_t budgetMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(budgetMs);
+  const auto &items = document->List.Items();
+  const std::vector<int> earlier = EarlierOfSameName(document->List);
+  int left = 0;
+  for (std::size_t position = 0; position < items.size(); ++position) {
+    const TFileListItem &entry = *items[position];
+    TEntryState &state = states[entry.Id];
+    if (!state.Checked || !state.Checked->SameAs(entry)) {
+      if (budgetMs > 0 && std::chrono::steady_clock::now() >= deadline) {
+        ++left;
+        continue;
+      }
+      state.Problems = CheckEntry(*document, entry);
+      state.Checked = entry.Clone();
+    }
+    std::erase_if(state.Problems, [](const TEntryProblem &problem) { return problem.Kind == TProblemKind::SameName; });
+    AddSameNameProblem(state.Problems, earlier, static_cast<int>(position));
+  }
+  return left;
+}
+
+std::vector<TFoundProblem> TDocumentController::Problems() const {
+  std::vector<TFoundProblem> found;
+  for (int position = 0; position < document->List.Count(); ++position)
+    for (const TEntryProblem &problem : StateAt(position).Problems)
+      found.push_back({position, problem});
+  return found;
 }
 
 const TEntryState &TDocumentController::StateAt(int position) const {

@@ -3,6 +3,7 @@
 // positions. Every command of the editor is an operation here; the window runs the dialogs and shows the rows.
 #pragma once
 
+#include "media/EntryCheck.h"
 #include "media/EntryFilter.h"
 #include "media/MediaDocument.h"
 
@@ -30,6 +31,10 @@ struct TEntryState {
   // Texts typed into attribute cells that are no value, by column: the row keeps showing them until mended.
   std::map<int, std::string> RefusedTexts;
   std::optional<TEntrySource> Source;
+  // What the check found (names included), and a copy of the entry as it was checked: a changed record or data
+  // place is checked again, an unchanged one keeps its problems.
+  std::vector<TEntryProblem> Problems;
+  std::shared_ptr<const TFileListItem> Checked;
 };
 
 // What Odebrat did: the rows it took out (ascending) and how many marked entries the filter hides (they stay).
@@ -109,6 +114,12 @@ public:
   void FillViewRow(TTextGrid &grid, int row) const;
   // The cells (column, row) that show a text that is no value.
   std::vector<std::pair<int, int>> RefusedCells() const;
+
+  // Checks the entries changed since their last check, until budgetMs milliseconds have passed (0: no limit), and
+  // compares every name. Returns how many changed entries are still to be checked.
+  int CheckEntries(int64_t budgetMs = 0);
+  // The problems the last check found, by position.
+  std::vector<TFoundProblem> Problems() const;
 
   // What the editor keeps about the entry at position.
   const TEntryState &StateAt(int position) const;

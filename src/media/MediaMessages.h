@@ -61,4 +61,6 @@ inline constexpr const char *EntryTooLarge = "Položka má %s bajtů, náhled č
 inline constexpr const char *NotAWave = "Nejde o zvukový soubor WAVE.";
 inline constexpr const char *WaveCutShort = "Hlavička zvukového souboru WAVE je neúplná.";
 inline constexpr const char *WaveWithoutFormat = "Zvukový soubor WAVE nemá popis formátu před daty.";
+// The reason the check gives for a picture file without a single pixel (an empty BMP).
+inline constexpr const char *NoPixels = "soubor neobsahuje žádné pixely";
 } // namespace MediaMessages

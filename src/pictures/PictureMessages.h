@@ -9,9 +9,5 @@ inline constexpr const char *NoMetafiles = "Metasoubory (.emf, .wmf) nelze v tom
 inline constexpr const char *InvalidBitmap = "Obrázek BMP je poškozený nebo v nepodporované podobě.";
 inline constexpr const char *InvalidIcon = "Ikona ICO je poškozená nebo v nepodporované podobě.";
 inline constexpr const char *NoMemoryForDib = "Na zobrazení obrázku DIB není dost paměti.";
-// %s: the width; %s: the height.
-inline constexpr const char *JpegTooLarge = "Obrázek JPEG je na zobrazení příliš velký (%s × %s pixelů).";
 inline constexpr const char *NoMemoryForJpeg = "Na dekódování obrázku JPEG není dost paměti.";
-// %s: libjpeg's own description of the defect.
-inline constexpr const char *JpegError = "Obrázek JPEG nelze přečíst: %s";
 } // namespace PictureMessages

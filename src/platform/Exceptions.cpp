@@ -4,6 +4,10 @@
 #include "platform/TextLanguage.h"
 
 std::string Substitute(const std::string &pattern, std::initializer_list<std::string> args) {
+  return Substitute(pattern, std::vector<std::string>(args));
+}
+
+std::string Substitute(const std::string &pattern, const std::vector<std::string> &args) {
   std::string result;
   auto next = args.begin();
   for (std::size_t i = 0; i < pattern.size(); ++i) {

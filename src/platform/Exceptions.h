@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // Base of every error the program raises itself; what() is the user-facing text.
 class Exception : public std::runtime_error {
@@ -64,3 +65,4 @@ public:
 
 // Replaces each "%s" of pattern, left to right, with the next argument.
 std::string Substitute(const std::string &pattern, std::initializer_list<std::string> args);
+std::string Substitute(const std::string &pattern, const std::vector<std::string> &args);

@@ -159,8 +159,15 @@ void TEntryPreview::BuildControls() {
   facts->setObjectName(QStringLiteral("PreviewFacts"));
   facts->setWordWrap(true);
   facts->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  problems = new QLabel(body);
+  problems->setObjectName(QStringLiteral("PreviewProblems"));
+  problems->setWordWrap(true);
+  problems->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  problems->setStyleSheet(QStringLiteral("color: #a04000"));
+  problems->hide();
   layout->addWidget(reason);
   layout->addWidget(facts);
+  layout->addWidget(problems);
   setWidget(body);
 
   frameTimer = new QTimer(this);
@@ -285,8 +292,8 @@ void TEntryPreview::ApplyImageAttributes(const TImageFileItem &entry) {
   masked = transparent.isValid() ? MaskColor(picture, transparent.rgb()) : picture;
   const TFrameGrid newFrames =
       FrameGridOf(picture.size(), entry.PatternWidth, entry.PatternHeight, entry.SkipWidth, entry.SkipHeight);
-  const bool framesChanged = newFrames.Count() != frames.Count() || newFrames.Frame != frames.Frame ||
-                             newFrames.Step != frames.Step;
+  const bool framesChanged = newFrames.Count() != frames.Count() || FrameSize(newFrames) != FrameSize(frames) ||
+                             StepSize(newFrames) != StepSize(frames);
   frames = newFrames;
   if (framesChanged)
     playFrames->setChecked(false);
@@ -338,7 +345,7 @@ void TEntryPreview::ShowFrameNumber() {
   else if (playFrames->isChecked())
     frameNumber->setText(QCoreApplication::translate("TEntryPreview", "Snímek %1 z %2").arg(frameIndex + 1).arg(frames.Count()));
   else
-    frameNumber->setText(QCoreApplication::translate("TEntryPreview", "%1 snímků %2 × %3").arg(frames.Count()).arg(frames.Frame.width()).arg(frames.Frame.height()));
+    frameNumber->setText(QCoreApplication::translate("TEntryPreview", "%1 snímků %2 × %3").arg(frames.Count()).arg(FrameSize(frames).width()).arg(FrameSize(frames).height()));
 }
 
 void TEntryPreview::Play() {
@@ -395,4 +402,11 @@ bool TEntryPreview::eventFilter(QObject *watched, QEvent *event) {
   if (watched == scroll->viewport() && event->type() == QEvent::Resize)
     view->SetRoom(scroll->viewport()->size());
   return QDockWidget::eventFilter(watched, event);
+}
+
+void TEntryPreview::ShowProblems(const QStringList &texts) {
+  problems->setVisible(!texts.isEmpty());
+  problems->setText(texts.isEmpty() ? QString()
+                                    : QCoreApplication::translate("TEntryPreview", "Běhové prostředí: %1")
+                                          .arg(texts.join(QStringLiteral("; "))));
 }

@@ -7,6 +7,7 @@
 #include <QDockWidget>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -40,6 +41,8 @@ public:
   void ShowEntry(TMediaStream &document, const TFileListItem *entry);
   // The entry shown has new attributes (transparency, frames, looping): applied without reading its data again.
   void ApplyAttributes(const TFileListItem &entry);
+  // What the check found in the entry shown, one text each; none hides them.
+  void ShowProblems(const QStringList &texts);
   // Stops the sound and the frames playing.
   void StopPlaying();
 
@@ -90,6 +93,7 @@ private:
   QSpinBox *frameRate = nullptr;
   QLabel *frameNumber = nullptr;
   QLabel *facts = nullptr;
+  QLabel *problems = nullptr;
   QWidget *soundTools = nullptr;
   QPushButton *playButton = nullptr;
   QPushButton *stopButton = nullptr;

@@ -1,41 +1,9 @@
-// The frames of a sprite sheet: PatternWidth × PatternHeight cells from the top left, SkipWidth / SkipHeight apart.
+// The core's frame grid in Qt's geometry.
 #include "preview/FrameGrid.h"
 
-#include <algorithm>
-#include <climits>
-#include <cstdint>
-
-namespace {
-// Whole frames of size frame, step apart, that fit into length.
-int FramesAlong(int length, int frame, int step) {
-  if (frame <= 0 || frame > length)
-    return 0;
-  return static_cast<int>((int64_t{length} - frame) / step + 1);
-}
-} // namespace
-
-QRect TFrameGrid::FrameRect(int index) const {
-  if (index < 0 || index >= Count())
+QRect FrameRect(const TFrameGrid &grid, int index) {
+  if (index < 0 || index >= grid.Count())
     return {};
-  return QRect(QPoint(index % Columns * Step.width(), index / Columns * Step.height()), Frame);
-}
-
-TFrameGrid FrameGridOf(QSize sheet, int patternWidth, int patternHeight, int skipWidth, int skipHeight) {
-  TFrameGrid grid;
-  patternWidth = std::max(patternWidth, 0);
-  patternHeight = std::max(patternHeight, 0);
-  if ((patternWidth == 0 && patternHeight == 0) || sheet.isEmpty())
-    return grid;
-  const int frameWidth = patternWidth ? patternWidth : sheet.width();
-  const int frameHeight = patternHeight ? patternHeight : sheet.height();
-  // A gap only makes sense between frames; a negative one would make frames overlap.
-  const int stepWidth = static_cast<int>(std::min<int64_t>(int64_t{frameWidth} + std::max(skipWidth, 0), INT32_MAX));
-  const int stepHeight = static_cast<int>(std::min<int64_t>(int64_t{frameHeight} + std::max(skipHeight, 0), INT32_MAX));
-  grid.Columns = FramesAlong(sheet.width(), frameWidth, stepWidth);
-  grid.Rows = FramesAlong(sheet.height(), frameHeight, stepHeight);
-  if (grid.Columns == 0 || grid.Rows == 0)
-    return TFrameGrid{};
-  grid.Frame = QSize(frameWidth, frameHeight);
-  grid.Step = QSize(stepWidth, stepHeight);
-  return grid;
+  return QRect(index % grid.Columns * grid.StepWidth, index / grid.Columns * grid.StepHeight, grid.FrameWidth,
+               grid.FrameHeight);
 }

@@ -78,17 +78,17 @@ void TSpriteView::SetRoom(QSize newRoom) {
   Relayout();
 }
 
-QImage TSpriteView::Shown() const { return singleFrame >= 0 ? picture.copy(grid.FrameRect(singleFrame)) : picture; }
+QImage TSpriteView::Shown() const { return singleFrame >= 0 ? picture.copy(FrameRect(grid, singleFrame)) : picture; }
 
 double TSpriteView::Zoom() const {
   if (zoom > 0)
     return zoom;
-  const QSize size = singleFrame >= 0 ? grid.Frame : picture.size();
+  const QSize size = singleFrame >= 0 ? FrameSize(grid) : picture.size();
   return FitZoom(size, room);
 }
 
 QRect TSpriteView::PictureRect() const {
-  const QSize size = singleFrame >= 0 ? grid.Frame : picture.size();
+  const QSize size = singleFrame >= 0 ? FrameSize(grid) : picture.size();
   if (size.isEmpty())
     return {};
   const QSize scaled(std::max(1, static_cast<int>(size.width() * Zoom())),
@@ -99,7 +99,7 @@ QRect TSpriteView::PictureRect() const {
 QRect TSpriteView::FrameOutline(int index) const {
   if (!gridShown || singleFrame >= 0 || index < 0 || index >= grid.Count())
     return {};
-  const QRect frame = grid.FrameRect(index);
+  const QRect frame = FrameRect(grid, index);
   const QRect target = PictureRect();
   const double scale = Zoom();
   const QPoint topLeft(target.left() + static_cast<int>(frame.left() * scale),
@@ -112,7 +112,7 @@ QRect TSpriteView::FrameOutline(int index) const {
 void TSpriteView::Relayout() {
   // The view is at least as large as the scroll area's viewport, so that a small picture sits in its middle, and as
   // large as the enlarged picture, so that a large one scrolls.
-  const QSize size = singleFrame >= 0 ? grid.Frame : picture.size();
+  const QSize size = singleFrame >= 0 ? FrameSize(grid) : picture.size();
   const double scale = Zoom();
   const QSize scaled(static_cast<int>(size.width() * scale), static_cast<int>(size.height() * scale));
   resize(scaled.expandedTo(room));
@@ -130,16 +130,16 @@ void TSpriteView::paintEvent(QPaintEvent *event) {
   PaintCheckerboard(painter, visible);
   painter.drawImage(visible.topLeft(), ScaleNearest(shown, target.size(), visible.translated(-target.topLeft())));
   if (!gridShown || singleFrame >= 0 || grid.Count() == 0 ||
-      std::min(grid.Frame.width(), grid.Frame.height()) * Zoom() < smallestOutlinedFrame)
+      std::min(FrameSize(grid).width(), FrameSize(grid).height()) * Zoom() < smallestOutlinedFrame)
     return;
   // Only the frames that meet the repainted part are outlined: a sheet of thousands of frames costs what shows.
   const double scale = Zoom();
-  const int firstColumn = std::max(0, static_cast<int>((visible.left() - target.left()) / scale / grid.Step.width()));
+  const int firstColumn = std::max(0, static_cast<int>((visible.left() - target.left()) / scale / StepSize(grid).width()));
   const int lastColumn =
-      std::min(grid.Columns - 1, static_cast<int>((visible.right() - target.left()) / scale / grid.Step.width()));
-  const int firstRow = std::max(0, static_cast<int>((visible.top() - target.top()) / scale / grid.Step.height()));
+      std::min(grid.Columns - 1, static_cast<int>((visible.right() - target.left()) / scale / StepSize(grid).width()));
+  const int firstRow = std::max(0, static_cast<int>((visible.top() - target.top()) / scale / StepSize(grid).height()));
   const int lastRow =
-      std::min(grid.Rows - 1, static_cast<int>((visible.bottom() - target.top()) / scale / grid.Step.height()));
+      std::min(grid.Rows - 1, static_cast<int>((visible.bottom() - target.top()) / scale / StepSize(grid).height()));
   // Black dashes over white show on any picture, whatever its colours.
   QPen light(Qt::white, 1);
   QPen dashes(Qt::black, 1, Qt::CustomDashLine);

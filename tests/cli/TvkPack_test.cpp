@@ -2,6 +2,7 @@
 #include "TvkFixture.h"
 
 #include "support/Peers.h"
+#include "support/PictureFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -92,4 +93,36 @@ TEST_F(TvkPack, GitDiffShowsChangedEntriesThroughTheTextconv) {
                        "+2\tb\t.BMP\t4\tTrue\tclBlack\t0\t48\t0\t0\t0DF863ED\n"),
             std::string::npos)
       << shown;
+}
+
+TEST_F(TvkPack, CheckPrintsOneLinePerProblemAndFailsOnlyForProblems) {
+  using namespace PictureFiles;
+  app.WriteFile("in/sheet.bmp", Bmp24(20, 10, [](int x, int) { return x < 2 ? 0xFF00FFu : 0u; }));
+  app.WriteFile("in/beep.wav", Wave(22050));
+  const std::string manifest = app.WriteFile(
+      "src/check.toml", "kind = \"images\"\n[[entry]]\nsource = \"../in/sheet.bmp\"\npattern-width = 8\n"
+                        "transparent = true\ncolor = \"clRed\"\n[[entry]]\nsource = \"../in/sheet.bmp\"\n"
+                        "transparent = true\ncolor = \"clFuchsia\"\n");
+  const TTvkRun failed = RunTvk({"check", manifest});
+  EXPECT_EQ(failed.Status, 1) << failed.Err;
+  EXPECT_EQ(failed.Out, "1 sheet.BMP: mřížka snímků nechává 4 px vpravo a 0 px dole mimo celé snímky\n"
+                        "1 sheet.BMP: klíčová barva clRed není v žádném pixelu\n"
+                        "2 sheet.BMP: stejné jméno a příponu má položka 1\n");
+  const TTvkRun json = RunTvk({"check", "--json", manifest});
+  EXPECT_EQ(json.Status, 1);
+  EXPECT_NE(json.Out.find("{\"position\": 1, \"name\": \"sheet\", \"extension\": \".BMP\", \"problem\": "
+                          "\"frame-left-over\", \"note\": false, \"right\": 4, \"bottom\": 0, \"text\": "),
+            std::string::npos)
+      << json.Out;
+
+  // A sound whose Frequency differs from its file's rate is a note: printed, yet the pack passes.
+  const std::string sounds = app.File("sounds.tvk");
+  ASSERT_EQ(RunTvk({"new", "--sounds", "-o", sounds, "--set", "frequency=44100", app.File("in/beep.wav")}).Status, 0);
+  const TTvkRun note = RunTvk({"check", sounds});
+  EXPECT_EQ(note.Status, 0) << note.Err;
+  EXPECT_EQ(note.Out, "1 beep.WAV: poznámka: Frequency 44100 Hz se liší od 22050 Hz souboru (změna výšky?)\n");
+  EXPECT_NE(RunTvk({"check", "--json", sounds}).Out.find("{\"passed\": true, \"problems\": ["), std::string::npos);
+  ASSERT_EQ(RunTvk({"set", sounds, "beep", "frequency=22050"}).Status, 0);
+  EXPECT_EQ(RunTvk({"check", sounds}).Out, "");
+  EXPECT_EQ(RunTvk({"check", app.File("missing.tvk")}).Status, 1);
 }

@@ -37,7 +37,7 @@ expect() {
 }
 
 expect "subcommands" $'info\nextract' "$(complete_line tvk "i" | grep -v '^$'; complete_line tvk "e" | grep -v '^$')"
-expect "all subcommands and the global options" 15 "$(complete_line tvk "" | grep -c .)"
+expect "all subcommands and the global options" 16 "$(complete_line tvk "" | grep -c .)"
 expect "options of new" $'--force\n--help\n--images' "$(complete_line tvk new "--" | grep -E -- '--(images|force|help)$')"
 expect "levels" $'0\n1\n2\n3' "$(complete_line tvk add x.tvk --level "")"
 expect "an unknown command completes nothing" "" "$(complete_line tvk frobnicate "")"

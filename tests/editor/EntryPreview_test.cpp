@@ -146,7 +146,7 @@ private slots:
     TypeIntoCell(grid, 7, 1, QStringLiteral("0"));
     QCOMPARE(Pane(form).Frames().Columns, 3);
     QCOMPARE(Pane(form).Frames().Rows, 2);
-    QCOMPARE(Pane(form).Frames().FrameRect(1), QRect(12, 0, 8, 8));
+    QCOMPARE(FrameRect(Pane(form).Frames(), 1), QRect(12, 0, 8, 8));
 
     // The outline of frame 1 lies where the frame is drawn, and shows on screen.
     TSpriteView &view = Pane(form).View();

@@ -82,7 +82,7 @@ private slots:
         {"Obrzky1", "Ctrl+N"},   {"Zvuky1", "Ctrl+Shift+N"}, {"Otevt1", "Ctrl+O"},       {"Uloit1", "Ctrl+S"},
         {"UlozitJako1", "Ctrl+Shift+S"}, {"Pdat1", "Ins"},   {"Odebrat1", "Ctrl+Del"},   {"Nahoru1", "Alt+Up"},
         {"Dolu1", "Alt+Down"},   {"Aktualizovat1", "Ctrl+U"}, {"Npovda2", "F1"},         {"Konec1", "Ctrl+Q"},
-        {"Vyplnit1", "Ctrl+D"},  {"Oznacit1", "Del"}};
+        {"Vyplnit1", "Ctrl+D"},  {"Oznacit1", "Del"},          {"Zkontrolovat1", "F7"}};
     for (const auto &[name, keys] : expected)
       QCOMPARE(form.findChild<QAction *>(QString::fromLatin1(name))->shortcut().toString(), keys);
     // Everything the Soubor menu offers, in order.
@@ -90,7 +90,7 @@ private slots:
     for (QAction *action : form.findChild<QMenu *>(QStringLiteral("Soubor1"))->actions())
       captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     QCOMPARE(captions, QStringList({"Nový", "Otevřít", "Naposledy otevřené", "Uložit", "Uložit jako…", "Exportovat…",
-                                    "-", "Přídat", "Odebrat", "Nahoru", "Dolů", "Aktualizovat", "-", "Konec"}));
+                                    "Zkontrolovat", "-", "Přídat", "Odebrat", "Nahoru", "Dolů", "Aktualizovat", "-", "Konec"}));
   }
 
   void AltLettersOpenTheMenus() {

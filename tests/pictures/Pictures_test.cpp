@@ -104,7 +104,7 @@ private slots:
   void jpegFailuresAreCleanErrors() {
     TTempAppFolder folder;
     QVERIFY(LoadError(TestData + "/jpeg/testorig12.jpg").contains("precision 12"));
-    const QString jpegError = Text(PictureMessages::JpegError, {""});
+    const QString jpegError = Text(DIBMessages::JpegError, {""});
     QVERIFY(LoadError(Copy(folder, TestData + "/jpeg/testorig.jpg", "cut.jpg", 100)).startsWith(jpegError));
     QVERIFY(LoadError(Copy(folder, TestData + "/bmpsuite/g/pal8.bmp", "bitmap.jpg")).contains("Not a JPEG file"));
 
@@ -131,8 +131,8 @@ private slots:
     const QByteArray original = in.readAll();
     std::mt19937 random(1208);
     int failed = 0;
-    const QString jpegError = Text(PictureMessages::JpegError, {""});
-    const QString tooLarge = Text(PictureMessages::JpegTooLarge, {"", ""}).section(QLatin1Char('('), 0, 0);
+    const QString jpegError = Text(DIBMessages::JpegError, {""});
+    const QString tooLarge = Text(DIBMessages::JpegTooLarge, {"", ""}).section(QLatin1Char('('), 0, 0);
     for (int round = 0; round < 200; ++round) {
       QByteArray bytes = original;
       for (int i = 0; i < 1 + round % 3; ++i)
