@@ -19,6 +19,7 @@
 #include "preview/OpenPreview.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 #include <QShowEvent>
 #include <QCoreApplication>
 #include <QColorDialog>
@@ -85,6 +86,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(pare
   BuildWorkflow();
   BuildPreview();
   BuildFilter();
+  BuildRecovery();
 
   FitClientArea();
   FormCreate(arguments);
@@ -243,6 +245,8 @@ void TForm1::showEvent(QShowEvent *event) {
     fittedOnShow = true;
     FitClientArea();
     RestoreLayout();
+    // Asked once the window is there to centre the question on.
+    QTimer::singleShot(0, this, &TForm1::OfferRecoveryAtStart);
   }
   QMainWindow::showEvent(event);
 }

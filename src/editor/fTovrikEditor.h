@@ -15,6 +15,7 @@ class QColorDialog;
 class QFileDialog;
 class QLabel;
 class QPushButton;
+class QTimer;
 class TComboCellEditor;
 class TDocumentController;
 class TEditCellEditor;
@@ -32,7 +33,7 @@ enum class TDialogFolder;
 // Its members live in several files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
 // exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers,
 // RowRefill.cpp the refills of single rows, WorkflowCommands.cpp the everyday commands beside the first ones,
-// UndoCommands.cpp undo and redo.
+// UndoCommands.cpp undo and redo, RecoveryCommands.cpp the recovery journal and its offer.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
@@ -157,6 +158,14 @@ private:
   // The entry of the kind grid's current row, or nullptr.
   TFileListItem *PreviewedEntry();
 
+  // Recovery of unsaved work (RecoveryCommands.cpp): the journal's timer, writing it, the offer at the first
+  // showing, and the word that a container just opened has unsaved changes in another editor or a journal.
+  void BuildRecovery();
+  void ScheduleJournal();
+  void WriteJournal();
+  void OfferRecoveryAtStart();
+  void WarnOfOtherJournal(const QString &path);
+
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
   void Guarded(const std::function<void()> &command);
 
@@ -196,6 +205,7 @@ private:
   // While a save or an open runs, the window does not close (the document is in use).
   bool saving = false;
   bool fittedOnShow = false;
+  QTimer *journalTimer = nullptr;
   QPointer<QWidget> helpWindow;
   // The row the pane shows; -1 while it is hidden.
   int previewRow = -1;

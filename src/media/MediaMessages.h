@@ -61,4 +61,11 @@ inline constexpr const char *EntryTooLarge = "Položka má %s bajtů, náhled č
 inline constexpr const char *NotAWave = "Nejde o zvukový soubor WAVE.";
 inline constexpr const char *WaveCutShort = "Hlavička zvukového souboru WAVE je neúplná.";
 inline constexpr const char *WaveWithoutFormat = "Zvukový soubor WAVE nemá popis formátu před daty.";
+// Recovering unsaved work; %s: the backing file.
+inline constexpr const char *BackingFileLost =
+    "Neuložené změny nelze obnovit: soubor s daty otevřeného kontejneru %s chybí nebo byl změněn.";
+inline constexpr const char *JournalUnreadable = "Neuložené změny nelze obnovit: záznam změn je poškozený.";
+// %s: the source files, one per line.
+inline constexpr const char *SourcesLost =
+    "Tyto soubory se od přidání změnily nebo zmizely; jejich položky nebyly obnoveny (Zpět je vrátí):\n%s";
 } // namespace MediaMessages

@@ -35,11 +35,23 @@ public:
     return answer;
   }
   void QueueOverwriteAnswer(TOverwriteAnswer answer) { overwriteAnswers.push_back(answer); }
+  // Recovery offers take theirs from a third queue (Později once it runs dry).
+  TRecoveryAnswer AskRecovery(const TRecoveryOffer &offer) override {
+    Offers.push_back(offer);
+    if (recoveryAnswers.empty())
+      return TRecoveryAnswer::Later;
+    const TRecoveryAnswer answer = recoveryAnswers.front();
+    recoveryAnswers.pop_front();
+    return answer;
+  }
+  void QueueRecoveryAnswer(TRecoveryAnswer answer) { recoveryAnswers.push_back(answer); }
 
   std::vector<std::string> Errors;
   std::vector<std::string> Questions;
+  std::vector<TRecoveryOffer> Offers;
 
 private:
   std::deque<bool> answers;
   std::deque<TOverwriteAnswer> overwriteAnswers;
+  std::deque<TRecoveryAnswer> recoveryAnswers;
 };
