@@ -455,6 +455,14 @@
         <source>Zobrazí jen položky, jejichž jméno s příponou obsahuje text (* a ? zastupují znaky)</source>
         <translation>Shows only the entries whose name with extension contains the text (* and ? stand for characters)</translation>
     </message>
+    <message>
+        <source>Záznam pro obnovení nelze zapsat: %1</source>
+        <translation>The recovery record cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>Soubor %1 má neuložené změny v jiném okně editoru, nebo čekají na obnovení při příštím spuštění.</source>
+        <translation>File %1 has unsaved changes in another editor window, or they wait to be recovered at the next start.</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>
@@ -488,6 +496,38 @@
     <message>
         <source>Ne</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>nový dokument</source>
+        <translation>new document</translation>
+    </message>
+    <message>
+        <source>d. M. yyyy H:mm:ss</source>
+        <translation>yyyy-MM-dd HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>Obnovit neuložené změny?</source>
+        <translation>Recover unsaved changes?</translation>
+    </message>
+    <message>
+        <source>Dokument: %1
+Poslední změna: %2
+Počet položek: %3</source>
+        <translation>Document: %1
+Last change: %2
+Entries: %3</translation>
+    </message>
+    <message>
+        <source>Obnovit</source>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>Zahodit</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Později</source>
+        <translation>Later</translation>
     </message>
 </context>
 <context>

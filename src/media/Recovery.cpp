@@ -13,17 +13,10 @@
 #include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
-#include <filesystem>
 #include <unistd.h>
 #include <utility>
 
 namespace {
-std::string ComparablePath(const std::string &path) {
-  std::error_code ignored;
-  const auto resolved = std::filesystem::weakly_canonical(path, ignored);
-  return ignored ? path : resolved.string();
-}
-
 bool SameIdentity(const std::string &path, const TFileIdentity &expected) {
   const std::optional<TFileIdentity> now = IdentityOf(path);
   return now && now->Device == expected.Device && now->Inode == expected.Inode;
@@ -84,14 +77,17 @@ bool UnsavedJournalFor(const std::string &containerPath, const std::string &ownJ
   const std::string folder = ExistingBackingFolder();
   if (folder.empty())
     return false;
-  const std::string wanted = ComparablePath(containerPath);
+  // The same file, whichever path leads to it.
+  const std::optional<TFileIdentity> wanted = IdentityOf(containerPath);
+  if (!wanted)
+    return false;
   for (const std::string &file : JournalFiles(folder)) {
     if (file == ownJournal)
       continue;
     const TDescriptor opened{::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
     TJournalContent content;
     if (opened.handle >= 0 && ReadJournal(opened.handle, false, content) && content.Modified &&
-        !content.Path.empty() && ComparablePath(content.Path) == wanted)
+        !content.Path.empty() && SameIdentity(content.Path, *wanted))
       return true;
   }
   return false;
