@@ -61,7 +61,8 @@ TRecoveryAnswer TMessagePrompt::AskRecovery(const TRecoveryOffer &offer) {
   box.setInformativeText(QCoreApplication::translate("TMessagePrompt",
                                                      "Dokument: %1\nPoslední změna: %2\nPočet položek: %3")
                              .arg(document, changed)
-                             .arg(offer.EntryCount));
+                             .arg(offer.EntryCount)
+                             .replace(QLatin1Char(' '), QChar::Nbsp)); // each fact on one line: the box widens
   QPushButton *restore = box.addButton(QCoreApplication::translate("TMessagePrompt", "Obnovit"), QMessageBox::AcceptRole);
   QPushButton *discard =
       box.addButton(QCoreApplication::translate("TMessagePrompt", "Zahodit"), QMessageBox::DestructiveRole);

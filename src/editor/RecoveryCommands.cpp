@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 // A change waits at most this long for the disk; with the write itself, well within the two seconds that may
@@ -47,6 +48,11 @@ void TForm1::WriteJournal() {
 }
 
 void TForm1::OfferRecoveryAtStart() {
+  // The question is centred on the window once the window manager has placed it.
+  if (windowHandle() && !windowHandle()->isExposed() && ++offerWaits < 40) {
+    QTimer::singleShot(25, this, &TForm1::OfferRecoveryAtStart);
+    return;
+  }
   Guarded([this] {
     if (!OfferRecovery(Controller()))
       return;

@@ -19,7 +19,6 @@
 #include "preview/OpenPreview.h"
 
 #include <QCloseEvent>
-#include <QTimer>
 #include <QShowEvent>
 #include <QCoreApplication>
 #include <QColorDialog>
@@ -245,8 +244,6 @@ void TForm1::showEvent(QShowEvent *event) {
     fittedOnShow = true;
     FitClientArea();
     RestoreLayout();
-    // Asked once the window is there to centre the question on.
-    QTimer::singleShot(0, this, &TForm1::OfferRecoveryAtStart);
   }
   QMainWindow::showEvent(event);
 }

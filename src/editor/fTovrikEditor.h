@@ -78,6 +78,10 @@ public:
   // The entries whose rows form the selected block when it spans several rows; none otherwise.
   std::vector<int> SelectedPositions();
 
+  // At start, once the window is shown: offers the unsaved work of editors that died (the question waits until
+  // the window manager has placed the window, to be centred on it), and shows the document restored.
+  void OfferRecoveryAtStart();
+
   // Shared by Open and start-up: replaces the document with the container at path.
   void LoadContainer(const QString &path);
 
@@ -158,12 +162,10 @@ private:
   // The entry of the kind grid's current row, or nullptr.
   TFileListItem *PreviewedEntry();
 
-  // Recovery of unsaved work (RecoveryCommands.cpp): the journal's timer, writing it, the offer at the first
-  // showing, and the word that a container just opened has unsaved changes in another editor or a journal.
+  // Recovery of unsaved work (RecoveryCommands.cpp): the journal's timer, writing it, and the word that a container just opened has unsaved changes in another editor or a journal.
   void BuildRecovery();
   void ScheduleJournal();
   void WriteJournal();
-  void OfferRecoveryAtStart();
   void WarnOfOtherJournal(const QString &path);
 
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
@@ -206,6 +208,8 @@ private:
   bool saving = false;
   bool fittedOnShow = false;
   QTimer *journalTimer = nullptr;
+  // How often the offer at start waited for the window to be placed.
+  int offerWaits = 0;
   QPointer<QWidget> helpWindow;
   // The row the pane shows; -1 while it is hidden.
   int previewRow = -1;
