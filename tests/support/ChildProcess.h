@@ -8,6 +8,16 @@
 #include <unistd.h>
 #include <vector>
 
+// In a forked child: runs program with arguments in its place, or ends the child with status 127.
+[[noreturn]] inline void ExecInChild(const std::string &program, const std::vector<std::string> &arguments) {
+  std::vector<char *> argv{const_cast<char *>(program.c_str())};
+  for (const std::string &argument : arguments)
+    argv.push_back(const_cast<char *>(argument.c_str()));
+  argv.push_back(nullptr);
+  ::execv(program.c_str(), argv.data());
+  ::_exit(127);
+}
+
 class TChildProcess {
 public:
   // Starts program with arguments; the child inherits the environment (TOVRIK_HOME among it).
@@ -20,12 +30,7 @@ public:
       ::dup2(output[1], STDOUT_FILENO);
       ::close(output[0]);
       ::close(output[1]);
-      std::vector<char *> argv{const_cast<char *>(program.c_str())};
-      for (const std::string &argument : arguments)
-        argv.push_back(const_cast<char *>(argument.c_str()));
-      argv.push_back(nullptr);
-      ::execv(program.c_str(), argv.data());
-      ::_exit(127);
+      ExecInChild(program, arguments);
     }
     ::close(output[1]);
     lines = ::fdopen(output[0], "r");
