@@ -68,11 +68,9 @@ void TForm1::OfferRecoveryAtStart() {
 void TForm1::WarnOfOtherJournal(const QString &path) {
   if (!UnsavedJournalFor(QFile::encodeName(path).toStdString(), Controller().JournalPath()))
     return;
-  QMessageBox box(QMessageBox::Information, QStringLiteral("TovrikEditor"),
-                  QCoreApplication::translate("TForm1", "Soubor %1 má neuložené změny v jiném okně editoru, nebo "
-                                                        "čekají na obnovení při příštím spuštění.")
-                      .arg(path),
-                  QMessageBox::Ok, this);
+  const QString text = QCoreApplication::translate(
+      "TForm1", "Soubor %1 má neuložené změny v jiném okně editoru, nebo čekají na obnovení při příštím spuštění.");
+  QMessageBox box(QMessageBox::Information, QStringLiteral("TovrikEditor"), text.arg(path), QMessageBox::Ok, this);
   box.setObjectName(QStringLiteral("OtherJournalBox"));
   box.exec();
 }
