@@ -68,3 +68,9 @@ echo "Odebrat:                         $(ms Remove 50)"
 echo "cell edit:                       $(ms CellEdit 50)"
 echo "filter keystroke, typing:        $(ms FilterKeystroke/Typing 50)"
 echo "filter keystroke, all rows back: $(ms FilterKeystroke/AllRowsBack 50)"
+# The journal's cost per change with its write and fdatasync, and the bytes each change adds to it.
+bytes() { python3 -c 'import json, sys
+runs = [b for b in json.load(open(sys.argv[1]))["benchmarks"] if b.get("run_type") == "iteration" and b["name"].startswith(sys.argv[2])]
+print("%.0f bytes per change (target <= 4096)" % max(b["JournalBytes"] for b in runs), end="")' "$work/bench.json" "$1"; }
+echo "journal, cell edit:              $(ms JournalPerChange/CellEdit 2), $(bytes JournalPerChange/CellEdit)"
+echo "journal, move:                   $(ms JournalPerChange/Move 2), $(bytes JournalPerChange/Move)"

@@ -489,6 +489,12 @@
     <message>
         <source>Zkontrolovat</source>
         <translation>Check</translation>
+        <source>Záznam pro obnovení nelze zapsat: %1</source>
+        <translation>The recovery record cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>Soubor %1 má neuložené změny v jiném okně editoru, nebo čekají na obnovení při příštím spuštění.</source>
+        <translation>File %1 has unsaved changes in another editor window, or they wait to be recovered at the next start.</translation>
     </message>
 </context>
 <context>
@@ -523,6 +529,38 @@
     <message>
         <source>Ne</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>nový dokument</source>
+        <translation>new document</translation>
+    </message>
+    <message>
+        <source>d. M. yyyy H:mm:ss</source>
+        <translation>yyyy-MM-dd HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>Obnovit neuložené změny?</source>
+        <translation>Recover unsaved changes?</translation>
+    </message>
+    <message>
+        <source>Dokument: %1
+Poslední změna: %2
+Počet položek: %3</source>
+        <translation>Document: %1
+Last change: %2
+Entries: %3</translation>
+    </message>
+    <message>
+        <source>Obnovit</source>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>Zahodit</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Později</source>
+        <translation>Later</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "desktop/MessagePrompt.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <csignal>
 
@@ -33,6 +34,8 @@ int main(int argc, char *argv[]) {
     window.show();
     // Message boxes are centred on the main window, whichever window happens to be active.
     prompt.SetOwner(&window);
+    // What an editor that died left unsaved is offered once the window is there.
+    QTimer::singleShot(0, &window, &TForm1::OfferRecoveryAtStart);
     result = QApplication::exec();
   }
   SetPrompt(nullptr);

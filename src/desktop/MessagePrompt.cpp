@@ -4,7 +4,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 QWidget *TMessagePrompt::Owner() const {
   return parent && parent->isVisible() ? parent : QApplication::activeWindow();
@@ -42,4 +46,36 @@ TOverwriteAnswer TMessagePrompt::AskOverwrite(const std::string &text) {
   case QMessageBox::No: return TOverwriteAnswer::No;
   default: return TOverwriteAnswer::Cancel;
   }
+}
+
+TRecoveryAnswer TMessagePrompt::AskRecovery(const TRecoveryOffer &offer) {
+  const QString path = QFile::decodeName(QByteArray::fromStdString(offer.DocumentPath));
+  const QString document =
+      path.isEmpty() ? QCoreApplication::translate("TMessagePrompt", "nový dokument") : QFileInfo(path).fileName();
+  const QString changed = QDateTime::fromMSecsSinceEpoch(offer.LastChangeNs / 1000000)
+                              .toString(QCoreApplication::translate("TMessagePrompt", "d. M. yyyy H:mm:ss"));
+  QMessageBox box(QMessageBox::Question, QStringLiteral("TovrikEditor"),
+                  QCoreApplication::translate("TMessagePrompt", "Obnovit neuložené změny?"), QMessageBox::NoButton,
+                  Owner());
+  box.setObjectName(QStringLiteral("RecoveryBox"));
+  box.setInformativeText(QCoreApplication::translate("TMessagePrompt",
+                                                     "Dokument: %1\nPoslední změna: %2\nPočet položek: %3")
+                             .arg(document, changed)
+                             .arg(offer.EntryCount)
+                             .replace(QLatin1Char(' '), QChar::Nbsp)); // each fact on one line: the box widens
+  QPushButton *restore = box.addButton(QCoreApplication::translate("TMessagePrompt", "Obnovit"), QMessageBox::AcceptRole);
+  QPushButton *discard =
+      box.addButton(QCoreApplication::translate("TMessagePrompt", "Zahodit"), QMessageBox::DestructiveRole);
+  QPushButton *later = box.addButton(QCoreApplication::translate("TMessagePrompt", "Později"), QMessageBox::RejectRole);
+  restore->setObjectName(QStringLiteral("RestoreButton"));
+  discard->setObjectName(QStringLiteral("DiscardButton"));
+  later->setObjectName(QStringLiteral("LaterButton"));
+  box.setDefaultButton(restore);
+  box.setEscapeButton(later);
+  box.exec();
+  if (box.clickedButton() == restore)
+    return TRecoveryAnswer::Restore;
+  if (box.clickedButton() == discard)
+    return TRecoveryAnswer::Discard;
+  return TRecoveryAnswer::Later;
 }

@@ -17,6 +17,9 @@ public:
   bool AskYesNo(const std::string &text) override;
   // Ano / Ne / Ano všem / Zrušit, with Ne as the default.
   TOverwriteAnswer AskOverwrite(const std::string &text) override;
+  // "Obnovit neuložené změny?" naming the document, its last change and its entry count; Obnovit / Zahodit /
+  // Později, with Obnovit as the default and Escape for Později.
+  TRecoveryAnswer AskRecovery(const TRecoveryOffer &offer) override;
 
 private:
   QWidget *Owner() const;

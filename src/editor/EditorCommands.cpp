@@ -214,6 +214,7 @@ void TForm1::LoadContainer(const QString &path) {
   SetDocumentPath(path);
   ShowHistoryState();
   emit DocumentChanged();
+  WarnOfOtherJournal(path);
 }
 
 bool TForm1::ChooseSavePath(QString &path) {

@@ -85,4 +85,5 @@ void TForm1::StepHistory(bool back) {
 void TForm1::ShowHistoryState() {
   EnableMenu();
   UpdateTitle();
+  ScheduleJournal();
 }

@@ -87,6 +87,7 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent) : QMainWindow(pare
   BuildPreview();
   BuildFilter();
   BuildCheck();
+  BuildRecovery();
 
   FitClientArea();
   FormCreate(arguments);

@@ -36,7 +36,8 @@ enum class TDialogFolder;
 // Its members live in several files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
 // exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers,
 // RowRefill.cpp the refills of single rows, WorkflowCommands.cpp the everyday commands beside the first ones,
-// UndoCommands.cpp undo and redo, CheckCommands.cpp the check of what the runtime accepts.
+// UndoCommands.cpp undo and redo, CheckCommands.cpp the check of what the runtime accepts, RecoveryCommands.cpp the
+// recovery journal and its offer.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
@@ -82,6 +83,10 @@ public:
   void DropFiles(const QStringList &paths);
   // The entries whose rows form the selected block when it spans several rows; none otherwise.
   std::vector<int> SelectedPositions();
+
+  // At start, once the window is shown: offers the unsaved work of editors that died (the question waits until
+  // the window manager has placed the window, to be centred on it), and shows the document restored.
+  void OfferRecoveryAtStart();
 
   // Shared by Open and start-up: replaces the document with the container at path.
   void LoadContainer(const QString &path);
@@ -172,6 +177,13 @@ private:
   std::vector<TCheckLine> CheckLines();
   void GoToEntry(int position);
 
+  // Recovery of unsaved work (RecoveryCommands.cpp): the journal's timer, writing it, and the word that a container
+  // just opened has unsaved changes in another editor or a journal.
+  void BuildRecovery();
+  void ScheduleJournal();
+  void WriteJournal();
+  void WarnOfOtherJournal(const QString &path);
+
   // Runs a command; an exception ends it and is shown in the error box, the window stays usable.
   void Guarded(const std::function<void()> &command);
 
@@ -211,6 +223,9 @@ private:
   // While a save or an open runs, the window does not close (the document is in use).
   bool saving = false;
   bool fittedOnShow = false;
+  QTimer *journalTimer = nullptr;
+  // How often the offer at start waited for the window to be placed.
+  int offerWaits = 0;
   QPointer<QWidget> helpWindow;
   // The row the pane shows; -1 while it is hidden.
   int previewRow = -1;

@@ -32,11 +32,23 @@ std::unique_ptr<TBackingFile> TBackingFile::TryClaim(const std::string &path) {
   return nullptr;
 }
 
+std::unique_ptr<TBackingFile> TBackingFile::TryAdopt(const std::string &path, dev_t device, ino_t inode,
+                                                     int64_t size) {
+  TDescriptor opened{::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC)};
+  struct stat info {};
+  if (opened.handle < 0 || !TryLockExclusive(opened.handle) || !SameFile(opened.handle, path) ||
+      ::fstat(opened.handle, &info) != 0 || info.st_dev != device || info.st_ino != inode || info.st_size != size)
+    return nullptr;
+  auto stream = std::make_unique<TFileStream>(path, opened.handle);
+  opened.handle = -1;
+  return std::make_unique<TBackingFile>(path, std::move(stream));
+}
+
 TBackingFile::TBackingFile(std::string path_, std::unique_ptr<TFileStream> stream_)
     : path(std::move(path_)), stream(std::move(stream_)) {}
 
 TBackingFile::~TBackingFile() {
-  if (SameFile(stream->Handle(), path))
+  if (!keptOnDisk && SameFile(stream->Handle(), path))
     ::unlink(path.c_str());
 }
 

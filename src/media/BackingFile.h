@@ -4,6 +4,8 @@
 #include "platform/SignalCleanup.h"
 #include "platform/Streams.h"
 
+#include <sys/types.h>
+
 #include <memory>
 #include <string>
 
@@ -14,6 +16,9 @@ public:
   // Creates (or empties) the file at path and locks it; nullptr when another document holds it.
   // Throws the platform's file error when the file cannot be created at all.
   static std::unique_ptr<TBackingFile> TryClaim(const std::string &path);
+  // Takes over the backing file a dead editor's journal kept: locks it and checks that it is still the file the
+  // journal names (device, inode and size as expected); nullptr when it is gone, another file or held.
+  static std::unique_ptr<TBackingFile> TryAdopt(const std::string &path, dev_t device, ino_t inode, int64_t size);
   // Takes over a claimed file: stream is open on path and holds its lock.
   TBackingFile(std::string path, std::unique_ptr<TFileStream> stream);
   // Deletes the file while it is still locked, then closes it; failures are not reported.
@@ -23,11 +28,16 @@ public:
 
   TFileStream &Stream() { return *stream; }
   const std::string &Path() const { return path; }
+  // A recovery journal refers to the file now: a signal ending the program leaves it for the next start.
+  void KeepOnSignal() { removeOnSignal.reset(); }
+  // The file stays when this object goes (a restore that failed leaves it to the journal).
+  void KeepOnDisk() { keptOnDisk = true; }
 
 private:
   std::string path;
   std::unique_ptr<TFileStream> stream;
-  TRemoveOnSignal removeOnSignal{path};
+  std::unique_ptr<TRemoveOnSignal> removeOnSignal = std::make_unique<TRemoveOnSignal>(path);
+  bool keptOnDisk = false;
 };
 
 // True when something (a file, a folder, a link) exists at path.

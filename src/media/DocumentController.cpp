@@ -7,6 +7,7 @@
 #include "media/EntryName.h"
 #include "media/ItemColumns.h"
 #include "media/MediaMessages.h"
+#include "media/RecoveryJournal.h"
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
 #include "platform/Prompt.h"
@@ -26,9 +27,9 @@ std::optional<TEntrySource> SourceOf(const std::string &file) {
 }
 } // namespace
 
-TDocumentController::TDocumentController() : document(std::make_unique<TMediaStream>()) {}
+TDocumentController::TDocumentController() : document(std::make_unique<TMediaStream>()) { StartJournal(); }
 
-TDocumentController::~TDocumentController() = default;
+TDocumentController::~TDocumentController() { EndJournal(); }
 
 bool TDocumentController::Modified() const {
   if (!document->History.AtSavedPoint())
@@ -38,11 +39,13 @@ bool TDocumentController::Modified() const {
 
 void TDocumentController::New(TMediaKind newKind) {
   // The old document goes first, so that its backing file is free for the new one.
+  EndJournal();
   document.reset();
   document = std::make_unique<TMediaStream>();
   kind = newKind;
   path.clear();
   Replaced();
+  StartJournal();
 }
 
 bool TDocumentController::Open(const std::string &containerPath) {
@@ -53,10 +56,12 @@ bool TDocumentController::Open(const std::string &containerPath) {
   const std::optional<uint8_t> loadedKind = LoadContainer(*loaded, containerPath);
   if (!loadedKind)
     return false;
+  EndJournal();
   document = std::move(loaded);
   kind = *loadedKind;
   path = containerPath;
   Replaced();
+  StartJournal();
   return true;
 }
 
@@ -70,6 +75,8 @@ bool TDocumentController::Save(TTextGrid &grid, const std::string &containerPath
   SaveContainer(*document, kind, containerPath, ReadCompressionLevel());
   path = containerPath;
   document->History.MarkSaved();
+  if (journal)
+    journal->Saved(path, document->DiskIdentity());
   Changed();
   return true;
 }
@@ -237,11 +244,12 @@ bool TDocumentController::Update(int row, const std::string &file) {
   const int position = PositionOfRow(row);
   if (position < 0)
     return false;
+  // The source is known before the step is recorded: the journal keeps the file as it is now.
   Record({position}, position, [&] {
     document->List.ReplaceSourceAt(position, file);
+    MutableStateAt(position).Source = SourceOf(file);
     return std::vector<int>{position};
   }, [position] { return position; });
-  MutableStateAt(position).Source = SourceOf(file);
   return true;
 }
 
@@ -461,3 +469,42 @@ void TDocumentController::Replaced() {
 }
 
 void TDocumentController::Changed() { ++revision; }
+
+void TDocumentController::StartJournal() {
+  TJournalBase base;
+  base.Kind = kind;
+  if (!path.empty()) {
+    base.ContainerPath = path;
+    base.Container = document->DiskIdentity();
+  }
+  if (TFileStream *backing = document->BackingFile()) {
+    base.BackingPath = backing->FileName();
+    base.Backing = IdentityOf(backing->Handle());
+  }
+  journal = std::make_unique<TRecoveryJournal>(base, document->List, document->History,
+                                               [this](const TFileListItem &entry) { return SourceStamp(entry); });
+  document->History.SetListener(journal.get());
+}
+
+void TDocumentController::EndJournal() {
+  if (document)
+    document->History.SetListener(nullptr);
+  journal.reset();
+}
+
+int64_t TDocumentController::SourceStamp(const TFileListItem &entry) const {
+  const auto found = states.find(entry.Id);
+  if (found != states.end() && found->second.Source && found->second.Source->Path == entry.SourcePath)
+    return found->second.Source->ModifiedNs;
+  const std::optional<TFileIdentity> identity = IdentityOf(entry.SourcePath);
+  return identity ? identity->ModifiedNs : 0;
+}
+
+bool TDocumentController::JournalPending() const { return journal && journal->Pending(); }
+
+void TDocumentController::FlushJournal() {
+  if (journal && journal->Flush())
+    document->KeepBackingFileOnSignal();
+}
+
+std::string TDocumentController::JournalPath() const { return journal ? journal->Path() : std::string(); }

@@ -15,6 +15,8 @@
 #include <unordered_map>
 #include <vector>
 
+class TJournalClaim;
+class TRecoveryJournal;
 class TTextGrid;
 
 // The file an entry's bytes came from since the document was opened, as it was then.
@@ -67,6 +69,17 @@ public:
   // Reads the container at containerPath into a document of its own and takes it only when that succeeded;
   // false when the file was empty (reported already) and the document stays.
   bool Open(const std::string &containerPath);
+  // Obnovit: the document a dead editor's journal holds becomes this one, with its file, its history and its
+  // unsaved state, and the journal goes on from there. The entries whose source files changed or vanished since
+  // are taken out as one more step; their files are returned. Throws, changing nothing, when the journal or
+  // the backing file it kept cannot be read.
+  std::vector<std::string> Restore(TJournalClaim &claim);
+  // The recovery journal: steps wait to be written; writing them (throws EWriteError, they wait on); its file
+  // (empty while it has none).
+  bool JournalPending() const;
+  void FlushJournal();
+  std::string JournalPath() const;
+
   // Takes the shown rows over from grid first (a text that is no value stops the save with its error). False when
   // the user chose not to overwrite a file another program changed since it was opened or saved here.
   bool Save(TTextGrid &grid, const std::string &containerPath);
@@ -134,7 +147,13 @@ private:
   TEntryFilter filter;
   // The positions shown, in order; empty while no filter is on (row n then shows position n - 1).
   std::vector<int> shown;
+  // Declared after the document: it goes first.
+  std::unique_ptr<TRecoveryJournal> journal;
 
+  // A new journal from the document as it is now; the end of the journal (its file is deleted).
+  void StartJournal();
+  void EndJournal();
+  int64_t SourceStamp(const TFileListItem &entry) const;
   TEntryState &MutableStateAt(int position);
   uint64_t IdAt(int position) const;
   void Replaced();

@@ -91,13 +91,16 @@ void TFileListItem::SkipData(TStream &stream, int64_t recordStart) {
 }
 
 void TFileListItem::ReadRecord(TStream &stream, int64_t attributeBytes,
-                               const std::function<void(TByteReader &)> &readAttributes) {
+                               const std::function<void(TByteReader &)> &readAttributes, bool withData) {
   const int64_t recordStart = stream.Position();
   ReadHeader(stream);
   TRecordPart part;
   TByteReader attributes = ReadPart(stream, part, attributeBytes, recordStart);
   readAttributes(attributes);
-  SkipData(stream, recordStart);
+  if (withData)
+    SkipData(stream, recordStart);
+  else if (Size < 0)
+    Corrupt(Translated(MediaMessages::NegativeSize), recordStart);
 }
 
 void TFileListItem::WriteRecordTo(TStream &stream, const std::function<void(TByteWriter &)> &writeAttributes) const {
@@ -141,9 +144,9 @@ std::unique_ptr<TImageFileItem> TImageFileItem::CreateFromFile(const std::string
   return item;
 }
 
-std::unique_ptr<TImageFileItem> TImageFileItem::CreateFromStream(TStream &stream) {
+std::unique_ptr<TImageFileItem> TImageFileItem::CreateFromStream(TStream &stream, bool withData) {
   auto item = std::make_unique<TImageFileItem>();
-  item->ReadRecord(stream, imageFieldBytes, [&](TByteReader &fields) { ImageFields(*item, fields); });
+  item->ReadRecord(stream, imageFieldBytes, [&](TByteReader &fields) { ImageFields(*item, fields); }, withData);
   item->TransparentColor &= 0x00FFFFFF;
   return item;
 }
@@ -167,9 +170,9 @@ std::unique_ptr<TSoundFileItem> TSoundFileItem::CreateFromFile(const std::string
   return item;
 }
 
-std::unique_ptr<TSoundFileItem> TSoundFileItem::CreateFromStream(TStream &stream) {
+std::unique_ptr<TSoundFileItem> TSoundFileItem::CreateFromStream(TStream &stream, bool withData) {
   auto item = std::make_unique<TSoundFileItem>();
-  item->ReadRecord(stream, soundFieldBytes, [&](TByteReader &fields) { SoundFields(*item, fields); });
+  item->ReadRecord(stream, soundFieldBytes, [&](TByteReader &fields) { SoundFields(*item, fields); }, withData);
   return item;
 }
 
@@ -191,6 +194,12 @@ std::unique_ptr<TFileListItem> TSoundFileItem::Clone() const { return std::make_
 bool TSoundFileItem::SameAs(const TFileListItem &other) const {
   const auto *sound = dynamic_cast<const TSoundFileItem *>(&other);
   return sound && *this == *sound;
+}
+
+std::unique_ptr<TFileListItem> ReadBareRecord(TStream &stream, TMediaKind kind) {
+  if (kind == mkSounds)
+    return TSoundFileItem::CreateFromStream(stream, false);
+  return TImageFileItem::CreateFromStream(stream, false);
 }
 
 uint64_t TFileListItem::NewEntryId() {

@@ -70,7 +70,8 @@ protected:
   int64_t HeaderSize() const;
   // The whole record at the stream's position: the header, attributeBytes of attributes that readAttributes
   // takes, then past the data.
-  void ReadRecord(TStream &stream, int64_t attributeBytes, const std::function<void(TByteReader &)> &readAttributes);
+  void ReadRecord(TStream &stream, int64_t attributeBytes, const std::function<void(TByteReader &)> &readAttributes,
+                  bool withData);
   void WriteRecordTo(TStream &stream, const std::function<void(TByteWriter &)> &writeAttributes) const;
 };
 
@@ -81,8 +82,9 @@ public:
                                                         int32_t patternHeight, int32_t patternWidth,
                                                         int32_t skipHeight, int32_t skipWidth);
   // Reads one image record at the stream's position and leaves the position after the entry's data.
-  // Throws EMediaStreamError when the record or its data is not all there.
-  static std::unique_ptr<TImageFileItem> CreateFromStream(TStream &stream);
+  // Throws EMediaStreamError when the record or its data is not all there. A record that stands alone (withData
+  // false) is read without looking for its data.
+  static std::unique_ptr<TImageFileItem> CreateFromStream(TStream &stream, bool withData = true);
   // Clears the top byte of TransparentColor (system colours and the special values lose it) and keeps that.
   void WriteRecord(TStream *stream) override;
   int64_t RecordSize() const override;
@@ -104,7 +106,7 @@ public:
   static std::unique_ptr<TSoundFileItem> CreateFromFile(const std::string &path, bool looped, int64_t size,
                                                         int64_t offset, int32_t frequency, uint8_t volume,
                                                         int32_t pan);
-  static std::unique_ptr<TSoundFileItem> CreateFromStream(TStream &stream);
+  static std::unique_ptr<TSoundFileItem> CreateFromStream(TStream &stream, bool withData = true);
   void WriteRecord(TStream *stream) override;
   int64_t RecordSize() const override;
   std::unique_ptr<TFileListItem> Clone() const override;
@@ -116,6 +118,9 @@ public:
   int32_t Pan = 0;
   uint8_t Volume = 0;
 };
+
+// An entry record of kind standing alone, without its data, as WriteRecord wrote it.
+std::unique_ptr<TFileListItem> ReadBareRecord(TStream &stream, TMediaKind kind);
 
 // The extension of a file name or path with its dot, ASCII letters upper-cased, not cut; empty without a dot.
 std::string UpperExtension(const std::string &path);

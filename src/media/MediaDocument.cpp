@@ -4,6 +4,7 @@
 #include "config/ExtList.h"
 #include "media/EntryName.h"
 #include "media/MediaMessages.h"
+#include "media/Recovery.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -35,6 +37,11 @@ bool IsBackingFileName(const std::string &name) {
   return std::all_of(name.begin() + 4, name.end() - 4, [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A backing file a recovery journal refers to belongs to that journal until it is restored or discarded.
+bool KeptByJournal(const std::string &folder, const std::string &name) {
+  return BackingFilesOfJournals(folder).count(name.substr(name.find_first_not_of('/'))) > 0;
+}
+
 // The collision rule, with a name that never grows: Temp + a random number of up to six digits. The
 // choice is kept for the process, so later documents try it first.
 void MoveToFreeBackingName(const std::string &folder) {
@@ -44,6 +51,8 @@ void MoveToFreeBackingName(const std::string &folder) {
       digits += static_cast<char>('0' + RandomDigit());
     digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
     const std::string name = std::string(backingStem) + digits + std::string(backingExtension);
+    if (KeptByJournal(folder, name))
+      continue;
     if (!BackingNameTaken(folder + name) || RemoveStaleBackingFile(folder + name)) {
       tempFileName = name;
       return;
@@ -92,8 +101,10 @@ TExtList *ExtListOfKind(TMediaKind kind) {
 TMediaStream::TMediaStream() {
   // Backing files of processes that are gone; the folder is not created for this, a new document needs none.
   const std::string folder = ExistingBackingFolder();
-  if (!folder.empty())
-    RemoveUnlockedMatching(folder, IsBackingFileName);
+  if (!folder.empty()) {
+    const std::set<std::string> kept = BackingFilesOfJournals(folder);
+    RemoveUnlockedMatching(folder, [&](const std::string &name) { return IsBackingFileName(name) && !kept.count(name); });
+  }
   auto images = std::make_unique<TExtList>("ImageFileExts");
   images->LoadFromIni();
   auto sounds = std::make_unique<TExtList>("SoundFileExts");
@@ -211,12 +222,39 @@ void TMediaStream::ReadMediaStream(TStream &source, TMediaKind &kind) {
 void TMediaStream::ClaimBackingFile() {
   const std::string folder = BackingFolder();
   for (int attempt = 0; attempt < 100; ++attempt) {
+    if (KeptByJournal(folder, tempFileName)) {
+      MoveToFreeBackingName(folder);
+      continue;
+    }
     backing = TBackingFile::TryClaim(folder + tempFileName);
     if (backing)
       return;
     MoveToFreeBackingName(folder);
   }
   throw Exception(Translated(MediaMessages::NoBackingName));
+}
+
+void TMediaStream::AdoptBackingFile(const std::string &path, const TFileIdentity &expected, TMediaKind &kind) {
+  backing = TBackingFile::TryAdopt(path, expected.Device, expected.Inode, expected.Size);
+  if (!backing)
+    throw Exception(Substitute(Translated(MediaMessages::BackingFileLost), {path}));
+  try {
+    List.ReadAll(backing->Stream(), kind);
+  } catch (...) {
+    backing->KeepOnDisk();
+    backing.reset();
+    throw;
+  }
+}
+
+void TMediaStream::KeepBackingFileOnSignal() {
+  if (backing)
+    backing->KeepOnSignal();
+}
+
+void TMediaStream::KeepBackingFileOnDisk() {
+  if (backing)
+    backing->KeepOnDisk();
 }
 
 int64_t TMediaStream::StreamSize() const {

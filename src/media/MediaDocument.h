@@ -63,6 +63,17 @@ public:
 
   // The open backing file, or nullptr before a media stream was read.
   TFileStream *BackingFile() { return backing ? &backing->Stream() : nullptr; }
+  // Takes over the backing file at path that a dead editor's recovery journal kept (it must still be the file
+  // expected says) and reads the entries from it; throws, naming path, when it is gone, another file or held.
+  void AdoptBackingFile(const std::string &path, const TFileIdentity &expected, TMediaKind &kind);
+  // A recovery journal refers to the backing file from now on: it outlives a signal ending the program.
+  void KeepBackingFileOnSignal();
+  // The backing file stays on disk when the document goes.
+  void KeepBackingFileOnDisk();
+
+  // The container last read from or saved to (comparable form, empty for none) as it was on disk then.
+  const std::string &DiskPath() const { return diskPath; }
+  const TFileIdentity &DiskIdentity() const { return diskIdentity; }
 
   // The entries in document order; the main window fills and takes over its grids through it.
   TFileList List;

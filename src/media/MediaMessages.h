@@ -63,4 +63,11 @@ inline constexpr const char *WaveCutShort = "Hlavička zvukového souboru WAVE j
 inline constexpr const char *WaveWithoutFormat = "Zvukový soubor WAVE nemá popis formátu před daty.";
 // The reason the check gives for a picture file without a single pixel (an empty BMP).
 inline constexpr const char *NoPixels = "soubor neobsahuje žádné pixely";
+// Recovering unsaved work; %s: the backing file.
+inline constexpr const char *BackingFileLost =
+    "Neuložené změny nelze obnovit: soubor s daty otevřeného kontejneru %s chybí nebo byl změněn.";
+inline constexpr const char *JournalUnreadable = "Neuložené změny nelze obnovit: záznam změn je poškozený.";
+// %s: the source files, one per line.
+inline constexpr const char *SourcesLost =
+    "Tyto soubory se od přidání změnily nebo zmizely; jejich položky nebyly obnoveny (Zpět je vrátí):\n%s";
 } // namespace MediaMessages

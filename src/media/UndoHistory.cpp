@@ -61,6 +61,8 @@ void TUndoHistory::Record(TListChange change) {
     return;
   if (groupDepth > 0 && groupHasStep) {
     steps.back().push_back(std::move(change));
+    if (listener)
+      listener->Recorded(steps.back().back(), true);
     return;
   }
   steps.erase(steps.begin() + static_cast<std::ptrdiff_t>(done), steps.end());
@@ -75,6 +77,8 @@ void TUndoHistory::Record(TListChange change) {
     if (saved)
       saved = *saved == 0 ? std::nullopt : std::optional<std::size_t>(*saved - 1);
   }
+  if (listener)
+    listener->Recorded(steps.back().back(), false);
 }
 
 void TUndoHistory::BeginGroup() {
@@ -100,6 +104,8 @@ int TUndoHistory::Undo(TFileList &list) {
     throw;
   }
   --done;
+  if (listener)
+    listener->Stepped(true);
   return step.front().FocusBefore();
 }
 
@@ -116,6 +122,8 @@ int TUndoHistory::Redo(TFileList &list) {
     throw;
   }
   ++done;
+  if (listener)
+    listener->Stepped(false);
   return step.back().FocusAfter();
 }
 

@@ -23,6 +23,11 @@ struct TPlacedEntry {
 // going out at their old places and coming in at their new ones; an edit is one entry out and its new record in.
 class TListChange {
 public:
+  TListChange() = default;
+  // A change as recorded elsewhere (a recovery journal read back).
+  TListChange(std::vector<TPlacedEntry> out, std::vector<TPlacedEntry> in, int focusBefore, int focusAfter)
+      : out(std::move(out)), in(std::move(in)), focusBefore(focusBefore), focusAfter(focusAfter) {}
+
   // Copies the entries at these positions (in any order; duplicates and positions outside the list are left out)
   // before the change; focus is the position the user works at then.
   void Before(const TFileList &list, const std::vector<int> &positions, int focus);
@@ -38,10 +43,22 @@ public:
 
   int FocusBefore() const { return focusBefore; }
   int FocusAfter() const { return focusAfter; }
+  const std::vector<TPlacedEntry> &Out() const { return out; }
+  const std::vector<TPlacedEntry> &In() const { return in; }
 
 private:
   std::vector<TPlacedEntry> out, in;
   int focusBefore = -1, focusAfter = -1;
+};
+
+// Told of every step the history takes once it has taken it: a recovery journal keeps them on disk.
+class THistoryListener {
+public:
+  virtual ~THistoryListener() = default;
+  // joined: the change became part of the step before (a group went on).
+  virtual void Recorded(const TListChange &change, bool joined) = 0;
+  // Undo (back) or Redo of a whole step.
+  virtual void Stepped(bool back) = 0;
 };
 
 // The steps of changes a document went through, the current point among them and the point it was saved at.
@@ -72,6 +89,9 @@ public:
   // True when undoing and redoing has led back to the list last saved or opened.
   bool AtSavedPoint() const { return saved == done; }
 
+  // listener (not owned, nullptr for none) hears of the steps from now on.
+  void SetListener(THistoryListener *newListener) { listener = newListener; }
+
 private:
   using TStep = std::vector<TListChange>;
   std::deque<TStep> steps;
@@ -80,6 +100,7 @@ private:
   std::optional<std::size_t> saved = 0;
   int groupDepth = 0;
   bool groupHasStep = false;
+  THistoryListener *listener = nullptr;
 
   void Clear();
 };

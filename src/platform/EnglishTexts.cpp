@@ -28,6 +28,14 @@ const std::unordered_map<std::string_view, const char *> &Table() {
        "File %s is not one of the %s: its extension is not in config.ini's list of extensions."},
       {"Proměnná SOURCE_DATE_EPOCH (%s) není počet sekund od roku 1970.",
        "SOURCE_DATE_EPOCH (%s) is not a number of seconds since 1970."},
+      // Recovering unsaved work.
+      {"Neuložené změny nelze obnovit: soubor s daty otevřeného kontejneru %s chybí nebo byl změněn.",
+       "The unsaved changes cannot be recovered: the data file of the opened container, %s, is missing or changed."},
+      {"Neuložené změny nelze obnovit: záznam změn je poškozený.",
+       "The unsaved changes cannot be recovered: the record of the changes is damaged."},
+      {"Tyto soubory se od přidání změnily nebo zmizely; jejich položky nebyly obnoveny (Zpět je vrátí):\n%s",
+       "These files changed or vanished since they were added; their entries were not recovered (Undo brings them "
+       "back):\n%s"},
       // Files and streams.
       {"Nelze číst soubor \"%s\": %s", "Cannot read file \"%s\": %s"},
       {"Nelze zapsat soubor \"%s\": %s", "Cannot write file \"%s\": %s"},

@@ -1,6 +1,7 @@
 // Runs tvk with fork and exec, its output captured in temporary files.
 #include "TvkRunner.h"
 
+#include "support/ChildProcess.h"
 #include "support/TempAppFolder.h"
 
 #include <cstdio>
@@ -25,12 +26,7 @@ TTvkProcess::TTvkProcess(const std::vector<std::string> &arguments, const std::s
       ::_exit(127);
     if (inChild)
       inChild();
-    std::vector<char *> argv{const_cast<char *>(program.c_str())};
-    for (const std::string &argument : arguments)
-      argv.push_back(const_cast<char *>(argument.c_str()));
-    argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
-    ::_exit(127);
+    ExecInChild(program, arguments);
   }
   ::close(out);
   ::close(err);

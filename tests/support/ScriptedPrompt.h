@@ -18,28 +18,37 @@ public:
   void ShowError(const std::string &text) override { Errors.push_back(text); }
   bool AskYesNo(const std::string &text) override {
     Questions.push_back(text);
-    if (answers.empty())
-      return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return Next(answers, false);
   }
   void QueueAnswer(bool yes) { answers.push_back(yes); }
   // Replace questions take their answers from a queue of their own (No once it runs dry).
   TOverwriteAnswer AskOverwrite(const std::string &text) override {
     Questions.push_back(text);
-    if (overwriteAnswers.empty())
-      return TOverwriteAnswer::No;
-    const TOverwriteAnswer answer = overwriteAnswers.front();
-    overwriteAnswers.pop_front();
-    return answer;
+    return Next(overwriteAnswers, TOverwriteAnswer::No);
   }
   void QueueOverwriteAnswer(TOverwriteAnswer answer) { overwriteAnswers.push_back(answer); }
+  // Recovery offers take theirs from a third queue (Později once it runs dry).
+  TRecoveryAnswer AskRecovery(const TRecoveryOffer &offer) override {
+    Offers.push_back(offer);
+    return Next(recoveryAnswers, TRecoveryAnswer::Later);
+  }
+  void QueueRecoveryAnswer(TRecoveryAnswer answer) { recoveryAnswers.push_back(answer); }
 
   std::vector<std::string> Errors;
   std::vector<std::string> Questions;
+  std::vector<TRecoveryOffer> Offers;
 
 private:
+  // The first answer of a queue, or dry once it runs dry.
+  template <typename T> static T Next(std::deque<T> &queue, T dry) {
+    if (queue.empty())
+      return dry;
+    const T answer = queue.front();
+    queue.pop_front();
+    return answer;
+  }
+
   std::deque<bool> answers;
   std::deque<TOverwriteAnswer> overwriteAnswers;
+  std::deque<TRecoveryAnswer> recoveryAnswers;
 };
