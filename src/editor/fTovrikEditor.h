@@ -22,6 +22,7 @@ class TEntryPreview;
 class TFilterBar;
 class TFileListItem;
 class TMediaStream;
+class TSourceWatch;
 class TStatusPanels;
 class TOpenDialog;
 class TOpenPreviewDialog;
@@ -32,7 +33,7 @@ enum class TDialogFolder;
 // Its members live in several files: fTovrikEditor.cpp the frame (building, layout, closing, settings, help, About,
 // exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers,
 // RowRefill.cpp the refills of single rows, WorkflowCommands.cpp the everyday commands beside the first ones,
-// UndoCommands.cpp undo and redo.
+// UndoCommands.cpp undo and redo, ManifestCommands.cpp manifests and their source files.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
@@ -60,6 +61,9 @@ public:
 
   // The everyday commands beside them (WorkflowCommands.cpp).
   void UlozitJakoClick();
+  // Manifests (ManifestCommands.cpp): the document written back as one, and its changed sources read again.
+  void UlozitManifestClick();
+  void AktualizovatZmeneneClick();
   void ExportovatClick();
   // Exports the entries at the zero-based positions (all when empty) into a folder the user chooses.
   void ExportPositions(const std::vector<int> &positions);
@@ -77,8 +81,11 @@ public:
   // The entries whose rows form the selected block when it spans several rows; none otherwise.
   std::vector<int> SelectedPositions();
 
-  // Shared by Open and start-up: replaces the document with the container at path.
+  // Shared by Open and start-up: replaces the document with the container at path, or with the one built from the
+  // manifest at path.
   void LoadContainer(const QString &path);
+  // A container or a manifest: what Otevřít opens (from the command line and by dropping too), not adds.
+  static bool OpensAsDocument(const QString &path);
 
   // The grids' handlers: the removal mark on name cells, and which cells may become current.
   bool XStringGrid1SelectCell(int ACol, int ARow);
@@ -98,6 +105,8 @@ public:
   bool Modified();
   // The container the document was opened from or last saved to; empty for a new document.
   QString DocumentPath();
+  // The manifest the document was built from or last written to as one; empty when none.
+  QString ManifestPath();
 
 signals:
   // The document's entries changed (a command, a cell edit, undo or redo) or another document came (New, Open):
@@ -136,6 +145,8 @@ private:
   // Puts path first among the recent files and rebuilds their menu.
   void RememberRecentDocument(const QString &path);
   void UpdateStatusPanels();
+  // The watch on the entries' source files and its offer in the status bar (ManifestCommands.cpp).
+  void BuildSourceWatch();
   // The Úpravy menu and its keys; an in-place editor with nothing of its own to undo lets them through.
   void BuildUndo();
   // Runs work as one step of the history: all its changes are undone and redone together.
@@ -220,6 +231,7 @@ private:
   QLabel *statusKind = nullptr;
   QLabel *statusFile = nullptr;
   TStatusPanels *statusPanels = nullptr;
+  TSourceWatch *sourceWatch = nullptr;
   QFileDialog *SaveDialog1 = nullptr;
   TOpenDialog *OpenDialog2 = nullptr;
   TOpenPreviewDialog *OpenPreviewDialog1 = nullptr;
