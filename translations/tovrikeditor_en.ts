@@ -356,10 +356,6 @@
         <translation>Replace the current entry&apos;s data with another file</translation>
     </message>
     <message>
-        <source>Tovrik|*.tvk|Všechny soubory|*.*</source>
-        <translation>Tovrik|*.tvk|All files|*.*</translation>
-    </message>
-    <message>
         <source>Zapnutí / vypnutí náhledu</source>
         <translation>Preview on / off</translation>
     </message>
@@ -455,6 +451,30 @@
         <source>Zobrazí jen položky, jejichž jméno s příponou obsahuje text (* a ? zastupují znaky)</source>
         <translation>Shows only the entries whose name with extension contains the text (* and ? stand for characters)</translation>
     </message>
+    <message>
+        <source>Tovrik|*.tvk|Manifest|*.toml|Všechny soubory|*.*</source>
+        <translation>Tovrik|*.tvk|Manifest|*.toml|All files|*.*</translation>
+    </message>
+    <message>
+        <source>Uložit manifest…</source>
+        <translation>Save manifest…</translation>
+    </message>
+    <message>
+        <source>Aktualizovat změněné</source>
+        <translation>Update changed</translation>
+    </message>
+    <message>
+        <source>Manifest|*.toml</source>
+        <translation>Manifest|*.toml</translation>
+    </message>
+    <message>
+        <source>Načteno znovu: %1</source>
+        <translation>Read again: %1</translation>
+    </message>
+    <message>
+        <source>Žádný zdrojový soubor se nezměnil.</source>
+        <translation>No source file has changed.</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>
@@ -510,6 +530,21 @@
     <message>
         <source>(žádné)</source>
         <translation>(none)</translation>
+    </message>
+</context>
+<context>
+    <name>TSourceWatch</name>
+    <message>
+        <source>1 zdrojový soubor se změnil</source>
+        <translation>1 source file has changed</translation>
+    </message>
+    <message>
+        <source>%1 zdrojové soubory se změnily</source>
+        <translation>%1 source files have changed</translation>
+    </message>
+    <message>
+        <source>%1 zdrojových souborů se změnilo</source>
+        <translation>%1 source files have changed</translation>
     </message>
 </context>
 <context>
