@@ -30,7 +30,8 @@ TSourceWatch::TSourceWatch(QStatusBar &bar, QAction &readAgain, std::function<co
   offer->setObjectName(QStringLiteral("SourcesChanged1"));
   button->setObjectName(QStringLiteral("SourcesChangedButton1"));
   button->setDefaultAction(&readAgain);
-  button->setAutoRaise(true);
+  // A framed button: the bar's other texts are no buttons, this one is.
+  button->setAutoRaise(false);
   bar.addPermanentWidget(offer);
   bar.addPermanentWidget(button);
   offer->hide();
