@@ -101,10 +101,13 @@ void TDocumentController::SaveManifestAs(TTextGrid &grid, const std::string &man
   std::vector<TFileListItem *> unsourced;
   std::vector<std::string> sources;
   for (int position = 0; position < document->List.Count(); ++position) {
+    TFileListItem *entry = document->List.Items()[static_cast<std::size_t>(position)].get();
     const std::optional<TEntrySource> &source = StateAt(position).Source;
-    sources.push_back(source ? source->Path : std::string());
-    if (!source)
-      unsourced.push_back(document->List.Items()[static_cast<std::size_t>(position)].get());
+    // Bytes kept in the backing file whose source file has gone since are written out as well.
+    const bool sourced = source && (!entry->SourcePath.empty() || FileExists(source->Path));
+    sources.push_back(sourced ? source->Path : std::string());
+    if (!sourced)
+      unsourced.push_back(entry);
   }
   const std::string manifestName = fs::path(manifest).filename().string();
   const std::vector<TEntryExport> plan = PlanDistinctFiles(unsourced, [&](const std::string &name) {

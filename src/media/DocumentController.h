@@ -73,9 +73,10 @@ public:
   // knowing its source file, and takes it only when that succeeded. Path() becomes the manifest's output, empty when
   // it names none; saves then write the container as tvk build does (its level, the reproducible entry time).
   void OpenManifest(const std::string &manifest);
-  // Uložit manifest…: takes the shown rows over from grid, writes the entries without a source file into files
-  // beside the manifest (under names no file there has yet, so nothing is replaced), then the manifest itself with
-  // Path() as its output. The written files are those entries' sources from then on.
+  // Uložit manifest…: takes the shown rows over from grid, writes the entries without a source file (or whose file
+  // has gone while their bytes lie in the backing file) into files beside the manifest, under names no file there
+  // has yet so that nothing is replaced, then the manifest itself with Path() as its output. The written files are
+  // those entries' sources from then on.
   void SaveManifestAs(TTextGrid &grid, const std::string &manifest);
 
   // The positions of the entries whose source file is there with another size or modification time than it had

@@ -1,11 +1,10 @@
-// What the window adds to manifests and source files: Otevřít of a manifest, the menu entry with its key, and the
-// status bar noticing a changed source file and offering to read it again.
+// What the window adds to manifests and source files: Otevřít of a manifest, and the status bar noticing a changed
+// source file and offering to read it again (Ctrl+R; its menu entry is checked with the others in Workflow_test).
 #include "EditorDriver.h"
 #include "EditorFixture.h"
 
 #include "editor/SourceWatch.h"
 
-#include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -29,11 +28,6 @@ private slots:
     Trigger(form, "Otevt1");
     QCOMPARE(Names(*ImagesGrid(form)), (QStringList{QStringLiteral("hero"), QStringLiteral("strom")}));
     QCOMPARE(form.windowTitle(), QStringLiteral("sprites.toml – TovrikEditor"));
-
-    auto *readAgain = form.findChild<QAction *>(QStringLiteral("AktualizovatZmenene1"));
-    QVERIFY(readAgain);
-    QVERIFY(form.findChild<QMenu *>(QStringLiteral("Soubor1"))->actions().contains(readAgain));
-    QCOMPARE(readAgain->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
 
     auto *offer = form.findChild<QLabel *>(QStringLiteral("SourcesChanged1"));
     QVERIFY(offer && !offer->isVisible());
