@@ -82,6 +82,22 @@ void TForm1::FillKindGrid() {
   PreviewCurrentEntry();
 }
 
+void TForm1::ShowChangedDocument() {
+  FillKindGrid();
+  ShowHistoryState();
+  emit DocumentChanged();
+}
+
+void TForm1::ChangeAndShow(const std::function<void()> &change) {
+  try {
+    change();
+  } catch (...) {
+    ShowChangedDocument();
+    throw;
+  }
+  ShowChangedDocument();
+}
+
 void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
   statusKind->setText(kindText);
   statusFile->setText(fileText);
@@ -292,17 +308,7 @@ void TForm1::AddFiles(const QStringList &files) {
   for (const QString &file : files)
     paths.push_back(NativePath(file));
   // The files added before one that fails stay and are shown.
-  try {
-    Controller().Add(paths);
-  } catch (...) {
-    FillKindGrid();
-    ShowHistoryState();
-    emit DocumentChanged();
-    throw;
-  }
-  FillKindGrid();
-  ShowHistoryState();
-  emit DocumentChanged();
+  ChangeAndShow([&] { Controller().Add(paths); });
 }
 
 void TForm1::OdebratClick() {

@@ -55,9 +55,7 @@ void TForm1::UlozitManifestClick() {
     Controller().SaveManifestAs(KindGrid(), NativePath(path));
   } catch (...) {
     // The rows taken over and the files written out before a failure stay: the grid shows them.
-    FillKindGrid();
-    ShowHistoryState();
-    emit DocumentChanged();
+    ShowChangedDocument();
     throw;
   }
   statusFile->setText(QLatin1Char(' ') + path);
@@ -70,17 +68,7 @@ void TForm1::UlozitManifestClick() {
 void TForm1::AktualizovatZmeneneClick() {
   TakeOverKindGrid();
   int count = 0;
-  try {
-    count = Controller().ReadChangedAgain();
-  } catch (...) {
-    FillKindGrid();
-    ShowHistoryState();
-    emit DocumentChanged();
-    throw;
-  }
-  FillKindGrid();
-  ShowHistoryState();
-  emit DocumentChanged();
+  ChangeAndShow([&] { count = Controller().ReadChangedAgain(); });
   statusBar()->showMessage(
       count > 0 ? QCoreApplication::translate("TForm1", "Načteno znovu: %1").arg(EntriesText(count))
                 : QCoreApplication::translate("TForm1", "Žádný zdrojový soubor se nezměnil."));

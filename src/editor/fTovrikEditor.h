@@ -193,6 +193,10 @@ private:
   void RebuildAddFilter();
   TXStringGrid &GridOfKind(uint8_t kind) const;
   void FillKindGrid();
+  // After a change of the entries: the grid, the menu and the title show them, and whatever follows the document.
+  void ShowChangedDocument();
+  // Runs change, then shows the document as it is, also when change failed part of the way (and rethrows).
+  void ChangeAndShow(const std::function<void()> &change);
   // The partial refills (RowRefill.cpp). These rows show their entries again, marks and refused texts included.
   void RefillRows(std::initializer_list<int> rows);
   // These rows (ascending) go; the rows below move up.
