@@ -67,6 +67,8 @@ QString TForm1::DocumentPath() { return QtPath(Controller().Path()); }
 
 QString TForm1::ManifestPath() { return QtPath(Controller().ManifestPath()); }
 
+QString TForm1::DocumentFile() { return ManifestPath().isEmpty() ? DocumentPath() : ManifestPath(); }
+
 TXStringGrid &TForm1::GridOfKind(uint8_t kind) const { return kind == mkSounds ? *XStringGrid2 : *XStringGrid1; }
 
 TXStringGrid &TForm1::KindGrid() { return GridOfKind(MediaKind()); }
@@ -122,9 +124,9 @@ void TForm1::RebuildAddFilter() {
                                QCoreApplication::translate("TForm1", "|Všechny soubory|*.*");
 }
 
-void TForm1::SetDocumentPath(const QString &path) {
+void TForm1::DocumentFileChanged() {
   // A document built from a manifest is the manifest's: that is the file to come back to, whatever its output.
-  const QString file = ManifestPath().isEmpty() ? path : ManifestPath();
+  const QString file = DocumentFile();
   if (!file.isEmpty()) {
     RememberRecentDocument(file);
     RememberFolderOf(TDialogFolder::Containers, file);
@@ -134,7 +136,7 @@ void TForm1::SetDocumentPath(const QString &path) {
 
 void TForm1::UpdateTitle() {
   const QString program = QStringLiteral("TovrikEditor");
-  const QString path = ManifestPath().isEmpty() ? DocumentPath() : ManifestPath();
+  const QString path = DocumentFile();
   const QString title = path.isEmpty() ? program : QFileInfo(path).fileName() + QStringLiteral(" – ") + program;
   setWindowTitle(Modified() ? QLatin1Char('*') + title : title);
 }
@@ -196,7 +198,7 @@ void TForm1::NewDocument(uint8_t kind) {
   SetCurrentCell(grid, FirstAttributeColumn, 1);
   Controller().New(kind);
   ShowKind(kind, QString());
-  SetDocumentPath(QString());
+  DocumentFileChanged();
   ShowHistoryState();
   emit DocumentChanged();
 }
@@ -239,7 +241,7 @@ void TForm1::LoadContainer(const QString &path) {
     SaveDialog1->selectFile(!DocumentPath().isEmpty() ? DocumentPath()
                                                       : QFileInfo(path).absoluteDir().filePath(
                                                             QFileInfo(path).completeBaseName() + QStringLiteral(".tvk")));
-  SetDocumentPath(path);
+  DocumentFileChanged();
   ShowHistoryState();
   emit DocumentChanged();
 }
@@ -287,7 +289,7 @@ bool TForm1::SaveTo(const QString &path) {
     return false;
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);
-  SetDocumentPath(path);
+  DocumentFileChanged();
   ShowHistoryState();
   return true;
 }

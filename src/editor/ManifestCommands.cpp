@@ -60,7 +60,7 @@ void TForm1::UlozitManifestClick() {
   }
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);
-  SetDocumentPath(DocumentPath());
+  DocumentFileChanged();
   ShowHistoryState();
   emit DocumentChanged();
 }

@@ -107,6 +107,8 @@ public:
   QString DocumentPath();
   // The manifest the document was built from or last written to as one; empty when none.
   QString ManifestPath();
+  // What the document is to the user: its manifest when it has one, else its container (empty for a new one).
+  QString DocumentFile();
 
 signals:
   // The document's entries changed (a command, a cell edit, undo or redo) or another document came (New, Open):
@@ -173,7 +175,7 @@ private:
 
   void NewDocument(uint8_t kind);
   // The document's file changed: shown in the title and remembered among the recent files.
-  void SetDocumentPath(const QString &path);
+  void DocumentFileChanged();
   void UpdateTitle();
   // Ends the kind grid's active edit: its text goes into its cell, and from there into its entry.
   void EndEdit();
