@@ -64,6 +64,9 @@ bool TDocumentController::Open(const std::string &containerPath) {
 }
 
 bool TDocumentController::Save(TTextGrid &grid, const std::string &containerPath) {
+  // The output a manifest names was not chosen here: a file of another kind there stays.
+  if (!manifestPath.empty() && containerPath == path)
+    RequireContainerOrNothing(containerPath);
   // Also a save in place asks first when another program changed the file since it was opened or saved here.
   if (document->ChangedOnDisk(containerPath) && !Prompt().AskYesNo(Translated(MediaMessages::ChangedOnDisk)))
     return false;

@@ -84,8 +84,11 @@ TEST_F(ControllerSources, AManifestOpensWithSourcesAndChangedOnesAreReadAgainAsO
   EXPECT_TRUE(controller.ChangedSources().empty());
 
   // Uložit writes the manifest's output, at its level.
-  fs::create_directories(app.Path() / "out");
   controller.FillView(grid);
+  const std::string notes = app.WriteFile("out/sprites.tvk", "no container");
+  EXPECT_THROW(controller.Save(grid, controller.Path()), Exception);
+  EXPECT_EQ(TTempAppFolder::ReadFile(notes), "no container");
+  fs::remove(notes);
   ASSERT_TRUE(controller.Save(grid, controller.Path()));
   // The bytes tvk build gives for the manifest, so that tvk build --check passes on what the editor saved.
   TMediaStream document;
