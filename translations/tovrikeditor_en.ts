@@ -387,10 +387,6 @@
         <translation>Replace the current entry&apos;s data with another file</translation>
     </message>
     <message>
-        <source>Tovrik|*.tvk|Všechny soubory|*.*</source>
-        <translation>Tovrik|*.tvk|All files|*.*</translation>
-    </message>
-    <message>
         <source>Zapnutí / vypnutí náhledu</source>
         <translation>Preview on / off</translation>
     </message>
@@ -489,12 +485,38 @@
     <message>
         <source>Zkontrolovat</source>
         <translation>Check</translation>
+    </message>
+    <message>
         <source>Záznam pro obnovení nelze zapsat: %1</source>
         <translation>The recovery record cannot be written: %1</translation>
     </message>
     <message>
         <source>Soubor %1 má neuložené změny v jiném okně editoru, nebo čekají na obnovení při příštím spuštění.</source>
         <translation>File %1 has unsaved changes in another editor window, or they wait to be recovered at the next start.</translation>
+    </message>
+    <message>
+        <source>Tovrik|*.tvk|Manifest|*.toml|Všechny soubory|*.*</source>
+        <translation>Tovrik|*.tvk|Manifest|*.toml|All files|*.*</translation>
+    </message>
+    <message>
+        <source>Uložit manifest…</source>
+        <translation>Save manifest…</translation>
+    </message>
+    <message>
+        <source>Aktualizovat změněné</source>
+        <translation>Update changed</translation>
+    </message>
+    <message>
+        <source>Manifest|*.toml</source>
+        <translation>Manifest|*.toml</translation>
+    </message>
+    <message>
+        <source>Načteno znovu: %1</source>
+        <translation>Read again: %1</translation>
+    </message>
+    <message>
+        <source>Žádný zdrojový soubor se nezměnil.</source>
+        <translation>No source file has changed.</translation>
     </message>
 </context>
 <context>
@@ -583,6 +605,21 @@ Entries: %3</translation>
     <message>
         <source>(žádné)</source>
         <translation>(none)</translation>
+    </message>
+</context>
+<context>
+    <name>TSourceWatch</name>
+    <message>
+        <source>1 zdrojový soubor se změnil</source>
+        <translation>1 source file has changed</translation>
+    </message>
+    <message>
+        <source>%1 zdrojové soubory se změnily</source>
+        <translation>%1 source files have changed</translation>
+    </message>
+    <message>
+        <source>%1 zdrojových souborů se změnilo</source>
+        <translation>%1 source files have changed</translation>
     </message>
 </context>
 <context>

@@ -66,17 +66,6 @@ void CheckUpToDate(TMediaStream &document, TMediaKind kind, const std::string &o
     ++at;
   throw Exception(Substitute(Translated(CliMessages::BytesDiffer), {PrintableText(out), std::to_string(at)}));
 }
-
-// Build output replaces a container, never a file of another kind that the manifest happens to name.
-void RequireContainerOrNothing(const std::string &out) {
-  if (!FileExists(out))
-    return;
-  try {
-    ReadMediaEntryFacts(out);
-  } catch (const Exception &) {
-    throw Exception(Substitute(Translated(CliMessages::NotAContainer), {PrintableText(out)}));
-  }
-}
 } // namespace
 
 int RunBuild(const TArguments &arguments) {

@@ -11,7 +11,6 @@ inline constexpr const char *AlreadyInPlace = "Položka je již na místě %s; k
 inline constexpr const char *NoSuchFile = "Soubor %s neexistuje.";
 inline constexpr const char *TargetExists = "Soubor %s již existuje (přepsání povolí --overwrite).";
 inline constexpr const char *TargetIsSource = "Soubor %s je zároveň jedním z přidávaných souborů; nelze jej přepsat.";
-inline constexpr const char *NotAContainer = "Soubor %s existuje a není kontejner; tvk build jej nepřepíše.";
 // %s: the container; %s: the first difference.
 inline constexpr const char *DiffersFromManifest = "Soubor %s neodpovídá manifestu: %s";
 // %s: the container; %s: the offset of the first differing byte.

@@ -14,7 +14,6 @@
 
 #include <filesystem>
 #include <iostream>
-#include <set>
 
 namespace {
 namespace fs = std::filesystem;
@@ -22,17 +21,10 @@ namespace fs = std::filesystem;
 // Every entry gets a file: NAME+EXT, or NAME~2+EXT and so on where entries share a name (the manifest keeps
 // each entry's own name, so the file's name does not matter to the build).
 std::vector<TEntryExport> DumpPlan(const TFileList &list) {
-  std::vector<TEntryExport> plan;
-  std::set<std::string> taken;
-  for (const auto &item : list.Items()) {
-    const std::string file = ExportFileName(*item);
-    const std::string stem = file.substr(0, file.size() - item->Ext.Utf8().size());
-    std::string unique = file;
-    for (int n = 2; !taken.insert(unique).second; ++n)
-      unique = stem + "~" + std::to_string(n) + item->Ext.Utf8();
-    plan.push_back({item.get(), unique});
-  }
-  return plan;
+  std::vector<TFileListItem *> entries;
+  for (const auto &item : list.Items())
+    entries.push_back(item.get());
+  return PlanDistinctFiles(entries, [](const std::string &) { return false; });
 }
 
 const char *WhatName(TPackDifference::TWhat what) {
@@ -80,8 +72,8 @@ int RunDump(const TArguments &arguments) {
   ExportEntries(*opened.Document, plan, folder, existing);
   std::vector<std::string> sources;
   for (const TEntryExport &file : plan)
-    sources.push_back(file.FileName);
-  SaveManifest(opened.Document->List, opened.Kind, opened.Level, sources, manifest);
+    sources.push_back((fs::path(folder) / file.FileName).string());
+  SaveManifest(opened.Document->List, {opened.Kind, opened.Level, {}}, sources, manifest);
   std::cout << PrintableText(manifest) << '\n';
   return 0;
 }

@@ -4,11 +4,13 @@
 #include "config/DialogFolders.h"
 #include "config/ExtList.h"
 #include "editor/ItemGrids.h"
+#include "editor/NativePaths.h"
 #include "editor/ProgresForm.h"
 #include "editor/SaveChangesQuestion.h"
 #include "grid/XStringGrid.h"
 #include "media/DocumentController.h"
 #include "media/ItemColumns.h"
+#include "media/Manifest.h"
 #include "media/MediaDocument.h"
 #include "platform/AppFolder.h"
 #include "platform/Progress.h"
@@ -33,9 +35,6 @@ namespace {
 // Translated where they are shown: the translator is installed only after static initialisation.
 const char *imagesText = QT_TRANSLATE_NOOP("TForm1", " Obrázkový soubor");
 const char *soundsText = QT_TRANSLATE_NOOP("TForm1", " Zvukový soubor");
-
-// A path as the file system wants it.
-std::string NativePath(const QString &path) { return QFile::encodeName(path).toStdString(); }
 } // namespace
 
 void TForm1::FormCreate(const QStringList &arguments) {
@@ -48,7 +47,7 @@ void TForm1::FormCreate(const QStringList &arguments) {
   // out empty or damaged the window still shows a usable image list rather than nothing at all.
   Guarded([this] { Obrzky1Click(); });
   const QString argument = arguments.value(0);
-  if (!argument.isEmpty() && QFileInfo(argument).isFile() && argument.toUpper().endsWith(QStringLiteral(".TVK")))
+  if (!argument.isEmpty() && OpensAsDocument(argument))
     Guarded([&] { LoadContainer(argument); });
 }
 
@@ -64,7 +63,11 @@ uint8_t TForm1::MediaKind() { return Controller().Kind(); }
 
 bool TForm1::Modified() { return Controller().Modified(); }
 
-QString TForm1::DocumentPath() { return QFile::decodeName(QByteArray::fromStdString(Controller().Path())); }
+QString TForm1::DocumentPath() { return QtPath(Controller().Path()); }
+
+QString TForm1::ManifestPath() { return QtPath(Controller().ManifestPath()); }
+
+QString TForm1::DocumentFile() { return ManifestPath().isEmpty() ? DocumentPath() : ManifestPath(); }
 
 TXStringGrid &TForm1::GridOfKind(uint8_t kind) const { return kind == mkSounds ? *XStringGrid2 : *XStringGrid1; }
 
@@ -80,6 +83,22 @@ void TForm1::FillKindGrid() {
   statusBar()->clearMessage();
   UpdateStatusPanels();
   PreviewCurrentEntry();
+}
+
+void TForm1::ShowChangedDocument() {
+  FillKindGrid();
+  ShowHistoryState();
+  emit DocumentChanged();
+}
+
+void TForm1::ChangeAndShow(const std::function<void()> &change) {
+  try {
+    change();
+  } catch (...) {
+    ShowChangedDocument();
+    throw;
+  }
+  ShowChangedDocument();
 }
 
 void TForm1::SetStatus(const QString &kindText, const QString &fileText) {
@@ -106,17 +125,19 @@ void TForm1::RebuildAddFilter() {
                                QCoreApplication::translate("TForm1", "|Všechny soubory|*.*");
 }
 
-void TForm1::SetDocumentPath(const QString &path) {
-  if (!path.isEmpty()) {
-    RememberRecentDocument(path);
-    RememberFolderOf(TDialogFolder::Containers, path);
+void TForm1::DocumentFileChanged() {
+  // A document built from a manifest is the manifest's: that is the file to come back to, whatever its output.
+  const QString file = DocumentFile();
+  if (!file.isEmpty()) {
+    RememberRecentDocument(file);
+    RememberFolderOf(TDialogFolder::Containers, file);
   }
   UpdateTitle();
 }
 
 void TForm1::UpdateTitle() {
   const QString program = QStringLiteral("TovrikEditor");
-  const QString path = DocumentPath();
+  const QString path = DocumentFile();
   const QString title = path.isEmpty() ? program : QFileInfo(path).fileName() + QStringLiteral(" – ") + program;
   setWindowTitle(Modified() ? QLatin1Char('*') + title : title);
 }
@@ -178,7 +199,7 @@ void TForm1::NewDocument(uint8_t kind) {
   SetCurrentCell(grid, FirstAttributeColumn, 1);
   Controller().New(kind);
   ShowKind(kind, QString());
-  SetDocumentPath(QString());
+  DocumentFileChanged();
   ShowHistoryState();
   emit DocumentChanged();
 }
@@ -206,19 +227,29 @@ void TForm1::LoadContainer(const QString &path) {
     const QScopedValueRollback<bool> busyOpening(saving, true);
     TProgressForm progress(this);
     TInstalledProgress installed(progress);
-    opened = Controller().Open(NativePath(path));
+    if (IsManifestPath(NativePath(path))) {
+      Controller().OpenManifest(NativePath(path));
+      opened = true;
+    } else {
+      opened = Controller().Open(NativePath(path));
+    }
   }
   if (!opened)
     return; // an empty file has been reported; the grids and the status bar keep showing what they showed
   ShowKind(MediaKind(), QLatin1Char(' ') + path);
-  SetDocumentPath(path);
+  // The save dialog proposes a manifest's output, or a container beside it under its name when it names none.
+  if (!ManifestPath().isEmpty())
+    SaveDialog1->selectFile(!DocumentPath().isEmpty() ? DocumentPath()
+                                                      : QFileInfo(path).absoluteDir().filePath(
+                                                            QFileInfo(path).completeBaseName() + QStringLiteral(".tvk")));
+  DocumentFileChanged();
   ShowHistoryState();
   emit DocumentChanged();
   WarnOfOtherJournal(path);
 }
 
 bool TForm1::ChooseSavePath(QString &path) {
-  if (DocumentPath().isEmpty())
+  if (DocumentPath().isEmpty() && ManifestPath().isEmpty())
     SaveDialog1->setDirectory(StartFolder(TDialogFolder::Containers));
   if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty())
     return false;
@@ -260,7 +291,7 @@ bool TForm1::SaveTo(const QString &path) {
     return false;
   statusFile->setText(QLatin1Char(' ') + path);
   statusFile->setToolTip(path);
-  SetDocumentPath(path);
+  DocumentFileChanged();
   ShowHistoryState();
   return true;
 }
@@ -281,17 +312,7 @@ void TForm1::AddFiles(const QStringList &files) {
   for (const QString &file : files)
     paths.push_back(NativePath(file));
   // The files added before one that fails stay and are shown.
-  try {
-    Controller().Add(paths);
-  } catch (...) {
-    FillKindGrid();
-    ShowHistoryState();
-    emit DocumentChanged();
-    throw;
-  }
-  FillKindGrid();
-  ShowHistoryState();
-  emit DocumentChanged();
+  ChangeAndShow([&] { Controller().Add(paths); });
 }
 
 void TForm1::OdebratClick() {
@@ -355,6 +376,11 @@ void TForm1::AktualizovatClick() {
   FillKindGrid();
   ShowHistoryState();
   emit DocumentChanged();
+}
+
+bool TForm1::OpensAsDocument(const QString &path) {
+  return QFileInfo(path).isFile() && (path.endsWith(QStringLiteral(".tvk"), Qt::CaseInsensitive) ||
+                                      IsManifestPath(NativePath(path)));
 }
 
 void TForm1::FormClose() { controller.reset(); }

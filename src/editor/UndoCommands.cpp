@@ -66,9 +66,7 @@ void TForm1::StepHistory(bool back) {
     row = back ? Controller().Undo() : Controller().Redo();
   } catch (...) {
     // The list may have gone part of the way: what it holds now is shown, and it is no saved state.
-    FillKindGrid();
-    ShowHistoryState();
-    emit DocumentChanged();
+    ShowChangedDocument();
     throw;
   }
   FillKindGrid();

@@ -105,6 +105,7 @@ void TForm1::BuildWorkflow() {
                     [this]() -> TMediaStream & { return Document(); });
   }
   ApplyMenuKeys(*this);
+  BuildSourceWatch();
   statusPanels = new TStatusPanels(*statusBar());
   new TFileDropFilter(this, [this](const QStringList &paths) { Guarded([this, paths] { DropFiles(paths); }); });
 }
@@ -136,8 +137,7 @@ void TForm1::OpenRecentFile(const QString &path) {
 }
 
 void TForm1::DropFiles(const QStringList &paths) {
-  if (paths.size() == 1 && QFileInfo(paths.front()).isFile() &&
-      paths.front().endsWith(QStringLiteral(".tvk"), Qt::CaseInsensitive)) {
+  if (paths.size() == 1 && OpensAsDocument(paths.front())) {
     if (!MayDropDocument())
       return;
     SaveDialog1->selectFile(paths.front());

@@ -160,7 +160,7 @@ void TForm1::BuildDialogs() {
   OpenDialog2 = new TOpenDialog(this);
   OpenDialog2->setObjectName(QStringLiteral("OpenDialog2"));
   OpenDialog2->Dialog().setObjectName(QStringLiteral("OpenDialog2"));
-  OpenDialog2->Filter = QCoreApplication::translate("TForm1", "Tovrik|*.tvk|Všechny soubory|*.*");
+  OpenDialog2->Filter = QCoreApplication::translate("TForm1", "Tovrik|*.tvk|Manifest|*.toml|Všechny soubory|*.*");
   OpenDialog2->Options = TOpenOption::ofPathMustExist | TOpenOption::ofFileMustExist | TOpenOption::ofHideReadOnly |
                          TOpenOption::ofEnableSizing;
 

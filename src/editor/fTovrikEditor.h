@@ -26,6 +26,7 @@ class TEntryPreview;
 class TFilterBar;
 class TFileListItem;
 class TMediaStream;
+class TSourceWatch;
 class TStatusPanels;
 class TOpenDialog;
 class TOpenPreviewDialog;
@@ -37,7 +38,7 @@ enum class TDialogFolder;
 // exit), EditorCommands.cpp start-up and the document commands, ItemGrids.cpp the item grids and their handlers,
 // RowRefill.cpp the refills of single rows, WorkflowCommands.cpp the everyday commands beside the first ones,
 // UndoCommands.cpp undo and redo, CheckCommands.cpp the check of what the runtime accepts, RecoveryCommands.cpp the
-// recovery journal and its offer.
+// recovery journal and its offer, ManifestCommands.cpp manifests and their source files.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
@@ -67,6 +68,9 @@ public:
 
   // The everyday commands beside them (WorkflowCommands.cpp).
   void UlozitJakoClick();
+  // Manifests (ManifestCommands.cpp): the document written back as one, and its changed sources read again.
+  void UlozitManifestClick();
+  void AktualizovatZmeneneClick();
   void ExportovatClick();
   // Exports the entries at the zero-based positions (all when empty) into a folder the user chooses.
   void ExportPositions(const std::vector<int> &positions);
@@ -88,8 +92,11 @@ public:
   // the window manager has placed the window, to be centred on it), and shows the document restored.
   void OfferRecoveryAtStart();
 
-  // Shared by Open and start-up: replaces the document with the container at path.
+  // Shared by Open and start-up: replaces the document with the container at path, or with the one built from the
+  // manifest at path.
   void LoadContainer(const QString &path);
+  // A container or a manifest: what Otevřít opens (from the command line and by dropping too), not adds.
+  static bool OpensAsDocument(const QString &path);
 
   // The grids' handlers: the removal mark on name cells, and which cells may become current.
   bool XStringGrid1SelectCell(int ACol, int ARow);
@@ -109,6 +116,10 @@ public:
   bool Modified();
   // The container the document was opened from or last saved to; empty for a new document.
   QString DocumentPath();
+  // The manifest the document was built from or last written to as one; empty when none.
+  QString ManifestPath();
+  // What the document is to the user: its manifest when it has one, else its container (empty for a new one).
+  QString DocumentFile();
 
 signals:
   // The document's entries changed (a command, a cell edit, undo or redo) or another document came (New, Open):
@@ -147,6 +158,8 @@ private:
   // Puts path first among the recent files and rebuilds their menu.
   void RememberRecentDocument(const QString &path);
   void UpdateStatusPanels();
+  // The watch on the entries' source files and its offer in the status bar (ManifestCommands.cpp).
+  void BuildSourceWatch();
   // The Úpravy menu and its keys; an in-place editor with nothing of its own to undo lets them through.
   void BuildUndo();
   // Runs work as one step of the history: all its changes are undone and redone together.
@@ -189,7 +202,7 @@ private:
 
   void NewDocument(uint8_t kind);
   // The document's file changed: shown in the title and remembered among the recent files.
-  void SetDocumentPath(const QString &path);
+  void DocumentFileChanged();
   void UpdateTitle();
   // Ends the kind grid's active edit: its text goes into its cell, and from there into its entry.
   void EndEdit();
@@ -209,6 +222,10 @@ private:
   void RebuildAddFilter();
   TXStringGrid &GridOfKind(uint8_t kind) const;
   void FillKindGrid();
+  // After a change of the entries: the grid, the menu and the title show them, and whatever follows the document.
+  void ShowChangedDocument();
+  // Runs change, then shows the document as it is, also when change failed part of the way (and rethrows).
+  void ChangeAndShow(const std::function<void()> &change);
   // The partial refills (RowRefill.cpp). These rows show their entries again, marks and refused texts included.
   void RefillRows(std::initializer_list<int> rows);
   // These rows (ascending) go; the rows below move up.
@@ -250,6 +267,7 @@ private:
   QLabel *statusKind = nullptr;
   QLabel *statusFile = nullptr;
   TStatusPanels *statusPanels = nullptr;
+  TSourceWatch *sourceWatch = nullptr;
   QFileDialog *SaveDialog1 = nullptr;
   TOpenDialog *OpenDialog2 = nullptr;
   TOpenPreviewDialog *OpenPreviewDialog1 = nullptr;

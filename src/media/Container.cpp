@@ -8,6 +8,7 @@
 #include "media/MediaMessages.h"
 #include "media/ZIPStream.h"
 #include "media/ZipDeflate.h"
+#include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/IntegerText.h"
 #include "platform/Progress.h"
@@ -148,4 +149,14 @@ TLocalTime ReproducibleEntryTime() {
   if (utc.tm_year + 1900 > 2107)
     throw Exception(Substitute(Translated(ManifestMessages::BadSourceDateEpoch), {text}));
   return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
+}
+
+void RequireContainerOrNothing(const std::string &path) {
+  if (!FileExists(path))
+    return;
+  try {
+    ReadMediaEntryFacts(path);
+  } catch (const Exception &) {
+    throw Exception(Substitute(Translated(ManifestMessages::NotAContainer), {PrintableText(path)}));
+  }
 }

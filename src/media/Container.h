@@ -37,6 +37,10 @@ std::optional<uint8_t> LoadContainer(TMediaStream &document, const std::string &
 // Throws what LoadContainer throws for the same file, "Soubor je prázdný!" for an empty one.
 void VerifyContainer(const std::string &path);
 
+// Throws, naming the file, when something other than a container sits at path: the output a manifest names
+// replaces a container (or nothing), never a file of another kind that the manifest happens to name.
+void RequireContainerOrNothing(const std::string &path);
+
 // What the central directory tells of a container's entry "Media.m".
 struct TMediaEntryFacts {
   uint32_t Crc32 = 0;

@@ -5,7 +5,9 @@
 #include "config/ExtList.h"
 #include "media/Container.h"
 #include "media/EntryName.h"
+#include "media/EntryExport.h"
 #include "media/ItemColumns.h"
+#include "media/Manifest.h"
 #include "media/MediaMessages.h"
 #include "media/RecoveryJournal.h"
 #include "platform/Exceptions.h"
@@ -17,6 +19,8 @@
 #include <algorithm>
 #include <chrono>
 #include <exception>
+#include <filesystem>
+#include <set>
 
 namespace {
 std::optional<TEntrySource> SourceOf(const std::string &file) {
@@ -66,13 +70,20 @@ bool TDocumentController::Open(const std::string &containerPath) {
 }
 
 bool TDocumentController::Save(TTextGrid &grid, const std::string &containerPath) {
+  // The output a manifest names was not chosen here: a file of another kind there stays.
+  if (!manifestPath.empty() && containerPath == path)
+    RequireContainerOrNothing(containerPath);
   // Also a save in place asks first when another program changed the file since it was opened or saved here.
   if (document->ChangedOnDisk(containerPath) && !Prompt().AskYesNo(Translated(MediaMessages::ChangedOnDisk)))
     return false;
   TakeOverShownRows(grid);
+  // A document built from a manifest gives the bytes tvk build gives, so that tvk build --check passes on them.
+  TSaveOptions options;
+  if (!manifestPath.empty())
+    options.EntryTime = ReproducibleEntryTime();
   // The container is written beside the target and replaces it only when complete: a failed or cancelled save
   // keeps the old file.
-  SaveContainer(*document, kind, containerPath, ReadCompressionLevel());
+  SaveContainer(*document, kind, containerPath, manifestLevel.value_or(ReadCompressionLevel()), options);
   path = containerPath;
   document->History.MarkSaved();
   if (journal)
@@ -81,9 +92,109 @@ bool TDocumentController::Save(TTextGrid &grid, const std::string &containerPath
   return true;
 }
 
+void TDocumentController::OpenManifest(const std::string &manifest) {
+  auto loaded = std::make_unique<TMediaStream>();
+  const TManifestFacts facts = LoadManifest(*loaded, manifest);
+  document = std::move(loaded);
+  kind = facts.Kind;
+  path = facts.Output;
+  Replaced();
+  manifestPath = manifest;
+  manifestLevel = facts.Level;
+  for (int position = 0; position < document->List.Count(); ++position)
+    SetSource(IdAt(position), SourceOf(document->List.Items()[static_cast<std::size_t>(position)]->SourcePath));
+}
+
+void TDocumentController::SaveManifestAs(TTextGrid &grid, const std::string &manifest) {
+  namespace fs = std::filesystem;
+  TakeOverShownRows(grid);
+  const std::string folder = fs::absolute(manifest).parent_path().string();
+  std::vector<TFileListItem *> unsourced;
+  std::vector<std::string> sources;
+  for (int position = 0; position < document->List.Count(); ++position) {
+    TFileListItem *entry = document->List.Items()[static_cast<std::size_t>(position)].get();
+    const std::optional<TEntrySource> &source = StateAt(position).Source;
+    // Bytes kept in the backing file whose source file has gone since are written out as well.
+    const bool sourced = source && (!entry->SourcePath.empty() || FileExists(source->Path));
+    sources.push_back(sourced ? source->Path : std::string());
+    if (!sourced)
+      unsourced.push_back(entry);
+  }
+  const std::string manifestName = fs::path(manifest).filename().string();
+  const std::vector<TEntryExport> plan = PlanDistinctFiles(unsourced, [&](const std::string &name) {
+    std::error_code ignored; // a link, even one leading nowhere, is something there too
+    return name == manifestName || fs::exists(fs::symlink_status(fs::path(folder) / name, ignored));
+  });
+  ExportEntries(*document, plan, folder, TExistingFiles::Refuse);
+  std::size_t written = 0;
+  for (int position = 0; position < document->List.Count() && written < plan.size(); ++position)
+    if (document->List.Items()[static_cast<std::size_t>(position)].get() == plan[written].Entry) {
+      sources[static_cast<std::size_t>(position)] = (fs::path(folder) / plan[written++].FileName).string();
+      SetSource(IdAt(position), SourceOf(sources[static_cast<std::size_t>(position)]));
+    }
+  SaveManifest(document->List, {kind, manifestLevel, path}, sources, manifest);
+  manifestPath = manifest;
+  document->History.MarkSaved();
+  Changed();
+}
+
+std::vector<int> TDocumentController::ChangedSources() const {
+  std::vector<int> changed;
+  for (int position = 0; position < document->List.Count(); ++position) {
+    const std::optional<TEntrySource> &source = StateAt(position).Source;
+    if (!source)
+      continue;
+    // A file that is gone cannot be read again: it is no change to offer.
+    const std::optional<TFileIdentity> now = IdentityOf(source->Path);
+    if (now && (now->Size != source->Size || now->ModifiedNs != source->ModifiedNs))
+      changed.push_back(position);
+  }
+  return changed;
+}
+
+int TDocumentController::ReadChangedAgain() {
+  const std::vector<int> positions = ChangedSources();
+  if (positions.empty())
+    return 0;
+  std::vector<TSourceSwap> swaps;
+  Record(positions, positions.front(), [&] {
+    for (const int position : positions) {
+      const TEntrySource before = *StateAt(position).Source;
+      document->List.ReplaceSourceAt(position, before.Path);
+      swaps.push_back({IdAt(position), before, SourceOf(before.Path)});
+      SetSource(swaps.back().Id, swaps.back().After);
+    }
+    return positions;
+  }, [&] { return positions.front(); }, [&] { return SourcesAside(swaps); });
+  return static_cast<int>(positions.size());
+}
+
+std::vector<std::string> TDocumentController::SourcePaths() const {
+  std::set<std::string> paths;
+  for (int position = 0; position < document->List.Count(); ++position)
+    if (const std::optional<TEntrySource> &source = StateAt(position).Source)
+      paths.insert(source->Path);
+  return {paths.begin(), paths.end()};
+}
+
+TListChange::TAside TDocumentController::SourcesAside(std::vector<TSourceSwap> swaps) {
+  if (swaps.empty())
+    return {};
+  return [this, swaps = std::move(swaps)](bool undone) {
+    for (const TSourceSwap &swap : swaps)
+      SetSource(swap.Id, undone ? swap.Before : swap.After);
+  };
+}
+
+void TDocumentController::SetSource(uint64_t id, const std::optional<TEntrySource> &source) {
+  states[id].Source = source;
+  ++sourcesRevision;
+}
+
 void TDocumentController::Record(const std::vector<int> &before, int focusBefore,
                                  const std::function<std::vector<int>()> &work,
-                                 const std::function<int()> &focusAfter) {
+                                 const std::function<int()> &focusAfter,
+                                 const std::function<TListChange::TAside()> &aside) {
   TFileList &list = document->List;
   TListChange change;
   change.Before(list, before, focusBefore);
@@ -93,11 +204,15 @@ void TDocumentController::Record(const std::vector<int> &before, int focusBefore
   } catch (...) {
     // What the work did before it failed stays, and is a step like any other.
     change.After(list, after.empty() ? before : after, focusAfter());
+    if (aside)
+      change.SetAside(aside());
     document->History.Record(std::move(change));
     Changed();
     throw;
   }
   change.After(list, after, focusAfter());
+  if (aside)
+    change.SetAside(aside());
   document->History.Record(std::move(change));
   Changed();
 }
@@ -128,7 +243,7 @@ std::vector<int> TDocumentController::Add(const std::vector<std::string> &files)
     try {
       for (const std::string &file : files)
         if (document->AddFile(file, kind))
-          MutableStateAt(list.Count() - 1).Source = SourceOf(file);
+          SetSource(IdAt(list.Count() - 1), SourceOf(file));
     } catch (...) {
       failure = std::current_exception();
     }
@@ -244,12 +359,16 @@ bool TDocumentController::Update(int row, const std::string &file) {
   const int position = PositionOfRow(row);
   if (position < 0)
     return false;
-  // The source is known before the step is recorded: the journal keeps the file as it is now.
+  // The source is known before the step is recorded: the journal keeps the file as it is now. Zpět brings the file
+  // it read before back with its record.
+  std::vector<TSourceSwap> swaps;
   Record({position}, position, [&] {
+    const TSourceSwap swap{IdAt(position), StateAt(position).Source, SourceOf(file)};
     document->List.ReplaceSourceAt(position, file);
-    MutableStateAt(position).Source = SourceOf(file);
+    swaps.push_back(swap);
+    SetSource(swap.Id, swap.After);
     return std::vector<int>{position};
-  }, [position] { return position; });
+  }, [position] { return position; }, [&] { return SourcesAside(swaps); });
   return true;
 }
 
@@ -464,6 +583,9 @@ uint64_t TDocumentController::IdAt(int position) const {
 
 void TDocumentController::Replaced() {
   states.clear();
+  manifestPath.clear();
+  manifestLevel.reset();
+  ++sourcesRevision;
   Refilter();
   Changed();
 }

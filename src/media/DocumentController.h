@@ -19,7 +19,8 @@ class TJournalClaim;
 class TRecoveryJournal;
 class TTextGrid;
 
-// The file an entry's bytes came from since the document was opened, as it was then.
+// An entry's source file: the file its bytes were last read from (or written out to, as the same bytes), as it
+// was then.
 struct TEntrySource {
   std::string Path;
   int64_t Size = 0;
@@ -84,6 +85,28 @@ public:
   // the user chose not to overwrite a file another program changed since it was opened or saved here.
   bool Save(TTextGrid &grid, const std::string &containerPath);
 
+  // The manifest the document was built from or last written to as one; empty when none.
+  const std::string &ManifestPath() const { return manifestPath; }
+  // Otevřít of a manifest: builds the document from it (as tvk build reads it) in a document of its own, each entry
+  // knowing its source file, and takes it only when that succeeded. Path() becomes the manifest's output, empty when
+  // it names none; saves then write the container as tvk build does (its level, the reproducible entry time).
+  void OpenManifest(const std::string &manifest);
+  // Uložit manifest…: takes the shown rows over from grid, writes the entries without a source file (or whose file
+  // has gone while their bytes lie in the backing file) into files beside the manifest, under names no file there
+  // has yet so that nothing is replaced, then the manifest itself with Path() as its output. The written files are
+  // those entries' sources from then on.
+  void SaveManifestAs(TTextGrid &grid, const std::string &manifest);
+
+  // The positions of the entries whose source file is there with another size or modification time than it had
+  // when their bytes were read from it.
+  std::vector<int> ChangedSources() const;
+  // Aktualizovat změněné: those entries read their files again, as one step of the history. Returns how many.
+  int ReadChangedAgain();
+  // The source files of the entries, each once.
+  std::vector<std::string> SourcePaths() const;
+  // Counts the changes to the entries' sources: whoever watches the files compares it.
+  uint64_t SourcesRevision() const { return sourcesRevision; }
+
   // Adds the files in order through the document's extension gate; the files added before one that fails stay.
   // Returns the rows of the added entries that the filter shows.
   std::vector<int> Add(const std::vector<std::string> &files);
@@ -142,7 +165,11 @@ private:
   std::unique_ptr<TMediaStream> document;
   TMediaKind kind = mkImages;
   std::string path;
+  std::string manifestPath;
+  // The level of the manifest the document was built from, when it gives one.
+  std::optional<int> manifestLevel;
   uint64_t revision = 0;
+  uint64_t sourcesRevision = 0;
   std::unordered_map<uint64_t, TEntryState> states;
   TEntryFilter filter;
   // The positions shown, in order; empty while no filter is on (row n then shows position n - 1).
@@ -159,9 +186,18 @@ private:
   void Replaced();
   void Changed();
   void Refilter();
-  // Records around work a change of the entries at before's positions into after's; focus is a position.
+  // An entry's source before and after a change, by the entry's Id.
+  struct TSourceSwap {
+    uint64_t Id = 0;
+    std::optional<TEntrySource> Before, After;
+  };
+  // Records around work a change of the entries at before's positions into after's; focus is a position. aside
+  // gives, once work is done, what the change brings along beside the list.
   void Record(const std::vector<int> &before, int focusBefore, const std::function<std::vector<int>()> &work,
-              const std::function<int()> &focusAfter);
+              const std::function<int()> &focusAfter, const std::function<TListChange::TAside()> &aside = {});
+  // Undo and redo put the sources back with the records.
+  TListChange::TAside SourcesAside(std::vector<TSourceSwap> swaps);
+  void SetSource(uint64_t id, const std::optional<TEntrySource> &source);
   int MoveTo(const TTextGrid &grid, int row, int targetRow);
   int RowAfterStep(int focus);
   // Undo (back) or Redo.

@@ -69,6 +69,22 @@ std::string ExportFileName(const TFileListItem &entry) {
   return name;
 }
 
+std::vector<TEntryExport> PlanDistinctFiles(const std::vector<TFileListItem *> &entries,
+                                            const std::function<bool(const std::string &)> &taken) {
+  std::vector<TEntryExport> plan;
+  std::set<std::string> planned;
+  for (TFileListItem *entry : entries) {
+    const std::string file = ExportFileName(*entry);
+    const std::string stem = file.substr(0, file.size() - entry->Ext.Utf8().size());
+    std::string unique = file;
+    for (int n = 2; planned.count(unique) || taken(unique); ++n)
+      unique = stem + "~" + std::to_string(n) + entry->Ext.Utf8();
+    planned.insert(unique);
+    plan.push_back({entry, unique});
+  }
+  return plan;
+}
+
 void CheckExportTargets(const std::vector<TEntryExport> &plan, const std::string &folder, TExistingFiles existing) {
   if (fs::exists(StatusOf(folder)) && !IsFolder(folder))
     throw EFCreateError(Substitute(Translated(MediaMessages::FolderNotCreated),

@@ -3,6 +3,7 @@
 
 #include "media/MediaDocument.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ std::string ExportFileName(const TFileListItem &entry);
 // The entries at the zero-based positions (all of them when positions is empty), in that order. Every name
 // is checked before anything is written: an unsafe name or two entries with one target refuse the whole export.
 std::vector<TEntryExport> PlanExport(const TFileList &list, const std::vector<int> &positions);
+
+// A file name of its own for each of the entries, in order: NAME+EXT, or NAME~2+EXT, NAME~3+EXT and so on where an
+// earlier entry has that name or taken(name) says it is not free.
+std::vector<TEntryExport> PlanDistinctFiles(const std::vector<TFileListItem *> &entries,
+                                            const std::function<bool(const std::string &)> &taken);
 
 // Checks every target before the first byte is written, so a refused export writes nothing: a file name longer
 // than the file system holds, a folder where a file would go, an existing file when existing is Refuse, and a

@@ -196,18 +196,26 @@ TManifestFacts LoadManifest(TMediaStream &document, const std::string &path) {
   return facts;
 }
 
-void SaveManifest(const TFileList &list, TMediaKind kind, int level, const std::vector<std::string> &sources,
+void SaveManifest(const TFileList &list, const TManifestFacts &facts, const std::vector<std::string> &sources,
                   const std::string &path) {
+  const fs::path folder = fs::absolute(path).parent_path();
+  // Forward slashes, so that the manifest builds the same on every system.
+  const auto relative = [&folder](const std::string &file) {
+    return fs::absolute(file).lexically_normal().lexically_proximate(folder).generic_string();
+  };
   toml::table root;
-  root.insert_or_assign("kind", kind == mkImages ? "images" : "sounds");
-  root.insert_or_assign("level", int64_t{level});
+  root.insert_or_assign("kind", facts.Kind == mkImages ? "images" : "sounds");
+  if (facts.Level)
+    root.insert_or_assign("level", int64_t{*facts.Level});
+  if (!facts.Output.empty())
+    root.insert_or_assign("output", relative(facts.Output));
   toml::array entries;
   std::size_t i = 0;
   for (const auto &item : list.Items()) {
     toml::table entry;
-    entry.insert_or_assign("source", sources[i++]);
+    entry.insert_or_assign("source", relative(sources[i++]));
     entry.insert_or_assign("name", Cp1250ToUtf8(item->Name));
-    for (const TItemColumn &column : ItemColumns(kind))
+    for (const TItemColumn &column : ItemColumns(facts.Kind))
       if (column.FromText)
         InsertAttribute(entry, column, column.ToText(*item));
     entries.push_back(std::move(entry));
@@ -215,11 +223,11 @@ void SaveManifest(const TFileList &list, TMediaKind kind, int level, const std::
   root.insert_or_assign("entry", std::move(entries));
   std::ostringstream text;
   text << root << '\n';
-  const std::string folder = ExtractFileDir(path).empty() ? "." : ExtractFileDir(path);
+  const std::string hidingPlace = ExtractFileDir(path).empty() ? "." : ExtractFileDir(path);
   std::string prefix = "."; // hidden beside the manifest until it replaces it
   prefix += ExtractFileName(path);
   prefix += ".";
-  TTemporaryFile file(folder, prefix, path);
+  TTemporaryFile file(hidingPlace, prefix, path);
   WritingFor(path, [&] {
     file.Stream().WriteBuffer(text.str().data(), static_cast<int64_t>(text.str().size()));
     file.CommitAs(path, true);

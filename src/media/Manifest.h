@@ -28,9 +28,11 @@ struct TManifestFacts {
 // some entries, but nothing has been written anywhere.
 TManifestFacts LoadManifest(TMediaStream &document, const std::string &path);
 
-// Writes a manifest of the list's entries at path (replacing it as every save does): kind, level, then one
-// [[entry]] per entry with its source (sources[i], relative to path's folder), its name and every attribute.
-void SaveManifest(const TFileList &list, TMediaKind kind, int level, const std::vector<std::string> &sources,
+// Writes a manifest of the list's entries at path (replacing it as every save does): the facts' kind, level (when
+// given) and output (when not empty), then one [[entry]] per entry with its source sources[i], its name and every
+// attribute. The output and the sources are files as the process names them; the manifest holds them relative to
+// its own folder.
+void SaveManifest(const TFileList &list, const TManifestFacts &facts, const std::vector<std::string> &sources,
                   const std::string &path);
 
 // Whether path names a manifest rather than a container (by its ".toml" extension).

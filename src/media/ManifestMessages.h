@@ -13,6 +13,8 @@ inline constexpr const char *NotTable = "Klíč %s musí být tabulka.";
 // %s: the value; %s: the key.
 inline constexpr const char *OutOfRange = "Hodnota %s klíče %s je mimo povolený rozsah.";
 inline constexpr const char *BadKind = "Klíč kind musí být \"images\" nebo \"sounds\".";
+// %s: the file a manifest names as its output.
+inline constexpr const char *NotAContainer = "Soubor %s existuje a není kontejner; nepřepíše se.";
 inline constexpr const char *MissingSource = "Zdrojový soubor %s neexistuje.";
 // %s: the file; %s: the kind (images or sounds).
 inline constexpr const char *WrongKindOfFile =

@@ -47,14 +47,22 @@ void TListChange::After(const TFileList &list, const std::vector<int> &positions
 }
 
 bool TListChange::Empty() const {
-  return std::equal(out.begin(), out.end(), in.begin(), in.end(), [](const TPlacedEntry &a, const TPlacedEntry &b) {
+  return !aside && std::equal(out.begin(), out.end(), in.begin(), in.end(), [](const TPlacedEntry &a, const TPlacedEntry &b) {
     return a.Position == b.Position && a.Entry->SameAs(*b.Entry);
   });
 }
 
-void TListChange::Redo(TFileList &list) const { Splice(list, out, in); }
+void TListChange::Redo(TFileList &list) const {
+  Splice(list, out, in);
+  if (aside)
+    aside(false);
+}
 
-void TListChange::Undo(TFileList &list) const { Splice(list, in, out); }
+void TListChange::Undo(TFileList &list) const {
+  Splice(list, in, out);
+  if (aside)
+    aside(true);
+}
 
 void TUndoHistory::Record(TListChange change) {
   if (change.Empty())

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -33,7 +34,12 @@ public:
   void Before(const TFileList &list, const std::vector<int> &positions, int focus);
   // The same after the change.
   void After(const TFileList &list, const std::vector<int> &positions, int focus);
-  // True when the list ends as it began: nothing went or came, or every entry came back at its place as it was.
+  // What the change brings along beside the list (what the editor knows of its entries' files): it is told after
+  // the change was undone (true) or redone (false).
+  using TAside = std::function<void(bool undone)>;
+  void SetAside(TAside aside) { this->aside = std::move(aside); }
+  // True when the list ends as it began (nothing went or came, or every entry came back at its place as it was)
+  // and nothing beside it changed.
   bool Empty() const;
 
   // Turns a list as it was before the change into the list after it (Redo) or back (Undo); the list keeps
@@ -48,6 +54,7 @@ public:
 
 private:
   std::vector<TPlacedEntry> out, in;
+  TAside aside;
   int focusBefore = -1, focusAfter = -1;
 };
 

@@ -9,8 +9,8 @@ namespace {
 const std::unordered_map<std::string_view, const char *> &Table() {
   static const std::unordered_map<std::string_view, const char *> table{
       // Pack manifests.
-      {"Soubor %s existuje a není kontejner; tvk build jej nepřepíše.",
-       "File %s exists and is not a container; tvk build does not replace it."},
+      {"Soubor %s existuje a není kontejner; nepřepíše se.",
+       "File %s exists and is not a container; it is not replaced."},
       {"Soubor %s neodpovídá manifestu: %s", "File %s does not match the manifest: %s"},
       {"Soubor %s má stejné položky jako manifest, ale liší se od bajtu %s (úroveň komprese nebo čas položky).",
        "File %s has the same entries as the manifest but differs from byte %s on (compression level or entry time)."},

@@ -82,15 +82,17 @@ private slots:
         {"Obrzky1", "Ctrl+N"},   {"Zvuky1", "Ctrl+Shift+N"}, {"Otevt1", "Ctrl+O"},       {"Uloit1", "Ctrl+S"},
         {"UlozitJako1", "Ctrl+Shift+S"}, {"Pdat1", "Ins"},   {"Odebrat1", "Ctrl+Del"},   {"Nahoru1", "Alt+Up"},
         {"Dolu1", "Alt+Down"},   {"Aktualizovat1", "Ctrl+U"}, {"Npovda2", "F1"},         {"Konec1", "Ctrl+Q"},
-        {"Vyplnit1", "Ctrl+D"},  {"Oznacit1", "Del"},          {"Zkontrolovat1", "F7"}};
+        {"Vyplnit1", "Ctrl+D"},  {"Oznacit1", "Del"},          {"Zkontrolovat1", "F7"},
+        {"AktualizovatZmenene1", "Ctrl+R"}};
     for (const auto &[name, keys] : expected)
       QCOMPARE(form.findChild<QAction *>(QString::fromLatin1(name))->shortcut().toString(), keys);
     // Everything the Soubor menu offers, in order.
     QStringList captions;
     for (QAction *action : form.findChild<QMenu *>(QStringLiteral("Soubor1"))->actions())
       captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(captions, QStringList({"Nový", "Otevřít", "Naposledy otevřené", "Uložit", "Uložit jako…", "Exportovat…",
-                                    "Zkontrolovat", "-", "Přídat", "Odebrat", "Nahoru", "Dolů", "Aktualizovat", "-", "Konec"}));
+    QCOMPARE(captions, QStringList({"Nový", "Otevřít", "Naposledy otevřené", "Uložit", "Uložit jako…",
+                                    "Uložit manifest…", "Exportovat…", "Zkontrolovat", "-", "Přídat", "Odebrat",
+                                    "Nahoru", "Dolů", "Aktualizovat", "Aktualizovat změněné", "-", "Konec"}));
   }
 
   void AltLettersOpenTheMenus() {
