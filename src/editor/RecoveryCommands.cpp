@@ -59,7 +59,7 @@ void TForm1::OfferRecoveryAtStart() {
     SetCurrentCell(KindGrid(), FirstAttributeColumn, 1);
     const QString path = DocumentPath();
     ShowKind(MediaKind(), path.isEmpty() ? QString() : QLatin1Char(' ') + path);
-    SetDocumentPath(path);
+    DocumentFileChanged();
     ShowHistoryState();
     emit DocumentChanged();
   });
