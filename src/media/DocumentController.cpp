@@ -237,7 +237,7 @@ bool TDocumentController::Update(int row, const std::string &file) {
   if (position < 0)
     return false;
   Record({position}, position, [&] {
-    document->List.ReplaceSourceAt(position, file);
+    document->ReplaceSourceAt(position, file, kind);
     return std::vector<int>{position};
   }, [position] { return position; });
   MutableStateAt(position).Source = SourceOf(file);

@@ -61,4 +61,14 @@ inline constexpr const char *EntryTooLarge = "Položka má %s bajtů, náhled č
 inline constexpr const char *NotAWave = "Nejde o zvukový soubor WAVE.";
 inline constexpr const char *WaveCutShort = "Hlavička zvukového souboru WAVE je neúplná.";
 inline constexpr const char *WaveWithoutFormat = "Zvukový soubor WAVE nemá popis formátu před daty.";
+// Conversions on the way in. %s: the file converted; %s: the entry it became (name and extension).
+// %s: the key colour.
+inline constexpr const char *ConvertedKeyed = "%s → %s, průhledná barva %s";
+inline constexpr const char *ConvertedOpaque = "%s → %s, bez průhledných bodů";
+// %s: the sound's rate.
+inline constexpr const char *ConvertedSound = "%s → %s, %s Hz";
+// %s: the sound's own rate; %s: the rate it was resampled to.
+inline constexpr const char *ConvertedResampled = "%s → %s, převzorkováno z %s Hz na %s Hz";
+// Before the notes of what was converted.
+inline constexpr const char *Converted = "Převedeno: %s";
 } // namespace MediaMessages
