@@ -9,6 +9,7 @@ struct TConversionSettings {
   bool Pictures = true;   // "Pictures": PNG, GIF, WebP and TGA become BMP
   bool Sounds = true;     // "Sounds": OGG, FLAC and MP3 become WAV
   int32_t SampleRate = 0; // "SampleRate": 0 keeps each sound's own rate
+  bool operator==(const TConversionSettings &) const = default;
 };
 
 // The rates offered ("beze změny" is 0).

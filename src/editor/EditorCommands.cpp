@@ -283,13 +283,21 @@ void TForm1::AddFiles(const QStringList &files) {
     Controller().Add(paths);
   } catch (...) {
     FillKindGrid();
+    ShowConversions();
     ShowHistoryState();
     emit DocumentChanged();
     throw;
   }
   FillKindGrid();
+  ShowConversions();
   ShowHistoryState();
   emit DocumentChanged();
+}
+
+void TForm1::ShowConversions() {
+  const std::string text = ConversionsText(Document().TakeConversions());
+  if (!text.empty())
+    statusBar()->showMessage(QString::fromStdString(text));
 }
 
 void TForm1::OdebratClick() {
@@ -351,6 +359,7 @@ void TForm1::AktualizovatClick() {
     }
   }
   FillKindGrid();
+  ShowConversions();
   ShowHistoryState();
   emit DocumentChanged();
 }
