@@ -8,13 +8,18 @@
 #include "platform/Files.h"
 #include "platform/TextLanguage.h"
 
+#include <algorithm>
+
 TMediaGroup GroupOfKind(TMediaKind kind) { return kind == mkSounds ? TMediaGroup::Sounds : TMediaGroup::Pictures; }
 
 bool ConvertsOnAdd(const TConversionSettings &settings, TMediaKind kind, const std::string &path) {
-  if (kind != mkImages && kind != mkSounds)
-    return false;
-  const bool on = kind == mkImages ? settings.Pictures : settings.Sounds;
-  return on && IsConvertedExtension(GroupOfKind(kind), UpperExtension(path));
+  const std::vector<std::string> converted = ExtensionsConvertedOnAdd(settings, kind);
+  return std::find(converted.begin(), converted.end(), UpperExtension(path)) != converted.end();
+}
+
+std::vector<std::string> ExtensionsConvertedOnAdd(const TConversionSettings &settings, TMediaKind kind) {
+  const bool on = kind == mkImages ? settings.Pictures : kind == mkSounds && settings.Sounds;
+  return on ? ConvertedExtensions(GroupOfKind(kind)) : std::vector<std::string>{};
 }
 
 void TakeConvertedData(TFileListItem &entry, const TConvertedData &converted) {
@@ -81,9 +86,12 @@ void TMediaStream::ReplaceSourceAt(int position, const std::string &path, TMedia
     List.ReplaceSourceAt(position, path);
     return;
   }
-  TFileListItem &entry = *List.Items()[static_cast<std::size_t>(position)];
-  TakeConvertedData(entry, *converted);
-  conversions.push_back({path, Cp1250ToUtf8(entry.Name) + entry.Ext.Utf8(), converted->Facts});
+  TakeConverted(*List.Items()[static_cast<std::size_t>(position)], *converted, path);
+}
+
+void TMediaStream::TakeConverted(TFileListItem &entry, const TConvertedData &converted, const std::string &path) {
+  TakeConvertedData(entry, converted);
+  conversions.push_back({path, Cp1250ToUtf8(entry.Name) + entry.Ext.Utf8(), converted.Facts});
 }
 
 std::vector<TConversionNote> TMediaStream::TakeConversions() { return std::exchange(conversions, {}); }

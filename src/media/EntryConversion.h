@@ -24,6 +24,8 @@ struct TConversionNote {
 TMediaGroup GroupOfKind(TMediaKind kind);
 // Whether a file at path is converted in a document of kind under settings.
 bool ConvertsOnAdd(const TConversionSettings &settings, TMediaKind kind, const std::string &path);
+// The extensions a document of kind converts as files are added under settings (none while switched off).
+std::vector<std::string> ExtensionsConvertedOnAdd(const TConversionSettings &settings, TMediaKind kind);
 // Gives an entry the converted data and what comes with it: no source file (the data is in the backing file), the
 // converted extension, and the key colour (images) or the rate (sounds).
 void TakeConvertedData(TFileListItem &entry, const TConvertedData &converted);

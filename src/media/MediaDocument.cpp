@@ -128,11 +128,8 @@ bool TMediaStream::AddFile(const std::string &path, TMediaKind kind) {
     List.AddImage(path, true, size, 0, 0, 0, 0, 0, 0);
   else
     List.AddSound(path, false, size, 0, 0);
-  if (converted) {
-    TFileListItem &entry = *List.Items().back();
-    TakeConvertedData(entry, *converted);
-    conversions.push_back({path, Cp1250ToUtf8(entry.Name) + entry.Ext.Utf8(), converted->Facts});
-  }
+  if (converted)
+    TakeConverted(*List.Items().back(), *converted, path);
   return true;
 }
 

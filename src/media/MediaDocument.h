@@ -93,6 +93,8 @@ private:
   // Converts path into the end of the backing file (claimed when there is none) when conversion applies to it;
   // nothing otherwise. A failed conversion leaves the backing file as it was.
   std::optional<TConvertedData> ConvertIntoBacking(const std::string &path, TMediaKind kind);
+  // Gives entry the data converted from path and notes the conversion.
+  void TakeConverted(TFileListItem &entry, const TConvertedData &converted, const std::string &path);
   // Runs read on the stream the entry's data comes from, at the data's start: the backing file, or the source file
   // checked against the size it was added with (one that changed, or shrinks meanwhile, fails naming it).
   void ReadFromEntrySource(const TFileListItem &entry, const std::function<void(TStream &)> &read);

@@ -3,7 +3,6 @@
 #include "convert/Conversion.h"
 #include "convert/KeyedBitmap.h"
 
-#include "platform/LittleEndian.h"
 #include "platform/Streams.h"
 #include "support/MediaSamples.h"
 #include "support/TempAppFolder.h"
@@ -19,22 +18,18 @@ struct TBitmap {
 };
 
 TBitmap ReadBitmap(TMemoryStream &stream) {
-  const std::vector<uint8_t> bytes(stream.Memory(), stream.Memory() + stream.Size());
-  TByteReader reader(bytes);
-  EXPECT_EQ(reader.Text(2), "BM");
-  EXPECT_EQ(reader.U32(), bytes.size());
-  reader.U32();
-  const uint32_t dataAt = reader.U32();
-  reader.U32();
-  TBitmap bitmap{static_cast<int>(reader.U32()), static_cast<int>(reader.U32()), {}};
-  reader.U16();
-  EXPECT_EQ(reader.U16(), 24);
+  const uint8_t *bytes = stream.Memory();
+  const auto u32 = [bytes](int at) { return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | uint32_t(bytes[at + 3]) << 24; };
+  EXPECT_EQ(std::string(reinterpret_cast<const char *>(bytes), 2), "BM");
+  EXPECT_EQ(u32(2), stream.Size());
+  EXPECT_EQ(bytes[28], 24);
+  TBitmap bitmap{int(u32(18)), int(u32(22)), {}};
   const std::size_t rowBytes = (std::size_t(bitmap.Width) * 3 + 3) & ~std::size_t{3};
-  bitmap.Colors.resize(std::size_t(bitmap.Width) * bitmap.Height);
+  EXPECT_EQ(u32(10) + rowBytes * bitmap.Height, std::size_t(stream.Size()));
   for (int y = 0; y < bitmap.Height; ++y)
     for (int x = 0; x < bitmap.Width; ++x) {
-      const uint8_t *bgr = &bytes.at(dataAt + (bitmap.Height - 1 - y) * rowBytes + x * 3);
-      bitmap.Colors[std::size_t(y) * bitmap.Width + x] = bgr[2] | bgr[1] << 8 | uint32_t(bgr[0]) << 16;
+      const uint8_t *bgr = bytes + u32(10) + (bitmap.Height - 1 - y) * rowBytes + x * 3;
+      bitmap.Colors.push_back(bgr[2] | bgr[1] << 8 | uint32_t(bgr[0]) << 16);
     }
   return bitmap;
 }
@@ -109,21 +104,11 @@ TEST_F(PictureConversion, PalettedGifWithATransparentIndex) {
 }
 
 namespace {
-// A TGA header as the format gives it: 18 bytes, little-endian.
+// A TGA header as the format gives it: 18 bytes, little-endian, no image id.
 std::string TgaHeader(int type, int mapLength, int mapBits, int width, int height, int bits, int descriptor) {
-  TByteWriter header;
-  header.U8(0);
-  header.U8(mapLength ? 1 : 0);
-  header.U8(static_cast<uint8_t>(type));
-  header.U16(0);
-  header.U16(static_cast<uint16_t>(mapLength));
-  header.U8(static_cast<uint8_t>(mapBits));
-  header.U32(0);
-  header.U16(static_cast<uint16_t>(width));
-  header.U16(static_cast<uint16_t>(height));
-  header.U8(static_cast<uint8_t>(bits));
-  header.U8(static_cast<uint8_t>(descriptor));
-  return {header.Bytes().begin(), header.Bytes().end()};
+  const int bytes[18] = {0, mapLength ? 1 : 0, type, 0, 0, mapLength & 255, mapLength >> 8, mapBits, 0, 0, 0, 0,
+                         width & 255, width >> 8, height & 255, height >> 8, bits, descriptor};
+  return {std::begin(bytes), std::end(bytes)};
 }
 } // namespace
 

@@ -27,7 +27,7 @@ protected:
     controller.Document().ReadEntryData(entry, bytes.data(), count);
     return bytes;
   }
-  const TImageFileItem &Image(TDocumentController &controller, int position) {
+  static const TImageFileItem &Image(TDocumentController &controller, int position) {
     return dynamic_cast<const TImageFileItem &>(*controller.Document().List.Items()[std::size_t(position)]);
   }
 };
@@ -89,13 +89,12 @@ TEST_F(EntryConversion, SoundsGetTheirRateAndTheSwitchesTurnConversionOff) {
 
 TEST_F(EntryConversion, AFileThatCannotBeDecodedIsRefusedAndTheFilesBeforeItStay) {
   WritePng(app.File("good.png"), SoftEdgedSprite(8));
-  const std::string bad = app.WriteFile("bad.png", "\x89PNG\r\n\x1a\n but cut");
   TDocumentController controller;
   try {
-    controller.Add({app.File("good.png"), bad});
+    controller.Add({app.File("good.png"), app.WriteFile("bad.png", "\x89PNG\r\n\x1a\n but cut")});
     FAIL() << "bad.png was added";
   } catch (const Exception &error) {
-    EXPECT_NE(std::string(error.what()).find("bad.png"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find("bad.png nelze převést"), std::string::npos) << error.what();
   }
   ASSERT_EQ(controller.Document().List.Count(), 1);
   EXPECT_EQ(Head(controller, 0, 2), "BM") << "the failed conversion left the data before it alone";
