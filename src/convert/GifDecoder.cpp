@@ -19,7 +19,8 @@ struct TMemorySource {
 int ReadFromMemory(GifFileType *gif, GifByteType *buffer, int count) {
   auto &source = *static_cast<TMemorySource *>(gif->UserData);
   const std::size_t taken = std::min(static_cast<std::size_t>(std::max(count, 0)), source.bytes.size() - source.position);
-  std::memcpy(buffer, source.bytes.data() + source.position, taken);
+  if (taken > 0) // an empty file has no data pointer to copy from
+    std::memcpy(buffer, source.bytes.data() + source.position, taken);
   source.position += taken;
   return static_cast<int>(taken);
 }

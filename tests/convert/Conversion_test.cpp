@@ -137,6 +137,7 @@ TEST_F(PictureConversion, DamagedOrHostileFilesAreRefusedNamingTheFileAndTheReas
       {"cut.png", png.substr(0, png.size() / 2), "PNG"},
       {"text.gif", "GIF89a but not really", "GIF"},
       {"empty.webp", "", "WebP"},
+      {"empty.gif", "", "GIF"}, // read from an empty buffer: no data pointer at all
       {"cut.tga", TgaHeader(2, 0, 0, 4, 4, 24, 0) + std::string(20, '\0'), "neúplná"},
       {"huge.tga", TgaHeader(10, 0, 0, 65535, 65535, 32, 8) + std::string(1 << 20, '\0'), "65535 × 65535"},
       {"type.tga", TgaHeader(7, 0, 0, 1, 1, 8, 0) + "x", "typ obrázku 7"},
