@@ -2,7 +2,9 @@
 # Installs the Debian packages that building, running and testing TovrikEditor need; quick when all are there.
 # qt6-tools-dev and qt6-l10n-tools compile and refresh the English translation (lrelease, lupdate); dpkg-dev,
 # file and lintian build the Debian package (dpkg-shlibdeps finds its dependencies) and check it; libtomlplusplus-dev
-# (header-only, no runtime package) reads and writes the manifests of tvk build and tvk dump.
+# (header-only, no runtime package) reads and writes the manifests of tvk build and tvk dump. Pictures and sounds
+# are converted on the way in with the reference decoders: libpng-dev, libgif-dev and libwebp-dev for PNG, GIF and
+# WebP, libsndfile1-dev for OGG Vorbis/Opus, FLAC and MP3 (and for making test sounds), libsamplerate0-dev to resample.
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,7 @@ packages=(
   dpkg-dev file lintian
   zlib1g-dev libisal-dev libdeflate-dev libjpeg62-turbo-dev
   libtomlplusplus-dev
+  libpng-dev libgif-dev libwebp-dev libsndfile1-dev libsamplerate0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick openbox fonts-dejavu-core
   zip unzip p7zip-full python3 time

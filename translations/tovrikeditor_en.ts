@@ -128,6 +128,18 @@
         <source>Seznam je prázdný!</source>
         <translation>No extension is selected!</translation>
     </message>
+    <message>
+        <source>Převádět při přidání</source>
+        <translation>Convert when adding</translation>
+    </message>
+    <message>
+        <source>Převzorkovat na</source>
+        <translation>Resample to</translation>
+    </message>
+    <message>
+        <source>beze změny</source>
+        <translation>unchanged</translation>
+    </message>
 </context>
 <context>
     <name>TEntryPreview</name>

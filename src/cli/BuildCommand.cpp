@@ -74,6 +74,7 @@ int RunBuild(const TArguments &arguments) {
   CliPrompt().AcceptUnlisted = line.Has("--force");
   TMediaStream document;
   const TManifestFacts facts = LoadManifest(document, line.Positional()[0]);
+  ReportConversions(document);
   const std::string out = line.Value("-o", facts.Output);
   if (out.empty())
     throw EUsage("give -o OUT.tvk or output in the manifest");

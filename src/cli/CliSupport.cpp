@@ -170,3 +170,8 @@ std::string JsonString(const std::string &text) {
   }
   return out + "\"";
 }
+
+void ReportConversions(TMediaStream &document) {
+  for (const TConversionNote &note : document.TakeConversions())
+    std::cout << ConversionsText({note}) << '\n';
+}

@@ -52,6 +52,9 @@ private:
 const std::vector<std::string> &ColumnKeys(uint8_t kind);
 std::string KindName(uint8_t kind);
 
+// Prints a line on stdout for every file the document converted since the last report ("Převedeno: a.png → a.BMP, …").
+void ReportConversions(TMediaStream &document);
+
 struct TOpenedContainer {
   std::unique_ptr<TFileLock> Lock; // held by editing commands until the edited container is in place
   std::unique_ptr<TMediaStream> Document;

@@ -72,6 +72,7 @@ void AddFilesWithAttributes(TMediaStream &document, uint8_t kind, const std::vec
                             const TCommandLine &line) {
   const int before = document.List.Count();
   AddFiles(document, kind, files, line.Has("--force"));
+  ReportConversions(document);
   for (int i = before; i < document.List.Count(); ++i)
     SetAttributes(*document.List.Items()[static_cast<std::size_t>(i)], kind, line.Values("--set"));
 }
@@ -181,7 +182,8 @@ int RunReplace(const TArguments &arguments) {
   RequireRegularFile(file);
   if (!FileExists(file))
     throw Exception(Substitute(Translated(CliMessages::NoSuchFile), {PrintableText(file)}));
-  opened.Document->List.ReplaceSourceAt(position, file);
+  opened.Document->ReplaceSourceAt(position, file, opened.Kind);
+  ReportConversions(*opened.Document);
   SaveEdited(opened, path, LevelOption(line));
   return 0;
 }

@@ -87,6 +87,7 @@ void TForm1::FillKindGrid() {
 
 void TForm1::ShowChangedDocument() {
   FillKindGrid();
+  ShowConversions();
   ShowHistoryState();
   emit DocumentChanged();
 }
@@ -119,9 +120,15 @@ void TForm1::ShowKind(uint8_t kind, const QString &fileText) {
 void TForm1::RebuildAddFilter() {
   const bool sounds = MediaKind() == mkSounds;
   const TExtList &list = sounds ? SoundExtList() : ImageExtList();
+  // The files converted as they are added are offered too; an empty list's "*" offers everything already.
+  std::string mask = list.GetFilterMask();
+  if (list.Count() > 0)
+    for (const std::string &ext : ExtensionsConvertedOnAdd(Document().Conversion, MediaKind()))
+      if (list.IndexOf(TExtString(ext)) < 0)
+        mask += ";*" + ext;
   OpenPreviewDialog1->Filter = (sounds ? QCoreApplication::translate("TForm1", "Zvukové soubory|")
                                        : QCoreApplication::translate("TForm1", "Obrázkové soubory|")) +
-                               QString::fromStdString(list.GetFilterMask()) +
+                               QString::fromStdString(mask) +
                                QCoreApplication::translate("TForm1", "|Všechny soubory|*.*");
 }
 
@@ -315,6 +322,12 @@ void TForm1::AddFiles(const QStringList &files) {
   ChangeAndShow([&] { Controller().Add(paths); });
 }
 
+void TForm1::ShowConversions() {
+  const std::string text = ConversionsText(Document().TakeConversions());
+  if (!text.empty())
+    statusBar()->showMessage(QString::fromStdString(text));
+}
+
 void TForm1::OdebratClick() {
   EndEdit();
   const TRemoval removal = Controller().Remove();
@@ -374,6 +387,7 @@ void TForm1::AktualizovatClick() {
     }
   }
   FillKindGrid();
+  ShowConversions();
   ShowHistoryState();
   emit DocumentChanged();
 }

@@ -3,11 +3,13 @@
 #include "editor/fConfig.h"
 
 #include "config/ExtList.h"
+#include "convert/Conversion.h"
 #include "config/LanguageSetting.h"
 #include "platform/Prompt.h"
 #include "desktop/DesktopFont.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -47,7 +49,7 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
   setWindowTitle(QCoreApplication::translate("TConfigForm", "Nastavení"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(280, 260);
+  setFixedSize(280, 322);
   setFont(SmallSansFont());
 
   auto *label = new QLabel(QCoreApplication::translate("TConfigForm", "Vyber typ souborů"), this);
@@ -71,9 +73,27 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
   Edit1->setMaxLength(5);
   Edit1->setGeometry(8, 187, 145, 21);
 
-  Button1 = Button(this, "Button1", QCoreApplication::translate("TConfigForm", "Přidat"), QRect(8, 216, 75, 25));
-  Button2 = Button(this, "Button2", QCoreApplication::translate("TConfigForm", "Odebrat"), QRect(82, 216, 75, 25));
-  Button3 = Button(this, "Button3", QCoreApplication::translate("TConfigForm", "Konec"), QRect(184, 216, 75, 25));
+  // Conversion of the chosen group on the way in, under its list: the switch, what it converts, the sounds' rate.
+  CheckBox1 = new QCheckBox(QCoreApplication::translate("TConfigForm", "Převádět při přidání"), this);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox1->setGeometry(8, 214, 264, 20);
+  Label5 = new QLabel(this);
+  Label5->setObjectName(QStringLiteral("Label5"));
+  Label5->setGeometry(26, 234, 246, 16);
+  Label4 = new QLabel(QCoreApplication::translate("TConfigForm", "Převzorkovat na"), this);
+  Label4->setObjectName(QStringLiteral("Label4"));
+  Label4->setGeometry(8, 254, 145, 21);
+  ComboBox3 = new QComboBox(this);
+  ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
+  for (const int32_t rate : OfferedSampleRates)
+    ComboBox3->addItem(rate == 0 ? QCoreApplication::translate("TConfigForm", "beze změny")
+                                 : QStringLiteral("%1 Hz").arg(rate));
+  ComboBox3->setGeometry(160, 254, 113, 21);
+  Label4->setBuddy(ComboBox3);
+
+  Button1 = Button(this, "Button1", QCoreApplication::translate("TConfigForm", "Přidat"), QRect(8, 286, 75, 25));
+  Button2 = Button(this, "Button2", QCoreApplication::translate("TConfigForm", "Odebrat"), QRect(82, 286, 75, 25));
+  Button3 = Button(this, "Button3", QCoreApplication::translate("TConfigForm", "Konec"), QRect(184, 286, 75, 25));
 
   auto *group = new QGroupBox(QCoreApplication::translate("TConfigForm", "Úroveň komprese"), this);
   group->setObjectName(QStringLiteral("RadioGroup1"));
@@ -108,6 +128,14 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
 
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
   Edit1->installEventFilter(this);
+  connect(CheckBox1, &QCheckBox::toggled, this, [this](bool on) {
+    (ComboBox1->currentIndex() == 1 ? FConversion.Sounds : FConversion.Pictures) = on;
+    ComboBox3->setEnabled(FConversion.Sounds);
+  });
+  connect(ComboBox3, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index >= 0)
+      FConversion.SampleRate = OfferedSampleRates[static_cast<std::size_t>(index)];
+  });
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
@@ -128,8 +156,29 @@ void TConfigForm::ShowSettings(TExtList &imageExts, TExtList &soundExts) {
   RadioGroup1->button(ClampCompressionLevel(::ReadCompressionLevel()))->setChecked(true);
   // The stored choice, not a TOVRIK_LANG of this run: closing the dialog must not make the override permanent.
   ComboBox2->setCurrentIndex(ReadLanguageSetting() == TLanguage::English ? 1 : 0);
+  FConversion = ReadConversionSettings();
+  ComboBox3->setCurrentIndex(static_cast<int>(
+      std::find(OfferedSampleRates.begin(), OfferedSampleRates.end(), FConversion.SampleRate) - OfferedSampleRates.begin()));
+  ShowConversion();
   FillListBox();
   exec();
+}
+
+void TConfigForm::ShowConversion() {
+  const bool sounds = ComboBox1->currentIndex() == 1;
+  const TMediaGroup group = sounds ? TMediaGroup::Sounds : TMediaGroup::Pictures;
+  {
+    const QSignalBlocker quiet(CheckBox1);
+    CheckBox1->setChecked(sounds ? FConversion.Sounds : FConversion.Pictures);
+  }
+  QStringList converted;
+  for (const std::string &ext : ConvertedExtensions(group))
+    converted << QString::fromStdString(ext);
+  Label5->setText(converted.join(QStringLiteral(", ")) + QStringLiteral(" \u2192 ") +
+                  QString::fromLatin1(ConvertedTargetExtension(group)));
+  Label4->setVisible(sounds);
+  ComboBox3->setVisible(sounds);
+  ComboBox3->setEnabled(FConversion.Sounds);
 }
 
 void TConfigForm::FillListBox() {
@@ -151,6 +200,7 @@ void TConfigForm::ComboBox1Change() {
     FCurrentExts = FImageExts;
   else if (ComboBox1->currentIndex() == 1)
     FCurrentExts = FSoundExts;
+  ShowConversion();
   FillListBox();
   if (ListBox1->count() > 0)
     ListBox1->setCurrentRow(0);
@@ -217,6 +267,8 @@ void TConfigForm::FormClose() {
     FImageExts->SaveToIni();
     FSoundExts->SaveToIni();
     WriteCompressionLevel(std::max(RadioGroup1->checkedId(), 0));
+    if (FConversion != ReadConversionSettings()) // as the language: a config.ini without them keeps its sections
+      WriteConversionSettings(FConversion);
     // Written only when it changes, so a config.ini that never had the key keeps its sections as they were.
     const TLanguage language = ComboBox2->currentIndex() == 1 ? TLanguage::English : TLanguage::Czech;
     if (language != ReadLanguageSetting())

@@ -2,17 +2,21 @@
 // interface language.
 #pragma once
 
+#include "config/ConversionSettings.h"
+
 #include <QDialog>
 
 class QButtonGroup;
+class QCheckBox;
+class QLabel;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class TExtList;
 
-// Edits the lists in place and writes both lists, the compression level and the language to config.ini whenever
-// it closes; there is no Cancel. The language takes effect at the next start.
+// Edits the lists in place and writes both lists, the compression level, the conversion settings and the language
+// to config.ini whenever it closes; there is no Cancel. The language takes effect at the next start.
 class TConfigForm : public QDialog {
 public:
   explicit TConfigForm(QWidget *parent = nullptr);
@@ -39,7 +43,10 @@ private:
   void FormClose();
   void FillListBox();
   void SelectExtension(const QString &text);
+  // The conversion controls for the group ComboBox1 shows.
+  void ShowConversion();
 
+  TConversionSettings FConversion;
   TExtList *FImageExts = nullptr;
   TExtList *FSoundExts = nullptr;
   TExtList *FCurrentExts = nullptr;
@@ -52,4 +59,8 @@ private:
   QPushButton *Button3;
   QButtonGroup *RadioGroup1;
   QComboBox *ComboBox2; // the language: "Čeština" (0), "English" (1)
+  QCheckBox *CheckBox1; // "Převádět při přidání", for the group shown
+  QLabel *Label5;       // the extensions converted in the group shown, and what they become
+  QLabel *Label4;       // "Převzorkovat na", shown with the sounds
+  QComboBox *ComboBox3; // the rates of OfferedSampleRates
 };

@@ -207,6 +207,7 @@ void TForm1::FormResize() {
 void TForm1::Nastaven1Click() {
   TConfigForm settings(this);
   settings.ShowSettings(ImageExtList(), SoundExtList());
+  Document().Conversion = ReadConversionSettings();
 }
 
 void TForm1::Npovda2Click() {

@@ -155,6 +155,8 @@ private:
   // The additions of WorkflowCommands.cpp: shortcuts, recent files, drops, the rows' context menu, status panels.
   void BuildWorkflow();
   void AddFiles(const QStringList &files);
+  // "Převedeno: …" in the status bar for the files the last command converted.
+  void ShowConversions();
   // Puts path first among the recent files and rebuilds their menu.
   void RememberRecentDocument(const QString &path);
   void UpdateStatusPanels();

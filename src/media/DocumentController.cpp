@@ -160,7 +160,7 @@ int TDocumentController::ReadChangedAgain() {
   Record(positions, positions.front(), [&] {
     for (const int position : positions) {
       const TEntrySource before = *StateAt(position).Source;
-      document->List.ReplaceSourceAt(position, before.Path);
+      document->ReplaceSourceAt(position, before.Path, kind);
       swaps.push_back({IdAt(position), before, SourceOf(before.Path)});
       SetSource(swaps.back().Id, swaps.back().After);
     }
@@ -364,7 +364,7 @@ bool TDocumentController::Update(int row, const std::string &file) {
   std::vector<TSourceSwap> swaps;
   Record({position}, position, [&] {
     const TSourceSwap swap{IdAt(position), StateAt(position).Source, SourceOf(file)};
-    document->List.ReplaceSourceAt(position, file);
+    document->ReplaceSourceAt(position, file, kind);
     swaps.push_back(swap);
     SetSource(swap.Id, swap.After);
     return std::vector<int>{position};

@@ -120,9 +120,15 @@ void AddEntry(TMediaStream &document, TMediaKind kind, const TManifestPlace &pla
       place.Refuse(key.source(), ManifestMessages::UnknownKey, {std::string(key.str())});
     }
   }
+  // A converted file's key colour or rate comes from its data: [defaults] written for other files (a key colour
+  // this picture uses) do not replace it; the entry's own keys still do.
+  const bool converted = ConvertsOnAdd(document.Conversion, kind, file);
+  const auto setByConversion = [&](std::string_view key) {
+    return converted && (key == "transparent" || key == "color" || key == "frequency");
+  };
   if (defaults)
     for (const auto &[key, value] : *defaults)
-      if (!entry.contains(key.str()))
+      if (!entry.contains(key.str()) && !setByConversion(key.str()))
         StoreAttribute(place, added, *AttributeColumn(kind, key.str()), key, value);
   for (const auto &[key, value] : entry)
     if (const TItemColumn *column = AttributeColumn(kind, key.str()))

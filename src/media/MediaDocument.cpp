@@ -128,14 +128,19 @@ bool TMediaStream::AddFile(const std::string &path, TMediaKind kind) {
   for (const std::string &name : {fileName.substr(0, fileName.find_last_of('.')), fileName})
     if (const std::string problem = EntryNameProblem(name); !problem.empty())
       throw Exception(Substitute(Translated(MediaMessages::NameRefused), {PrintableText(path), problem}));
-  const std::string ext = UpperExtension(path);
+  // A file converted on the way in becomes an entry of the converted extension: that is what the list must hold.
+  const bool converts = ConvertsOnAdd(Conversion, kind, path);
+  const std::string ext = converts ? ConvertedTargetExtension(GroupOfKind(kind)) : UpperExtension(path);
   if (!Listed(*extensions, ext) && !Prompt().AskYesNo(Substitute(Translated(MediaMessages::NotInList), {ext})))
     return false;
+  const std::optional<TConvertedData> converted = ConvertIntoBacking(path, kind);
   const int64_t size = FileSize(path);
   if (kind == mkImages)
     List.AddImage(path, true, size, 0, 0, 0, 0, 0, 0);
   else
     List.AddSound(path, false, size, 0, 0);
+  if (converted)
+    TakeConverted(*List.Items().back(), *converted, path);
   return true;
 }
 

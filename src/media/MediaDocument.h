@@ -1,7 +1,9 @@
 // The media document: its entries, the backing file of an opened container, and the media stream it assembles.
 #pragma once
 
+#include "config/ConversionSettings.h"
 #include "media/BackingFile.h"
+#include "media/EntryConversion.h"
 #include "media/UndoHistory.h"
 #include "media/fMediaStream.h"
 #include "platform/Files.h"
@@ -9,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,10 +28,18 @@ public:
   TMediaStream &operator=(const TMediaStream &) = delete;
 
   // Adds one file of kind 0 (images) or 1 (sounds); asks through the prompt before adding a file whose
-  // extension is not in the kind's list. Returns whether the file was added. Throws, adding nothing, for a
+  // extension is not in the kind's list. A picture or sound of a converted format is converted first (when
+  // Conversion says so): its data goes into the backing file, the gate sees the converted extension, and a note
+  // of it waits in TakeConversions. Returns whether the file was added. Throws, adding nothing, for a
   // path that is no regular file (a FIFO, a device, a folder, a file of /proc) and for a file name that
   // Windows-1250 cannot hold (it would be stored as "?"), each time with a text naming the file.
   bool AddFile(const std::string &path, TMediaKind kind);
+  // The entry at a valid zero-based position takes its data from path from now on, converted as AddFile
+  // converts (the entry then gets the converted extension and the picture's key colour or the sound's rate);
+  // otherwise as TFileList::ReplaceSourceAt.
+  void ReplaceSourceAt(int position, const std::string &path, TMediaKind kind);
+  // The conversions done since the last call, in order.
+  std::vector<TConversionNote> TakeConversions();
   // name is Windows-1250 bytes like the entries' names: a grid cell's UTF-8 text goes through Utf8ToCp1250 first.
   void RemoveByName(const std::string &name);
   // Removes the entries at these zero-based positions; the entries of other positions stay, whatever their names.
@@ -80,12 +91,21 @@ public:
   // The changes made to List since the document was created or read, for undo and redo. The entries it brings
   // back find their data where it was: the backing file stays as long as the document.
   TUndoHistory History;
+  // Whether files are converted as they are added; read from config.ini with the document, and set again by
+  // whoever changes the settings.
+  TConversionSettings Conversion = ReadConversionSettings();
 
 private:
   std::unique_ptr<TBackingFile> backing;
   std::string diskPath;
   TFileIdentity diskIdentity;
+  std::vector<TConversionNote> conversions;
   void ClaimBackingFile();
+  // Converts path into the end of the backing file (claimed when there is none) when conversion applies to it;
+  // nothing otherwise. A failed conversion leaves the backing file as it was.
+  std::optional<TConvertedData> ConvertIntoBacking(const std::string &path, TMediaKind kind);
+  // Gives entry the data converted from path and notes the conversion.
+  void TakeConverted(TFileListItem &entry, const TConvertedData &converted, const std::string &path);
   // Runs read on the stream the entry's data comes from, at the data's start: the backing file, or the source file
   // checked against the size it was added with (one that changed, or shrinks meanwhile, fails naming it).
   void ReadFromEntrySource(const TFileListItem &entry, const std::function<void(TStream &)> &read);

@@ -70,4 +70,14 @@ inline constexpr const char *JournalUnreadable = "Neuložené změny nelze obnov
 // %s: the source files, one per line.
 inline constexpr const char *SourcesLost =
     "Tyto soubory se od přidání změnily nebo zmizely; jejich položky nebyly obnoveny (Zpět je vrátí):\n%s";
+// Conversions on the way in. %s: the file converted; %s: the entry it became (name and extension).
+// %s: the key colour.
+inline constexpr const char *ConvertedKeyed = "%s → %s, průhledná barva %s";
+inline constexpr const char *ConvertedOpaque = "%s → %s, bez průhledných bodů";
+// %s: the sound's rate.
+inline constexpr const char *ConvertedSound = "%s → %s, %s Hz";
+// %s: the sound's own rate; %s: the rate it was resampled to.
+inline constexpr const char *ConvertedResampled = "%s → %s, převzorkováno z %s Hz na %s Hz";
+// Before the notes of what was converted.
+inline constexpr const char *Converted = "Převedeno: %s";
 } // namespace MediaMessages

@@ -8,6 +8,31 @@
 namespace {
 const std::unordered_map<std::string_view, const char *> &Table() {
   static const std::unordered_map<std::string_view, const char *> table{
+      // Conversion on the way in.
+      {"Soubor %s nelze převést: %s", "File %s cannot be converted: %s"},
+      {"soubor je větší než %s MB", "the file is larger than %s MB"},
+      {"obrázek má %s × %s bodů, převést lze nejvýše %s bodů",
+       "the picture has %s x %s pixels; at most %s pixels can be converted"},
+      {"obrázek nemá žádné body", "the picture has no pixels"},
+      {"obrázek používá všechny barvy, pro průhlednost žádná nezbývá",
+       "the picture uses every colour; none is left for transparency"},
+      {"není to platný obrázek PNG (%s)", "it is not a valid PNG picture (%s)"},
+      {"není to platný obrázek GIF (%s)", "it is not a valid GIF picture (%s)"},
+      {"obrázek GIF nemá žádný snímek", "the GIF picture has no frame"},
+      {"není to platný obrázek WebP (%s)", "it is not a valid WebP picture (%s)"},
+      {"není to platný obrázek TGA (%s)", "it is not a valid TGA picture (%s)"},
+      {"data jsou neúplná", "the data is cut short"},
+      {"nepodporovaný typ obrázku %s", "unsupported image type %s"},
+      {"nepodporovaná hloubka %s bitů", "unsupported depth of %s bits"},
+      {"obrázek s paletou nemá paletu", "the colour-mapped picture has no colour map"},
+      {"zvuk nelze dekódovat (%s)", "the sound cannot be decoded (%s)"},
+      {"zvuk je na soubor WAV příliš dlouhý (nejvýše 4 GB)", "the sound is too long for a WAV file (at most 4 GB)"},
+      {"převzorkování selhalo (%s)", "resampling failed (%s)"},
+      {"%s → %s, průhledná barva %s", "%s -> %s, transparent colour %s"},
+      {"%s → %s, bez průhledných bodů", "%s -> %s, no transparent pixels"},
+      {"%s → %s, %s Hz", "%s -> %s, %s Hz"},
+      {"%s → %s, převzorkováno z %s Hz na %s Hz", "%s -> %s, resampled from %s Hz to %s Hz"},
+      {"Převedeno: %s", "Converted: %s"},
       // Pack manifests.
       {"Soubor %s existuje a není kontejner; nepřepíše se.",
        "File %s exists and is not a container; it is not replaced."},

@@ -102,7 +102,7 @@ TEST_F(Tvk, EditsReorderReplaceAndRemove) {
   EXPECT_EQ(rows[1].substr(0, 5), "2\tb\t.");
   EXPECT_EQ(rows[2].substr(0, 5), "3\ta\t.");
 
-  const std::string longer = app.WriteFile("in/longer.png", "0123456789");
+  const std::string longer = app.WriteFile("in/longer.raw", "0123456789"); // a .png would be converted
   ASSERT_EQ(RunTvk({"replace", Container(), "b", longer}).Status, 0);
   ASSERT_EQ(RunTvk({"remove", Container(), "c"}).Status, 0);
   rows = Rows();

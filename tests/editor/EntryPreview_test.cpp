@@ -7,9 +7,11 @@
 #include "pictures/PictureMessages.h"
 #include "preview/EntryPreview.h"
 #include "preview/SpriteView.h"
+#include "support/MediaSamples.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QStatusBar>
 #include <QTemporaryFile>
 
 #include <filesystem>
@@ -61,13 +63,18 @@ template <typename T> T &Child(TForm1 &form, const char *name) {
 
 QString LabelText(TForm1 &form, const char *name) { return Child<QLabel>(form, name).text(); }
 
-// The colour the pane shows at a point of the picture (in picture pixels), as grabbed from the screen.
-QRgb ShownPixel(TForm1 &form, QPoint picturePixel) {
+// The colour the pane shows at a point of the picture (in picture pixels) in a grab of the view.
+QRgb ShownPixel(TForm1 &form, const QImage &grabbed, QPoint picturePixel) {
   TSpriteView &view = Pane(form).View();
   const QRect placed = view.PictureRect();
   const double zoom = view.Zoom();
   const QPoint at = placed.topLeft() + QPoint(int((picturePixel.x() + 0.5) * zoom), int((picturePixel.y() + 0.5) * zoom));
-  return view.grab().toImage().pixel(at);
+  return grabbed.pixel(at);
+}
+
+// The same, grabbed from the screen now.
+QRgb ShownPixel(TForm1 &form, QPoint picturePixel) {
+  return ShownPixel(form, Pane(form).View().grab().toImage(), picturePixel);
 }
 
 // Shows the window with the sprite sheet added from its file, the current row on it.
@@ -125,6 +132,32 @@ private slots:
     QVERIFY(IsCheckerboard(ShownPixel(form, {2, 2})));
     TypeIntoCell(grid, 4, 1, QStringLiteral("clLime"));
     QCOMPARE(ShownPixel(form, {2, 2}), cyan);
+    QVERIFY(fixture.prompt.Errors.empty());
+  }
+
+  void ADroppedPngIsConvertedAndShownOverTheCheckerboardWithoutAFringe() {
+    TEditorFixture fixture;
+    TForm1 form;
+    Show(form);
+    const TSampleRgba sprite = SoftEdgedSprite(40);
+    WritePng(fixture.Path("hero.png").toStdString(), sprite);
+    form.DropFiles({fixture.Path("hero.png")});
+    TXStringGrid &grid = *ImagesGrid(form);
+    QCOMPARE(Cell(grid, 1, 1), QStringLiteral(".BMP"));
+    QCOMPARE(Cell(grid, 3, 1), QStringLiteral("True"));
+    QCOMPARE(Cell(grid, 4, 1), QStringLiteral("clFuchsia"));
+    QCOMPARE(form.statusBar()->currentMessage(), QStringLiteral("Převedeno: hero.png → hero.BMP, průhledná barva clFuchsia"));
+    // Every pixel is either the checkerboard (keyed out) or exactly the sprite's own colour: nothing pinkish.
+    const QImage grabbed = Pane(form).View().grab().toImage();
+    for (int y = 0; y < sprite.Height; ++y)
+      for (int x = 0; x < sprite.Width; ++x) {
+        const uint8_t *own = sprite.At(x, y);
+        const QRgb shown = ShownPixel(form, grabbed, {x, y});
+        if (own[3] < 128)
+          QVERIFY2(IsCheckerboard(shown), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        else
+          QCOMPARE(shown, qRgb(own[0], own[1], own[2]));
+      }
     QVERIFY(fixture.prompt.Errors.empty());
   }
 

@@ -1,4 +1,5 @@
 // The settings dialog driven as a user would: typing extensions, Enter, the buttons, the level and both ways of closing.
+#include "config/ConversionSettings.h"
 #include "config/ExtList.h"
 #include "config/LanguageSetting.h"
 #include "editor/fConfig.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -250,6 +252,37 @@ private slots:
     });
     QCOMPARE(ReadLanguageSetting(), TLanguage::Czech);
     QVERIFY(prompt.Errors.empty());
+  }
+
+  void ConversionIsSwitchedPerGroupWithItsFormatsShownAndStored() {
+    TTempAppFolder folder;
+    TScriptedPrompt prompt;
+    TExtList images("ImageFileExts"), sounds("SoundFileExts");
+    RunDialog(images, sounds, [&](TConfigForm &form) {
+      QCheckBox *convert = Find<QCheckBox>(form, "CheckBox1");
+      QCOMPARE(convert->text(), QStringLiteral("Převádět při přidání"));
+      QVERIFY(convert->isChecked());
+      QCOMPARE(Find<QLabel>(form, "Label5")->text(), QStringLiteral(".PNG, .GIF, .WEBP, .TGA → .BMP"));
+      QVERIFY(Find<QComboBox>(form, "ComboBox3")->isHidden());
+      convert->setFocus();
+      QTest::keyClick(convert, Qt::Key_Space);
+      QVERIFY(!convert->isChecked());
+      Find<QComboBox>(form, "ComboBox1")->setCurrentIndex(1);
+      QVERIFY2(convert->isChecked(), "the sounds keep their own switch");
+      QCOMPARE(Find<QLabel>(form, "Label5")->text(), QStringLiteral(".OGG, .OGA, .OPUS, .FLAC, .MP3 → .WAV"));
+      QComboBox *rate = Find<QComboBox>(form, "ComboBox3");
+      QVERIFY(rate->isVisible());
+      QCOMPARE(rate->currentText(), QStringLiteral("beze změny"));
+      rate->setFocus();
+      QTest::keyClick(rate, Qt::Key_Down);
+      QTest::keyClick(rate, Qt::Key_Down);
+      QCOMPARE(rate->currentText(), QStringLiteral("22050 Hz"));
+      QVERIFY(form.rect().contains(Find<QPushButton>(form, "Button3")->geometry()));
+    });
+    const TConversionSettings stored = ReadConversionSettings();
+    QVERIFY(!stored.Pictures);
+    QVERIFY(stored.Sounds);
+    QCOMPARE(stored.SampleRate, 22050);
   }
 };
 

@@ -645,10 +645,13 @@ private slots:
     QCOMPARE(dialog->Titles(), QStringList({"Default="}));
     QVERIFY(dialog->ShowPreview());
     QVERIFY(dialog->WordWrapAndScale());
-    QCOMPARE(dialog->Filter, QStringLiteral("Obrázkové soubory|*.BMP;*.DIB|Všechny soubory|*.*"));
+    // The formats converted as they are added come after the list's own.
+    QCOMPARE(dialog->Filter,
+             QStringLiteral("Obrázkové soubory|*.BMP;*.DIB;*.PNG;*.GIF;*.WEBP;*.TGA|Všechny soubory|*.*"));
     QVERIFY(dialog->Options.testFlag(TOpenOption::ofAllowMultiSelect));
     Trigger(form, "Zvuky1");
-    QCOMPARE(dialog->Filter, QStringLiteral("Zvukové soubory|*.WAV|Všechny soubory|*.*"));
+    QCOMPARE(dialog->Filter,
+             QStringLiteral("Zvukové soubory|*.WAV;*.OGG;*.OGA;*.OPUS;*.FLAC;*.MP3|Všechny soubory|*.*"));
   }
 
   void AboutOpensAndCloses() {

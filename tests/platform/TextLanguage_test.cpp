@@ -141,7 +141,7 @@ TEST_F(TextLanguage, EveryCzechTextOfTheCoreHasAnEnglishEntry) {
   const fs::path root = TOVRIK_SOURCE_DIR;
   std::set<std::string> checked;
   int files = 0;
-  for (const char *folder : {"src/platform", "src/config", "src/media", "src/dib", "src/pictures", "src/cli"}) {
+  for (const char *folder : {"src/platform", "src/config", "src/convert", "src/media", "src/dib", "src/pictures", "src/cli"}) {
     for (const fs::directory_entry &entry : fs::directory_iterator(root / folder)) {
       const fs::path &path = entry.path();
       const std::string name = path.filename().string();
