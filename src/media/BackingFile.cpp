@@ -37,7 +37,7 @@ std::unique_ptr<TBackingFile> TBackingFile::TryAdopt(const std::string &path, de
   TDescriptor opened{::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC)};
   struct stat info {};
   if (opened.handle < 0 || !TryLockExclusive(opened.handle) || !SameFile(opened.handle, path) ||
-      ::fstat(opened.handle, &info) != 0 || info.st_dev != device || info.st_ino != inode || info.st_size != size)
+      ::fstat(opened.handle, &info) != 0 || info.st_dev != device || info.st_ino != inode || info.st_size < size)
     return nullptr;
   auto stream = std::make_unique<TFileStream>(path, opened.handle);
   opened.handle = -1;

@@ -217,7 +217,23 @@ void TDocumentController::Record(const std::vector<int> &before, int focusBefore
   Changed();
 }
 
+void TDocumentController::ClaimBackingFileForJournal() {
+  // Converted pictures and sounds go into the backing file, and the journal must point into it: a new document
+  // claims one before its first step (always an addition) and its journal starts again from there. Where none can
+  // be made nothing can be converted either.
+  if (document->BackingFile() || document->History.CanUndo() || document->History.CanRedo())
+    return;
+  try {
+    document->EnsureBackingFile();
+  } catch (const EFCreateError &) {
+    return;
+  }
+  EndJournal();
+  StartJournal();
+}
+
 std::vector<int> TDocumentController::Add(const std::vector<std::string> &files) {
+  ClaimBackingFileForJournal();
   TFileList &list = document->List;
   const int first = list.Count();
   const auto added = [&] {
@@ -625,7 +641,12 @@ int64_t TDocumentController::SourceStamp(const TFileListItem &entry) const {
 bool TDocumentController::JournalPending() const { return journal && journal->Pending(); }
 
 void TDocumentController::FlushJournal() {
-  if (journal && journal->Flush())
+  if (!journal)
+    return;
+  // Converted data the journal's entries point at reaches the disk before the journal does.
+  if (journal->Pending())
+    document->SyncBackingFile();
+  if (journal->Flush())
     document->KeepBackingFileOnSignal();
 }
 

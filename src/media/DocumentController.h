@@ -180,6 +180,7 @@ private:
   // A new journal from the document as it is now; the end of the journal (its file is deleted).
   void StartJournal();
   void EndJournal();
+  void ClaimBackingFileForJournal();
   int64_t SourceStamp(const TFileListItem &entry) const;
   TEntryState &MutableStateAt(int position);
   uint64_t IdAt(int position) const;

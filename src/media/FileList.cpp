@@ -60,7 +60,7 @@ void TFileList::ReadEntry(TMediaKind kind, TStream &stream) {
     items.push_back(TSoundFileItem::CreateFromStream(stream));
 }
 
-void TFileList::ReadAll(TStream &stream, TMediaKind &kind) {
+void TFileList::ReadAll(TStream &stream, TMediaKind &kind, int64_t end) {
   stream.SetPosition(0);
   uint8_t kindByte = 0;
   if (stream.Read(&kindByte, 1) != 1)
@@ -70,7 +70,7 @@ void TFileList::ReadAll(TStream &stream, TMediaKind &kind) {
   // Entries are collected aside, so a damaged stream leaves the list as it was.
   TFileList read;
   TReadBuffer records(stream);
-  const int64_t size = records.Size();
+  const int64_t size = end < 0 ? records.Size() : std::min(end, records.Size());
   while (records.Position() < size)
     read.ReadEntry(kindByte, records);
   kind = kindByte;

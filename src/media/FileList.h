@@ -24,9 +24,9 @@ public:
   void AddSound(const std::string &path, bool looped, int64_t size, int64_t offset, int32_t frequency);
   // Appends one entry of the kind read at the stream's position; another kind appends and reads nothing.
   void ReadEntry(TMediaKind kind, TStream &stream);
-  // Reads a whole media stream from its start and yields its kind. Throws EMediaStreamError for an
-  // unknown kind or a damaged record, and then appends nothing at all.
-  void ReadAll(TStream &stream, TMediaKind &kind);
+  // Reads a whole media stream from its start (up to end when it is given: data may follow it) and yields its kind.
+  // Throws EMediaStreamError for an unknown kind or a damaged record, and then appends nothing at all.
+  void ReadAll(TStream &stream, TMediaKind &kind, int64_t end = -1);
 
   // Removes every entry whose Name equals name exactly.
   void RemoveByName(const std::string &name);

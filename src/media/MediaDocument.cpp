@@ -244,12 +244,27 @@ void TMediaStream::AdoptBackingFile(const std::string &path, const TFileIdentity
   if (!backing)
     throw Exception(Substitute(Translated(MediaMessages::BackingFileLost), {path}));
   try {
-    List.ReadAll(backing->Stream(), kind);
+    List.ReadAll(backing->Stream(), kind, expected.Size);
   } catch (...) {
     backing->KeepOnDisk();
     backing.reset();
     throw;
   }
+}
+
+void TMediaStream::EnsureBackingFile() {
+  if (!backing)
+    ClaimBackingFile();
+}
+
+void TMediaStream::SyncBackingFile() {
+  if (!backing)
+    return;
+  const int64_t size = backing->Stream().Size();
+  if (size == syncedBackingSize)
+    return;
+  backing->Stream().Flush();
+  syncedBackingSize = size;
 }
 
 void TMediaStream::KeepBackingFileOnSignal() {

@@ -81,6 +81,10 @@ public:
   void KeepBackingFileOnSignal();
   // The backing file stays on disk when the document goes.
   void KeepBackingFileOnDisk();
+  // Claims a backing file when there is none yet, so that data converted later has a known home.
+  void EnsureBackingFile();
+  // Flushes what was appended to the backing file (converted data) since the last call.
+  void SyncBackingFile();
 
   // The container last read from or saved to (comparable form, empty for none) as it was on disk then.
   const std::string &DiskPath() const { return diskPath; }
@@ -100,6 +104,7 @@ private:
   std::string diskPath;
   TFileIdentity diskIdentity;
   std::vector<TConversionNote> conversions;
+  int64_t syncedBackingSize = -1;
   void ClaimBackingFile();
   // Converts path into the end of the backing file (claimed when there is none) when conversion applies to it;
   // nothing otherwise. A failed conversion leaves the backing file as it was.

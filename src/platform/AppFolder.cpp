@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,10 +52,13 @@ void MakePrivateFolder(const std::string &path) {
     ::chmod(path.c_str(), 0700);
 }
 
-// Where the backing file goes when the app folder is not writable.
+// Where the backing file and the recovery journals go when the app folder is not writable: a folder that outlives
+// a logout and a power cut (unlike $XDG_RUNTIME_DIR), since a dead editor's unsaved work waits there.
 std::string PrivateBackingFolder() {
-  const std::string runtime = Environment("XDG_RUNTIME_DIR");
-  return runtime.empty() ? "/tmp/tovrik-" + std::to_string(::getuid()) : WithoutTrailingSeparator(runtime) + "/tovrik";
+  std::string stateHome = Environment("XDG_STATE_HOME");
+  if (stateHome.empty())
+    stateHome = HomeFolder() + "/.local/state";
+  return WithoutTrailingSeparator(stateHome) + "/TovrikEditor";
 }
 } // namespace
 
@@ -104,6 +108,8 @@ std::string BackingFolder() {
   if (KeepsFilesBeside(app, false))
     return app;
   const std::string folder = PrivateBackingFolder();
+  std::error_code ignored; // a parent that cannot be made shows as the folder's own failure just below
+  std::filesystem::create_directories(ExtractFileDir(folder), ignored);
   MakePrivateFolder(folder);
   return folder;
 }

@@ -16,7 +16,7 @@ std::string ShippedConfigIniPath();
 // else $XDG_CONFIG_HOME/TovrikEditor/config.ini (~/.config when unset).
 std::string ConfigIniPath();
 // The folder for the backing file: the app folder when writable (and the program is not installed), else
-// $XDG_RUNTIME_DIR/tovrik (or /tmp/tovrik-<uid>), created private to the user. Throws EFCreateError when no such
+// $XDG_STATE_HOME/TovrikEditor (~/.local/state/TovrikEditor), created private to the user. Throws EFCreateError when no such
 // folder can be had.
 std::string BackingFolder();
 // The folder BackingFolder would give, when it already exists and is ours; empty otherwise. Creates nothing.

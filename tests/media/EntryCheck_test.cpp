@@ -50,9 +50,11 @@ protected:
   }
 
   TTempAppFolder app;
-  // Before the document, which reads the extension lists when it is made.
+  // Before the document, which reads the extension lists when it is made. PNG and MP3 entries stay as they are
+  // (conversion off), as in a container another program made.
   std::string config = app.WriteFile("config.ini", "[ImageFileExts]\nCount=5\nExt0=.BMP\nExt1=.JPG\nExt2=.ICO\n"
-                                                   "Ext3=.PNG\nExt4=.DIB\n[SoundFileExts]\nCount=2\nExt0=.WAV\nExt1=.MP3\n");
+                                                   "Ext3=.PNG\nExt4=.DIB\n[SoundFileExts]\nCount=2\nExt0=.WAV\nExt1=.MP3\n"
+                                                   "[Conversion]\nPictures=0\nSounds=0\n");
   TMediaStream document;
 };
 

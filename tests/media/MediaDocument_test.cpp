@@ -345,7 +345,7 @@ TEST_F(MediaDocument, ANewDocumentNeverNeedsTheBackingFolder) {
   // only reading a container needs a backing file, so only that fails.
   const std::string blocker = app.WriteFile("not-a-folder", "");
   ::setenv("TOVRIK_HOME", app.File("missing-home").c_str(), 1);
-  ::setenv("XDG_RUNTIME_DIR", blocker.c_str(), 1);
+  ::setenv("XDG_STATE_HOME", blocker.c_str(), 1);
   {
     TMediaStream document;
     EXPECT_TRUE(document.AddFile(app.WriteFile("a.bmp", "ABC"), mkImages) || !prompt.Questions.empty());
@@ -353,5 +353,5 @@ TEST_F(MediaDocument, ANewDocumentNeverNeedsTheBackingFolder) {
     TMediaKind kind;
     EXPECT_THROW(document.ReadMediaStream(source, kind), EFCreateError);
   }
-  ::unsetenv("XDG_RUNTIME_DIR");
+  ::unsetenv("XDG_STATE_HOME");
 }

@@ -4,6 +4,7 @@
 #include "media/DocumentController.h"
 #include "media/Recovery.h"
 #include "support/ChildProcess.h"
+#include "support/MediaSamples.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempAppFolder.h"
 
@@ -90,7 +91,10 @@ TEST_F(TRecoveryTest, AKillInTheMiddleOfTheWritesRestoresTheLastWholeStepAndATor
 
 TEST_F(TRecoveryTest, OnlyTheKilledEditorsWorkIsOfferedAndNeitherCleanupTakesItsBackingFile) {
   const std::string first = Container("first", 2), second = Container("second", 2);
-  const std::vector<std::string> added = Files("added", 2);
+  // A PNG among them: it is converted into the backing file, which the journal must then cover too.
+  std::vector<std::string> added = Files("added", 2);
+  added.push_back(app.File("soft.png"));
+  WritePng(added.back(), SoftEdgedSprite(24));
   TChildProcess killed(RECOVERY_CHILD, Arguments({"edits", first, app.File("first.expected.tvk")}, added));
   TChildProcess running(RECOVERY_CHILD, Arguments({"edits", second, app.File("second.expected.tvk")}, added));
   ASSERT_EQ(killed.ReadLine(), "ready");
@@ -111,18 +115,46 @@ TEST_F(TRecoveryTest, OnlyTheKilledEditorsWorkIsOfferedAndNeitherCleanupTakesIts
   EXPECT_FALSE(OfferRecovery(controller)); // Později
   ASSERT_EQ(prompt.Offers.size(), 1u);
   EXPECT_EQ(prompt.Offers.front().DocumentPath, first);
-  EXPECT_EQ(prompt.Offers.front().EntryCount, 3);
+  EXPECT_EQ(prompt.Offers.front().EntryCount, 4);
   EXPECT_EQ(Journals().size(), 2u);
 
   prompt.QueueRecoveryAnswer(TRecoveryAnswer::Restore);
   ASSERT_TRUE(OfferRecovery(controller));
   EXPECT_EQ(prompt.Offers.size(), 2u);
   EXPECT_EQ(controller.Path(), first);
-  EXPECT_EQ(controller.ShownCount(), 3);
+  EXPECT_EQ(controller.ShownCount(), 4);
+  const std::string restored = app.File("restored.tvk");
+  SaveContainer(controller.Document(), controller.Kind(), restored, 0);
+  const auto listing = [](const std::string &file) {
+    TChildProcess tvk(TOVRIK_BIN_DIR "/tvk", {"list", "--long", file});
+    std::string lines, line;
+    while (!(line = tvk.ReadLine()).empty())
+      lines += line + '\n';
+    return lines;
+  };
+  EXPECT_EQ(listing(restored), listing(app.File("first.expected.tvk")));
   // The running editor's journal is still its own.
   for (const std::string &journal : Journals()) {
     if (journal != controller.JournalPath()) {
       EXPECT_EQ(TJournalClaim::TryClaim(journal), nullptr);
     }
   }
+}
+
+// A new document has no backing file until something goes into it: the picture its first addition converts must
+// land in one the journal knows.
+TEST_F(TRecoveryTest, ANewDocumentsJournalPointsIntoTheBackingFileOfItsConvertedPictures) {
+  const std::string png = app.File("soft.png");
+  WritePng(png, SoftEdgedSprite(24));
+  TDocumentController controller;
+  controller.Add({png});
+  controller.FlushJournal();
+  ASSERT_EQ(Journals().size(), 1u);
+  const int handle = ::open(Journals().front().c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(handle, 0);
+  TJournalContent content;
+  EXPECT_TRUE(ReadJournal(handle, true, content));
+  ::close(handle);
+  ASSERT_NE(controller.Document().BackingFile(), nullptr);
+  EXPECT_EQ(content.Base.BackingPath, controller.Document().BackingFile()->FileName());
 }

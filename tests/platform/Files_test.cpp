@@ -63,12 +63,11 @@ TEST(AppFolder, AReadOnlyAppFolderSendsSettingsAndBackingFileToTheUsersFolders) 
     const std::string home = folder.Path().string();
     setenv("TOVRIK_HOME", app.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/cfg").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", (home + "/run").c_str(), 1);
-    std::filesystem::create_directories(home + "/run");
+    setenv("XDG_STATE_HOME", (home + "/state").c_str(), 1);
     EXPECT_EQ(ConfigIniPath(), home + "/cfg/TovrikEditor/config.ini");
-    EXPECT_EQ(BackingFolder(), home + "/run/tovrik");
+    EXPECT_EQ(BackingFolder(), home + "/state/TovrikEditor");
     struct stat info {};
-    ASSERT_EQ(::stat((home + "/run/tovrik").c_str(), &info), 0);
+    ASSERT_EQ(::stat((home + "/state/TovrikEditor").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 
     std::filesystem::permissions(app, std::filesystem::perms::owner_all);
@@ -76,7 +75,7 @@ TEST(AppFolder, AReadOnlyAppFolderSendsSettingsAndBackingFileToTheUsersFolders) 
     std::filesystem::permissions(app, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_EQ(ConfigIniPath(), app.string() + "/config.ini") << "an existing config.ini beside the program wins";
     unsetenv("XDG_CONFIG_HOME");
-    unsetenv("XDG_RUNTIME_DIR");
+    unsetenv("XDG_STATE_HOME");
   });
 }
 
