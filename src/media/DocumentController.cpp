@@ -95,6 +95,7 @@ bool TDocumentController::Save(TTextGrid &grid, const std::string &containerPath
 void TDocumentController::OpenManifest(const std::string &manifest) {
   auto loaded = std::make_unique<TMediaStream>();
   const TManifestFacts facts = LoadManifest(*loaded, manifest);
+  EndJournal();
   document = std::move(loaded);
   kind = facts.Kind;
   path = facts.Output;
@@ -103,6 +104,7 @@ void TDocumentController::OpenManifest(const std::string &manifest) {
   manifestLevel = facts.Level;
   for (int position = 0; position < document->List.Count(); ++position)
     SetSource(IdAt(position), SourceOf(document->List.Items()[static_cast<std::size_t>(position)]->SourcePath));
+  StartJournal();
 }
 
 void TDocumentController::SaveManifestAs(TTextGrid &grid, const std::string &manifest) {
