@@ -376,20 +376,12 @@ void TForm1::AktualizovatClick() {
   PrepareAddDialog();
   const bool chosen = OpenPreviewDialog1->Execute();
   OpenPreviewDialog1->Options |= TOpenOption::ofAllowMultiSelect;
-  if (chosen) {
-    try {
-      Controller().Update(row, NativePath(OpenPreviewDialog1->FileName));
-      RememberAddedFolder(OpenPreviewDialog1->FileName);
-    } catch (...) {
-      FillKindGrid();
-      ShowHistoryState();
-      throw;
-    }
-  }
-  FillKindGrid();
-  ShowConversions();
-  ShowHistoryState();
-  emit DocumentChanged();
+  if (!chosen)
+    return;
+  ChangeAndShow([&] {
+    Controller().Update(row, NativePath(OpenPreviewDialog1->FileName));
+    RememberAddedFolder(OpenPreviewDialog1->FileName);
+  });
 }
 
 bool TForm1::OpensAsDocument(const QString &path) {
