@@ -63,20 +63,20 @@ std::string FileBytes(const std::string &path) {
 // Throws, naming the first difference, when the container at out is not what document would build as built.
 void CheckUpToDate(TMediaStream &document, TMediaKind kind, const std::string &out, const std::string &built) {
   if (!FileExists(out))
-    throw Exception(Substitute(Translated(CliMessages::NoSuchFile), {PrintableText(out)}));
+    throw Exception(Substitute(Translated(CliMessages::NoSuchFile), {PrintablePath(out)}));
   TOpenedContainer existing = OpenContainer(out);
   const std::vector<TPackDifference> differences =
       ComparePacks({*existing.Document, existing.Kind}, {document, kind});
   if (!differences.empty())
     throw Exception(Substitute(Translated(CliMessages::DiffersFromManifest),
-                               {PrintableText(out), DifferenceText(differences.front())}));
+                               {PrintablePath(out), DifferenceText(differences.front())}));
   const std::string want = FileBytes(built), have = FileBytes(out);
   if (want == have)
     return;
   std::size_t at = 0;
   while (at < want.size() && at < have.size() && want[at] == have[at])
     ++at;
-  throw Exception(Substitute(Translated(CliMessages::BytesDiffer), {PrintableText(out), std::to_string(at)}));
+  throw Exception(Substitute(Translated(CliMessages::BytesDiffer), {PrintablePath(out), std::to_string(at)}));
 }
 } // namespace
 

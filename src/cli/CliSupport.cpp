@@ -152,7 +152,7 @@ void RefuseTargetAmongSources(const std::string &out, const std::vector<std::str
     for (const std::string &file : sources)
       if (const std::optional<TFileIdentity> source = IdentityOf(file);
           source && source->Device == existing->Device && source->Inode == existing->Inode)
-        throw Exception(Substitute(Translated(CliMessages::TargetIsSource), {PrintableText(out)}));
+        throw Exception(Substitute(Translated(CliMessages::TargetIsSource), {PrintablePath(out)}));
 }
 
 std::string JsonString(const std::string &text) {

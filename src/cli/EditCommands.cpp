@@ -36,7 +36,7 @@ void AddFiles(TMediaStream &document, uint8_t kind, const std::vector<std::strin
   CliPrompt().AcceptUnlisted = force;
   for (const std::string &file : files) {
     if (!document.AddFile(file, kind))
-      throw Exception(Substitute(Translated(CliMessages::UnlistedExtension), {PrintableText(file)}));
+      throw Exception(Substitute(Translated(CliMessages::UnlistedExtension), {PrintablePath(file)}));
   }
 }
 
@@ -102,7 +102,7 @@ int RunNew(const TArguments &arguments) {
   RefuseTargetAmongSources(out, line.Positional());
   std::error_code ignored; // a link, even one leading nowhere, is something there too
   if (std::filesystem::exists(std::filesystem::symlink_status(out, ignored)) && !line.Has("--overwrite"))
-    throw Exception(Substitute(Translated(CliMessages::TargetExists), {PrintableText(out)}));
+    throw Exception(Substitute(Translated(CliMessages::TargetExists), {PrintablePath(out)}));
   SaveContainer(document, kind, out, level, {EntryTimeFromEnvironment()});
   return 0;
 }
@@ -181,7 +181,7 @@ int RunReplace(const TArguments &arguments) {
   const std::string &file = line.Positional()[next];
   RequireRegularFile(file);
   if (!FileExists(file))
-    throw Exception(Substitute(Translated(CliMessages::NoSuchFile), {PrintableText(file)}));
+    throw Exception(Substitute(Translated(CliMessages::NoSuchFile), {PrintablePath(file)}));
   opened.Document->ReplaceSourceAt(position, file, opened.Kind);
   ReportConversions(*opened.Document);
   SaveEdited(opened, path, LevelOption(line));

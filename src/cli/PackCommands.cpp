@@ -68,13 +68,13 @@ int RunDump(const TArguments &arguments) {
   const std::string manifest = PathText(FilePath(folder) / FilePath(path).filename().replace_extension(".toml"));
   std::error_code ignored; // a link, even one leading nowhere, is something there too
   if (std::filesystem::exists(std::filesystem::symlink_status(FilePath(manifest), ignored)) && !line.Has("--overwrite"))
-    throw Exception(Substitute(Translated(CliMessages::TargetExists), {PrintableText(manifest)}));
+    throw Exception(Substitute(Translated(CliMessages::TargetExists), {PrintablePath(manifest)}));
   ExportEntries(*opened.Document, plan, folder, existing);
   std::vector<std::string> sources;
   for (const TEntryExport &file : plan)
     sources.push_back(PathText(FilePath(folder) / FilePath(file.FileName)));
   SaveManifest(opened.Document->List, {opened.Kind, opened.Level, {}}, sources, manifest);
-  std::cout << PrintableText(manifest) << '\n';
+  std::cout << PrintablePath(manifest) << '\n';
   return 0;
 }
 

@@ -105,6 +105,6 @@ int RunVerify(const TArguments &arguments) {
   line.RequirePositional(1, 1);
   const std::string &path = line.Positional()[0];
   VerifyContainer(path);
-  std::cout << PrintableText(path) << ": ok\n";
+  std::cout << PrintablePath(path) << ": ok\n";
   return 0;
 }

@@ -90,6 +90,6 @@ TConversionResult ConvertFile(TMediaGroup group, const std::string &path, TStrea
       throw EConversionError(Translated(ConvertMessages::NotConverted));
     return SoundConverter()(path, target, targetRate);
   } catch (const EConversionError &reason) {
-    throw EConversionError(Substitute(Translated(ConvertMessages::CannotConvert), {PrintableText(path), reason.what()}));
+    throw EConversionError(Substitute(Translated(ConvertMessages::CannotConvert), {PrintablePath(path), reason.what()}));
   }
 }

@@ -171,6 +171,6 @@ void RequireContainerOrNothing(const std::string &path) {
   try {
     ReadMediaEntryFacts(path);
   } catch (const Exception &) {
-    throw Exception(Substitute(Translated(ManifestMessages::NotAContainer), {PrintableText(path)}));
+    throw Exception(Substitute(Translated(ManifestMessages::NotAContainer), {PrintablePath(path)}));
   }
 }

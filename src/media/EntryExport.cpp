@@ -37,7 +37,7 @@ bool Exists(const fs::path &path) { return fs::exists(StatusOf(path)); }
 
 // What would make writing target fail halfway through an export, as a Czech refusal; empty when nothing does.
 std::string TargetProblem(const TEntryExport &entry, const fs::path &target, TExistingFiles existing) {
-  const std::string shown = PrintableText(PathText(target));
+  const std::string shown = PrintablePath(PathText(target));
   if (entry.FileName.size() > fileNameMax)
     return Substitute(Translated(MediaMessages::FileNameTooLong),
                       {PrintableText(entry.FileName), std::to_string(entry.FileName.size())});
@@ -55,7 +55,7 @@ void MakeFolder(const std::string &folder) {
   fs::create_directories(FilePath(folder), error);
   if (error || !IsFolder(FilePath(folder)))
     throw EFCreateError(Substitute(Translated(MediaMessages::FolderNotCreated),
-                                   {PrintableText(folder), error ? error.message() : std::strerror(ENOTDIR)}));
+                                   {PrintablePath(folder), error ? error.message() : std::strerror(ENOTDIR)}));
 }
 } // namespace
 
@@ -89,7 +89,7 @@ std::vector<TEntryExport> PlanDistinctFiles(const std::vector<TFileListItem *> &
 void CheckExportTargets(const std::vector<TEntryExport> &plan, const std::string &folder, TExistingFiles existing) {
   if (fs::exists(StatusOf(FilePath(folder))) && !IsFolder(FilePath(folder)))
     throw EFCreateError(Substitute(Translated(MediaMessages::FolderNotCreated),
-                                   {PrintableText(folder), std::strerror(ENOTDIR)}));
+                                   {PrintablePath(folder), std::strerror(ENOTDIR)}));
   for (const TEntryExport &entry : plan)
     if (const std::string problem = TargetProblem(entry, FilePath(folder) / FilePath(entry.FileName), existing); !problem.empty())
       throw Exception(problem);
@@ -128,8 +128,8 @@ TExportResult ExportEntries(TMediaStream &document, const std::vector<TEntryExpo
     bool replace = replaceAll;
     if (!replace && Exists(FilePath(target))) {
       if (existing == TExistingFiles::Refuse)
-        throw Exception(Substitute(Translated(MediaMessages::TargetExists), {PrintableText(target)}));
-      switch (Prompt().AskOverwrite(Substitute(Translated(MediaMessages::ReplaceFile), {PrintableText(target)}))) {
+        throw Exception(Substitute(Translated(MediaMessages::TargetExists), {PrintablePath(target)}));
+      switch (Prompt().AskOverwrite(Substitute(Translated(MediaMessages::ReplaceFile), {PrintablePath(target)}))) {
       case TOverwriteAnswer::Yes: replace = true; break;
       case TOverwriteAnswer::YesToAll: replace = replaceAll = true; break;
       case TOverwriteAnswer::No: ++result.Skipped; done += plan[i].Entry->Size; continue;

@@ -25,7 +25,7 @@ class TManifestPlace {
 public:
   explicit TManifestPlace(std::string path) : path(std::move(path)) {}
   [[noreturn]] void Refuse(const toml::source_region &where, const std::string &text) const {
-    throw EManifestError(PrintableText(path) + ":" + std::to_string(where.begin.line) + ":" +
+    throw EManifestError(PrintablePath(path) + ":" + std::to_string(where.begin.line) + ":" +
                          std::to_string(where.begin.column) + ": " + text);
   }
   [[noreturn]] void Refuse(const toml::source_region &where, const char *message, std::initializer_list<std::string> args) const {
@@ -94,11 +94,11 @@ void AddEntry(TMediaStream &document, TMediaKind kind, const TManifestPlace &pla
     place.Refuse(source->source(), ManifestMessages::NotText, {"source"});
   const std::string file = PathText((folder / FilePath(source->as_string()->get())).lexically_normal());
   if (!FileExists(file))
-    place.Refuse(source->source(), ManifestMessages::MissingSource, {PrintableText(file)});
+    place.Refuse(source->source(), ManifestMessages::MissingSource, {PrintablePath(file)});
   try {
     if (!document.AddFile(file, kind))
       place.Refuse(source->source(), ManifestMessages::WrongKindOfFile,
-                   {PrintableText(file), kind == mkImages ? "images" : "sounds"});
+                   {PrintablePath(file), kind == mkImages ? "images" : "sounds"});
   } catch (const EManifestError &) {
     throw;
   } catch (const Exception &failure) { // not a regular file, a name Windows-1250 cannot hold

@@ -127,7 +127,7 @@ bool TMediaStream::AddFile(const std::string &path, TMediaKind kind) {
   // back by an export.
   for (const std::string &name : {fileName.substr(0, fileName.find_last_of('.')), fileName})
     if (const std::string problem = EntryNameProblem(name); !problem.empty())
-      throw Exception(Substitute(Translated(MediaMessages::NameRefused), {PrintableText(path), problem}));
+      throw Exception(Substitute(Translated(MediaMessages::NameRefused), {PrintablePath(path), problem}));
   // A file converted on the way in becomes an entry of the converted extension: that is what the list must hold.
   const bool converts = ConvertsOnAdd(Conversion, kind, path);
   const std::string ext = converts ? ConvertedTargetExtension(GroupOfKind(kind)) : UpperExtension(path);

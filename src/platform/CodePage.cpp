@@ -132,8 +132,8 @@ bool FitsCp1250(std::string_view utf8) {
   return true;
 }
 
-std::string PrintableText(std::string_view utf8) {
-  static const bool backslashSeparates = std::string_view(PathSeparators).find('\\') != std::string_view::npos;
+namespace {
+std::string Printable(std::string_view utf8, bool keepBackslash) {
   std::string result;
   result.reserve(utf8.size());
   const auto escaped = [&](unsigned char byte) {
@@ -149,9 +149,7 @@ std::string PrintableText(std::string_view utf8) {
       escaped(static_cast<unsigned char>(utf8[start]));
       continue;
     }
-    // A backslash of its own would make "\x0a" ambiguous, except where it separates folders (Windows): there it
-    // stands in every path, and a name cannot hold one.
-    if (c < 0x20 || c == 0x7F || (c == '\\' && !backslashSeparates))
+    if (c < 0x20 || c == 0x7F || (c == '\\' && !keepBackslash)) // a backslash would make "\x0a" ambiguous
       escaped(static_cast<unsigned char>(c));
     else if (c >= 0x80 && c < 0xA0)
       escaped(static_cast<unsigned char>(c)); // C1 controls: 0x9B alone opens an escape sequence on some terminals
@@ -159,4 +157,13 @@ std::string PrintableText(std::string_view utf8) {
       result.append(utf8.substr(start, i - start));
   }
   return result;
+}
+} // namespace
+
+std::string PrintableText(std::string_view utf8) { return Printable(utf8, false); }
+
+std::string PrintablePath(std::string_view utf8) {
+  // Where the backslash separates folders, a name cannot hold one: in a path it is always a separator.
+  static const bool backslashSeparates = std::string_view(PathSeparators).find('\\') != std::string_view::npos;
+  return Printable(utf8, backslashSeparates);
 }
