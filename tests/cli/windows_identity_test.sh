@@ -89,10 +89,10 @@ second_half=("${inputs[@]:half}")
 
 for level in 0 1 2 3; do
   image_pack=images-$level.tvk sound_pack=sounds-$level.tvk
-  both new --images --level "$level" -o "$image_pack" "${first_half[@]}"
-  both add "$image_pack" --level "$level" "${second_half[@]}"
-  both add "$image_pack" --level "$level" --force ../input/sprite.tga
-  both new --sounds --level "$level" -o "$sound_pack" "${sounds[@]/#/../input/}"
+  both new --images --level "$level" -o "$image_pack" "${first_half[@]}" &&
+    both add "$image_pack" --level "$level" "${second_half[@]}" &&
+    both add "$image_pack" --level "$level" --force ../input/sprite.tga &&
+    both new --sounds --level "$level" -o "$sound_pack" "${sounds[@]/#/../input/}" || continue
   for container in "$image_pack" "$sound_pack"; do
     if cmp -s "$work/linux/$container" "$work/windows/$container"; then
       echo "same bytes: $container ($(stat -c %s "$work/linux/$container") bytes)"
