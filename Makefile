@@ -18,7 +18,7 @@ else
 endif
 
 # The core's GoogleTest suites (every tovrik_add_gtest) and the corpus replays of the non-Qt fuzz targets.
-ASAN_TARGETS := $(shell sed -n 's/^tovrik_add_gtest.\([a-z_]*\).*/\1/p' tests/*/CMakeLists.txt) \
+ASAN_TARGETS := $(shell sed -n 's/^ *tovrik_add_gtest.\([a-z_]*\).*/\1/p' tests/*/CMakeLists.txt) \
   zip_replay media_replay dib_replay picture_replay ini_replay
 
 .PHONY: all deps configure build run test asan-test fuzz package translations windows windows-test clean
