@@ -56,7 +56,7 @@ export SOURCE_DATE_EPOCH=1700000001 TOVRIK_LANG=en
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# run SIDE ARGUMENT...: the side's tvk in its folder, with a home of its own; output in SIDE/last.out.
+# run SIDE ARGUMENT...: the side's tvk in its folder, with a home of its own; output in SIDE.out and SIDE.err.
 run() {
   local side=$1
   shift
@@ -79,6 +79,15 @@ both() {
   done
 }
 
+# same WHAT NAME: the file or folder NAME is the same on both sides.
+same() {
+  if diff -r "$work/linux/$2" "$work/windows/$2" >/dev/null; then
+    echo "same $1: $2"
+  else
+    fail "not the same $1: $(diff -r "$work/linux/$2" "$work/windows/$2" 2>&1 | head -20)"
+  fi
+}
+
 # Both programs read the shipped extension lists and level from a home of their own.
 mkdir -p "$work/linux/home" "$work/windows/home"
 cp "$source_dir/data/config.ini" "$work/linux/home/"
@@ -95,48 +104,22 @@ for level in 0 1 2 3; do
     both add "$image_pack" --level "$level" --force ../input/sprite.tga &&
     both new --sounds --level "$level" -o "$sound_pack" "${sounds[@]/#/../input/}" || continue
   for container in "$image_pack" "$sound_pack"; do
-    if cmp -s "$work/linux/$container" "$work/windows/$container"; then
-      echo "same bytes: $container ($(stat -c %s "$work/linux/$container") bytes)"
-    else
-      fail "$container differs: $(cmp "$work/linux/$container" "$work/windows/$container" 2>&1)"
-    fi
-    both dump "$container" -d "dump-$container" || continue
-    if diff -r "$work/linux/dump-$container" "$work/windows/dump-$container" >/dev/null; then
-      echo "same dump: $container"
-    else
-      fail "dump of $container differs: $(diff -r "$work/linux/dump-$container" "$work/windows/dump-$container" | head -5)"
-    fi
-    both build "dump-$container/${container%.tvk}.toml" -o "built-$container" || continue
-    if cmp -s "$work/linux/built-$container" "$work/windows/built-$container"; then
-      echo "same bytes: built-$container ($(stat -c %s "$work/linux/built-$container") bytes)"
-    else
-      fail "built-$container differs: $(cmp "$work/linux/built-$container" "$work/windows/built-$container" 2>&1)"
-    fi
+    same bytes "$container"
+    both dump "$container" -d "dump-$container" && same dump "dump-$container" &&
+      both build "dump-$container/${container%.tvk}.toml" -o "built-$container" && same bytes "built-$container"
   done
 done
 
 for container in images-3.tvk sounds-3.tvk; do
   both list --long "$container" || continue
-  if grep -q $'\r' "$work/windows.out"; then
-    echo "note: tvk.exe ends the lines of list with CR LF"
-    sed -i 's/\r$//' "$work/windows.out"
-  fi
-  if cmp -s "$work/linux.out" "$work/windows.out"; then
-    echo "same list: $container ($(wc -l <"$work/linux.out") lines)"
-  else
-    fail "list of $container differs:"
-    diff "$work/linux.out" "$work/windows.out" | head -20
-  fi
+  cp "$work/linux.out" "$work/linux/list-$container.txt"
+  cp "$work/windows.out" "$work/windows/list-$container.txt"
+  same list "list-$container.txt"
   # Each program verifies its own container and the other's.
   cp "$work/linux/$container" "$work/windows/other-$container"
   cp "$work/windows/$container" "$work/linux/other-$container"
   both verify "$container" && both verify "other-$container" && echo "verified: $container on both, both ways"
-  both extract "$container" -d "extracted-$container" || continue
-  if diff -r "$work/linux/extracted-$container" "$work/windows/extracted-$container" >/dev/null; then
-    echo "same files extracted: $container ($(ls "$work/linux/extracted-$container" | wc -l) files)"
-  else
-    fail "extract of $container differs: $(diff -rq "$work/linux/extracted-$container" "$work/windows/extracted-$container")"
-  fi
+  both extract "$container" -d "extracted-$container" && same extract "extracted-$container"
 done
 
 if [ "$failures" -ne 0 ]; then
