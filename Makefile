@@ -57,11 +57,13 @@ windows:
 	@cmake --build build-windows -j $(JOBS)
 
 # The Windows build's tests under Wine (a prefix of its own in build-windows/wine), among them the comparison of
-# tvk.exe's containers with those of this machine's tvk ($(BUILD_DIR)/bin/tvk, built here when missing).
+# tvk.exe's containers with those of this machine's tvk ($(BUILD_DIR)/bin/tvk, built here when missing). Wine's
+# server of that prefix is stopped afterwards, so that nothing of a hung test outlives the run.
 windows-test: windows configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tvk
 	@cmake --preset windows -DTOVRIK_NATIVE_TVK=$(abspath $(BUILD_DIR))/bin/tvk >/dev/null
-	@ctest --preset windows -j $(JOBS)
+	@ctest --preset windows -j $(JOBS); status=$$?; WINEPREFIX=$(abspath build-windows/wine) wineserver -k 2>/dev/null; \
+	  exit $$status
 
 # Real libFuzzer binaries (clang-14, build-fuzz/bin/*_fuzzer), each run for FUZZ_SECONDS on its corpus in turn;
 # new inputs go to build-fuzz/found/<name>/, crashes to build-fuzz/crash-*.
