@@ -18,10 +18,10 @@ else
 endif
 
 # The core's GoogleTest suites (every tovrik_add_gtest) and the corpus replays of the non-Qt fuzz targets.
-ASAN_TARGETS := $(shell sed -n 's/^tovrik_add_gtest.\([a-z_]*\).*/\1/p' tests/*/CMakeLists.txt) \
+ASAN_TARGETS := $(shell sed -n 's/^ *tovrik_add_gtest.\([a-z_]*\).*/\1/p' tests/*/CMakeLists.txt) \
   zip_replay media_replay dib_replay picture_replay ini_replay
 
-.PHONY: all deps configure build run test asan-test fuzz package translations clean
+.PHONY: all deps configure build run test asan-test fuzz package translations windows windows-test clean
 
 all: build
 
@@ -47,6 +47,23 @@ asan-test: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build build-asan -j $(JOBS) --target $(ASAN_TARGETS)
 	@ctest --preset asan -j $(JOBS)
+
+# tvk.exe and the core's test programs for 64-bit Windows (build-windows/bin, build-windows/tests), cross-compiled
+# with MinGW-w64; the libraries Debian has no MinGW build of are built once into build-windows/deps.
+windows:
+	@bash scripts/install-deps.sh windows
+	@bash scripts/windows-deps.sh build-windows/deps
+	@cmake --preset windows >/dev/null
+	@cmake --build build-windows -j $(JOBS)
+
+# The Windows build's tests under Wine (a prefix of its own in build-windows/wine), among them the comparison of
+# tvk.exe's containers with those of this machine's tvk ($(BUILD_DIR)/bin/tvk, built here when missing). Wine's
+# server of that prefix is stopped afterwards, so that nothing of a hung test outlives the run.
+windows-test: windows configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tvk
+	@cmake --preset windows -DTOVRIK_NATIVE_TVK=$(abspath $(BUILD_DIR))/bin/tvk >/dev/null
+	@ctest --preset windows -j $(JOBS); status=$$?; WINEPREFIX=$(abspath build-windows/wine) wineserver -k 2>/dev/null; \
+	  exit $$status
 
 # Real libFuzzer binaries (clang-14, build-fuzz/bin/*_fuzzer), each run for FUZZ_SECONDS on its corpus in turn;
 # new inputs go to build-fuzz/found/<name>/, crashes to build-fuzz/crash-*.

@@ -5,29 +5,37 @@
 #include "platform/IniFile.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
-#include <sys/mman.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-// The reader takes a path: a file in memory stands in for the disk.
-class TMemoryFile {
+// The reader takes a path: each input goes through a scratch file of this process in the temporary folder.
+class TScratchFile {
 public:
-  explicit TMemoryFile(const std::string &bytes) : handle(::memfd_create("config.ini", MFD_CLOEXEC)) {
-    if (handle < 0 || ::write(handle, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
+  explicit TScratchFile(const std::string &bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush())
       std::abort();
   }
-  ~TMemoryFile() { ::close(handle); }
-  TMemoryFile(const TMemoryFile &) = delete;
-  TMemoryFile &operator=(const TMemoryFile &) = delete;
-  std::string Path() const { return "/proc/self/fd/" + std::to_string(handle); }
+  ~TScratchFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+  }
+  TScratchFile(const TScratchFile &) = delete;
+  TScratchFile &operator=(const TScratchFile &) = delete;
+  std::string Path() const { return path.string(); }
 
 private:
-  int handle;
+  static std::filesystem::path UniquePath() {
+    return std::filesystem::temp_directory_path() / ("ini-fuzz-" + std::to_string(std::random_device()()) + ".ini");
+  }
+  inline static const std::filesystem::path path = UniquePath();
 };
 
-TIniDocument LoadText(const std::string &text) { return TIniDocument::Load(TMemoryFile(text).Path()); }
+TIniDocument LoadText(const std::string &text) { return TIniDocument::Load(TScratchFile(text).Path()); }
 
 // The settings outside [Zip] that the program reads.
 std::vector<std::string> OtherSettings(const TIniDocument &ini) {

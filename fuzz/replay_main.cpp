@@ -2,12 +2,15 @@
 // on the command line, in name order, so a plain compiler build replays the collected corpus under CTest.
 // An input that takes longer than a few seconds ends the run, as a fuzzer's timeout would.
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
+#include <thread>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
@@ -30,6 +33,37 @@ std::vector<std::filesystem::path> InputsOf(const std::filesystem::path &path) {
   return inputs;
 }
 
+// Ends the process when the input being replayed has taken longer than SecondsPerInput.
+class TWatchdog {
+public:
+  TWatchdog() : thread([this] { Watch(); }) {}
+  ~TWatchdog() {
+    done = true;
+    thread.join();
+  }
+  void Start() { deadline = Now() + SecondsPerInput * 1000; }
+  void Stop() { deadline = 0; }
+
+private:
+  using TClock = std::chrono::steady_clock;
+  static int64_t Now() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(TClock::now().time_since_epoch()).count();
+  }
+  void Watch() {
+    while (!done) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      const int64_t due = deadline;
+      if (due != 0 && Now() > due) {
+        std::fprintf(stderr, "timeout: the input took longer than %u s\n", SecondsPerInput);
+        std::abort();
+      }
+    }
+  }
+  std::atomic<int64_t> deadline{0};
+  std::atomic<bool> done{false};
+  std::thread thread;
+};
+
 std::vector<uint8_t> ReadAll(const std::filesystem::path &path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -44,6 +78,7 @@ int main(int argc, char **argv) {
   if (LLVMFuzzerInitialize)
     LLVMFuzzerInitialize(&argc, &argv);
   std::size_t replayed = 0;
+  TWatchdog watchdog;
   for (int i = 1; i < argc; ++i) {
     if (!std::filesystem::exists(argv[i])) {
       std::fprintf(stderr, "%s: no such file or folder\n", argv[i]);
@@ -51,11 +86,11 @@ int main(int argc, char **argv) {
     }
     for (const auto &input : InputsOf(argv[i])) {
       // Named first, so that a crash shows which input caused it.
-      std::fprintf(stderr, "%s\n", input.c_str());
+      std::fprintf(stderr, "%s\n", input.string().c_str());
       const std::vector<uint8_t> bytes = ReadAll(input);
-      ::alarm(SecondsPerInput); // the default action of SIGALRM ends the process
+      watchdog.Start();
       LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
-      ::alarm(0);
+      watchdog.Stop();
       ++replayed;
     }
   }

@@ -5,6 +5,10 @@
 # (header-only, no runtime package) reads and writes the manifests of tvk build and tvk dump. Pictures and sounds
 # are converted on the way in with the reference decoders: libpng-dev, libgif-dev and libwebp-dev for PNG, GIF and
 # WebP, libsndfile1-dev for OGG Vorbis/Opus, FLAC and MP3 (and for making test sounds), libsamplerate0-dev to resample.
+# `install-deps.sh windows` adds what the Windows build needs (make windows): mingw-w64 cross-compiles,
+# libz-mingw-w64-dev is zlib for it, wine64 and wine run the Windows programs and tests, googletest brings
+# GoogleTest's sources to build for MinGW; scripts/windows-deps.sh then builds libdeflate, libjpeg-turbo and
+# GoogleTest for it from Debian's sources (dpkg-dev unpacks them).
 set -euo pipefail
 
 packages=(
@@ -19,6 +23,9 @@ packages=(
   xvfb xauth xdotool imagemagick openbox fonts-dejavu-core
   zip unzip p7zip-full python3 time
 )
+if [ "${1:-}" = windows ]; then
+  packages+=(mingw-w64 libz-mingw-w64-dev wine64 wine googletest dpkg-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
