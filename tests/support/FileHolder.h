@@ -1,0 +1,23 @@
+// Another holder of a file's lock, as a second program would be: its own open file, locked exclusively.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class TFileHolder {
+public:
+  // Opens path and waits until it holds the file's lock (flock; LockFileEx on Windows).
+  explicit TFileHolder(const std::string &path);
+  ~TFileHolder();
+  TFileHolder(const TFileHolder &) = delete;
+  TFileHolder &operator=(const TFileHolder &) = delete;
+  // Drops the lock and closes the file.
+  void Release();
+
+private:
+  struct TState;
+  std::unique_ptr<TState> state;
+};
+
+// Whether someone else holds path's lock: a lock of our own cannot be taken at once.
+bool LockedElsewhere(const std::string &path);
