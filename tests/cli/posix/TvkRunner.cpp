@@ -1,5 +1,5 @@
 // Runs tvk with fork and exec, its output captured in temporary files.
-#include "TvkRunner.h"
+#include "cli/TvkRunner.h"
 
 #include "support/TempAppFolder.h"
 #include "support/posix/Processes.h"

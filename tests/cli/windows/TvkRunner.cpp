@@ -1,5 +1,5 @@
 // Runs tvk.exe with CreateProcessW, its output captured in temporary files that go when closed.
-#include "TvkRunner.h"
+#include "cli/TvkRunner.h"
 
 #include "support/windows/Processes.h"
 
