@@ -107,7 +107,8 @@ TEST_F(TvkRobustness, SignalsDuringASaveLeaveTheOldContainerAndNoTemporaryFiles)
     while (Leftovers().empty()) // the save has begun: its temporary files are there
       std::this_thread::yield();
 #ifdef _WIN32
-    saving.Interrupt();
+    if (!saving.Interrupt())
+      GTEST_SKIP() << "no console carries Ctrl+Break here";
     const TTvkRun run = saving.Finish();
     EXPECT_NE(run.Status, 0) << "signal " << signalNumber << ": " << run.Err;
 #else

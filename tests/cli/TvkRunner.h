@@ -30,8 +30,9 @@ public:
   pid_t Pid() const;
   // Ends tvk at once: no handler of its own runs (SIGKILL; TerminateProcess on Windows).
   void Kill();
-  // Asks tvk to stop as Ctrl+C at its terminal would (SIGINT; Ctrl+Break to its process group on Windows).
-  void Interrupt();
+  // Asks tvk to stop as Ctrl+C at its terminal would (SIGINT; Ctrl+Break to its process group on Windows);
+  // false when no console carries the event here (Wine's), and then tvk is killed.
+  bool Interrupt();
   // Waits for the process to end and collects what it wrote.
   TTvkRun Finish();
 

@@ -88,7 +88,10 @@ TEST(TemporaryFile, SignalsThatEndTheProcessTakeItsTemporaryFilesAlong) {
   while ((line = child.ReadLine()) != "ready")
     ASSERT_FALSE(line.empty()) << "the child ended before it made its files";
   EXPECT_EQ(FilesIn(folder.Path()), 2u);
-  EXPECT_NE(child.Interrupt(), 0);
+  const std::optional<int> status = child.Interrupt();
+  if (!status)
+    GTEST_SKIP() << "no console carries Ctrl+Break here";
+  EXPECT_NE(*status, 0);
   EXPECT_EQ(FilesIn(folder.Path()), 0u);
 }
 #else

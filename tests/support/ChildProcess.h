@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,8 @@ public:
   void Kill();
   // Asks the child to stop as Ctrl+C at its terminal would, so that its own cleanup runs, and waits for the end
   // (SIGINT; Ctrl+Break to the child's own process group on Windows). Returns its exit status, -1 when a
-  // signal ended it.
-  int Interrupt();
+  // signal ended it; nothing when no console carries the event here (Wine's), and then the child is killed.
+  std::optional<int> Interrupt();
 
 private:
   struct TState;

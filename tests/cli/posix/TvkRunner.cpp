@@ -48,7 +48,7 @@ pid_t TTvkProcess::Pid() const { return state->pid; }
 
 void TTvkProcess::Kill() { ::kill(state->pid, SIGKILL); }
 
-void TTvkProcess::Interrupt() { ::kill(state->pid, SIGINT); }
+bool TTvkProcess::Interrupt() { return ::kill(state->pid, SIGINT) == 0; }
 
 TTvkRun TTvkProcess::Finish() {
   TTvkRun run;

@@ -55,7 +55,12 @@ pid_t TTvkProcess::Pid() const { return static_cast<pid_t>(state->program.Id); }
 
 void TTvkProcess::Kill() { ::TerminateProcess(state->program.Process, KilledStatus); }
 
-void TTvkProcess::Interrupt() { SendCtrlBreak(state->program); }
+bool TTvkProcess::Interrupt() {
+  if (SendCtrlBreak(state->program))
+    return true;
+  Kill();
+  return false;
+}
 
 TTvkRun TTvkProcess::Finish() {
   TTvkRun run;

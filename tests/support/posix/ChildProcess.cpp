@@ -56,4 +56,4 @@ std::string TChildProcess::ReadLine() {
 
 void TChildProcess::Kill() { state->End(SIGKILL); }
 
-int TChildProcess::Interrupt() { return state->End(SIGINT); }
+std::optional<int> TChildProcess::Interrupt() { return state->End(SIGINT); }

@@ -67,9 +67,12 @@ void TChildProcess::Kill() {
   state->Wait();
 }
 
-int TChildProcess::Interrupt() {
+std::optional<int> TChildProcess::Interrupt() {
   if (!state->program.Process)
     return -1;
-  SendCtrlBreak(state->program);
+  if (!SendCtrlBreak(state->program)) {
+    Kill();
+    return std::nullopt;
+  }
   return state->Wait();
 }

@@ -78,4 +78,6 @@ TStartedProgram StartProgram(const std::string &program, const std::vector<std::
   return {started.hProcess, started.dwProcessId};
 }
 
-void SendCtrlBreak(const TStartedProgram &program) { ::GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, program.Id); }
+bool SendCtrlBreak(const TStartedProgram &program) {
+  return ::GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, program.Id) != 0;
+}

@@ -18,5 +18,6 @@ struct TStartedProgram {
 TStartedProgram StartProgram(const std::string &program, const std::vector<std::string> &arguments, HANDLE output,
                              HANDLE errors, const std::string &folder = "");
 
-// Sends Ctrl+Break to a program StartProgram started, as its terminal would.
-void SendCtrlBreak(const TStartedProgram &program);
+// Sends Ctrl+Break to a program StartProgram started, as its terminal would; false when no console carries the
+// event (Wine has none for a program without a terminal, and cannot send it to a process group even with one).
+bool SendCtrlBreak(const TStartedProgram &program);
