@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace {
 namespace fs = std::filesystem;
@@ -26,25 +27,36 @@ namespace fs = std::filesystem;
 class TScratchFolder {
 public:
   TScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "tvk-build-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-      throw EFCreateError(Substitute(Translated("Nelze vytvořit soubor \"%s\": %s"), {pattern, std::strerror(errno)}));
-    path = pattern;
+    static thread_local std::mt19937_64 random(std::random_device{}());
+    const fs::path temporary = fs::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
+      const fs::path candidate = temporary / ("tvk-build-" + std::to_string(random() % 1000000000));
+      std::error_code error;
+      if (fs::create_directory(candidate, error)) {
+        fs::permissions(candidate, fs::perms::owner_all, error); // as mkdtemp makes it: only for this user
+        path = PathText(candidate);
+      } else if (error)
+        throw EFCreateError(Substitute(Translated("Nelze vytvořit soubor \"%s\": %s"),
+                                       {PathText(candidate), error.message()}));
+    }
+    if (path.empty())
+      throw EFCreateError(Substitute(Translated("Nelze vytvořit soubor \"%s\": %s"),
+                                     {PathText(temporary / "tvk-build-"), std::strerror(EEXIST)}));
   }
   ~TScratchFolder() {
     std::error_code ignored; // a folder left in the temporary folder harms nothing
-    fs::remove_all(path, ignored);
+    fs::remove_all(FilePath(path), ignored);
   }
   TScratchFolder(const TScratchFolder &) = delete;
   TScratchFolder &operator=(const TScratchFolder &) = delete;
-  std::string File(const std::string &name) const { return (fs::path(path) / name).string(); }
+  std::string File(const std::string &name) const { return PathText(FilePath(path) / FilePath(name)); }
 
 private:
   std::string path;
 };
 
 std::string FileBytes(const std::string &path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(FilePath(path), std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 

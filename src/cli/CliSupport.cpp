@@ -7,13 +7,13 @@
 #include "media/Manifest.h"
 #include "media/MediaMessages.h"
 #include "platform/CodePage.h"
+#include "platform/Console.h"
 #include "platform/Exceptions.h"
 #include "platform/TextLanguage.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
-#include <unistd.h>
 
 TCliPrompt &CliPrompt() {
   static TCliPrompt prompt;
@@ -25,7 +25,7 @@ void TCliPrompt::ShowError(const std::string &text) { throw Exception(text); }
 bool TCliPrompt::AskYesNo(const std::string &) { return AcceptUnlisted; }
 
 TConsoleProgress::TConsoleProgress() {
-  if (::isatty(STDERR_FILENO) != 1)
+  if (!StandardErrorIsTerminal())
     return;
   ticker = std::thread([this] {
     std::unique_lock<std::mutex> guard(lock);
@@ -116,7 +116,8 @@ TOpenedContainer OpenForEditing(const std::string &path) {
 }
 
 void SaveEdited(TOpenedContainer &opened, const std::string &path, int levelOption) {
-  SaveContainer(*opened.Document, opened.Kind, path, levelOption >= 0 ? levelOption : opened.Level);
+  SaveContainer(*opened.Document, opened.Kind, path, levelOption >= 0 ? levelOption : opened.Level,
+                {EntryTimeFromEnvironment()});
 }
 
 int FindEntryByName(TMediaStream &document, const std::string &name) {

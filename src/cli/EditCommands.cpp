@@ -103,7 +103,7 @@ int RunNew(const TArguments &arguments) {
   std::error_code ignored; // a link, even one leading nowhere, is something there too
   if (std::filesystem::exists(std::filesystem::symlink_status(out, ignored)) && !line.Has("--overwrite"))
     throw Exception(Substitute(Translated(CliMessages::TargetExists), {PrintableText(out)}));
-  SaveContainer(document, kind, out, level);
+  SaveContainer(document, kind, out, level, {EntryTimeFromEnvironment()});
   return 0;
 }
 

@@ -65,14 +65,14 @@ int RunDump(const TArguments &arguments) {
   const std::vector<TEntryExport> plan = DumpPlan(opened.Document->List);
   const TExistingFiles existing = line.Has("--overwrite") ? TExistingFiles::Replace : TExistingFiles::Refuse;
   CheckExportTargets(plan, folder, existing);
-  const std::string manifest = (fs::path(folder) / fs::path(path).filename().replace_extension(".toml")).string();
+  const std::string manifest = PathText(FilePath(folder) / FilePath(path).filename().replace_extension(".toml"));
   std::error_code ignored; // a link, even one leading nowhere, is something there too
-  if (std::filesystem::exists(std::filesystem::symlink_status(manifest, ignored)) && !line.Has("--overwrite"))
+  if (std::filesystem::exists(std::filesystem::symlink_status(FilePath(manifest), ignored)) && !line.Has("--overwrite"))
     throw Exception(Substitute(Translated(CliMessages::TargetExists), {PrintableText(manifest)}));
   ExportEntries(*opened.Document, plan, folder, existing);
   std::vector<std::string> sources;
   for (const TEntryExport &file : plan)
-    sources.push_back((fs::path(folder) / file.FileName).string());
+    sources.push_back(PathText(FilePath(folder) / FilePath(file.FileName)));
   SaveManifest(opened.Document->List, {opened.Kind, opened.Level, {}}, sources, manifest);
   std::cout << PrintableText(manifest) << '\n';
   return 0;

@@ -4,10 +4,10 @@
 #include "cli/Commands.h"
 
 #include "config/LanguageSetting.h"
+#include "platform/Console.h"
 #include "platform/SignalCleanup.h"
 
 #include <algorithm>
-#include <csignal>
 #include <iostream>
 
 namespace {
@@ -16,7 +16,8 @@ const char *overview =
     "Exit status: 0 success, 1 failed check or bad container, 2 usage error.\n"
     "Editing commands wait up to 60 s while another one edits the same container.\n"
     "--at N names an entry by its position (as tvk list shows it) where several share a name.\n"
-    "Messages follow the editor's language setting (config.ini); TOVRIK_LANG=en or cs overrides it.\n\ncommands:\n";
+    "Messages follow the editor's language setting (config.ini); TOVRIK_LANG=en or cs overrides it.\n"
+    "SOURCE_DATE_EPOCH (seconds since 1970, UTC), when set, is the entry time of every container written.\n\ncommands:\n";
 
 // "--help" anywhere before a lone "--".
 bool AsksForHelp(const TArguments &arguments) {
@@ -135,8 +136,10 @@ const std::vector<TCommand> &Commands() {
 }
 
 int main(int argc, char *argv[]) {
-  const TArguments arguments(argv + std::min(argc, 2), argv + argc);
-  const std::string name = argc >= 2 ? argv[1] : "";
+  PrepareCommandLineProcess();
+  const std::vector<std::string> given = ProgramArguments(argc, argv);
+  const std::string name = given.empty() ? "" : given.front();
+  const TArguments arguments(given.begin() + std::min<std::size_t>(given.size(), 1), given.end());
   if (name == "--version" || name == "-V") {
     std::cout << "tvk " TOVRIK_VERSION "\n";
     return 0;
@@ -150,8 +153,6 @@ int main(int argc, char *argv[]) {
     }
     return name.empty() ? 2 : 0;
   }
-  // A save that meets a file size limit gets a write error ("File too large") instead of being killed.
-  std::signal(SIGXFSZ, SIG_IGN);
   InstallSignalCleanup();
   ApplyChosenLanguage();
   std::ios::sync_with_stdio(false); // tvk writes through the streams only: a list of a million rows goes faster

@@ -2,26 +2,16 @@
 #include "convert/Conversion.h"
 
 #include "convert/ConvertMessages.h"
+#include "convert/ConvertedFormats.h"
 #include "convert/KeyedBitmap.h"
 #include "convert/RgbaPicture.h"
-#include "convert/SoundConversion.h"
 #include "platform/CodePage.h"
 #include "platform/Streams.h"
 #include "platform/TextLanguage.h"
 
 #include <algorithm>
-#include <functional>
-#include <map>
 
 namespace {
-using TDecoder = std::function<TRgbaPicture(const std::vector<uint8_t> &)>;
-
-const std::map<std::string, TDecoder> &PictureDecoders() {
-  static const std::map<std::string, TDecoder> decoders{
-      {".PNG", DecodePng}, {".GIF", DecodeGif}, {".WEBP", DecodeWebp}, {".TGA", DecodeTga}};
-  return decoders;
-}
-
 std::vector<uint8_t> FileBytes(const std::string &path) {
   TFileStream file(path, TFileMode::fmOpenRead);
   const int64_t size = file.Size();
@@ -44,7 +34,12 @@ std::string Extension(const std::string &path) {
 }
 
 TConversionResult ConvertPicture(const std::string &path, TStream &target) {
-  const TRgbaPicture picture = PictureDecoders().at(Extension(path))(FileBytes(path));
+  const std::string ext = Extension(path);
+  const auto &formats = PictureFormats();
+  const auto format = std::find_if(formats.begin(), formats.end(), [&](const TPictureFormat &f) { return f.Ext == ext; });
+  if (format == formats.end())
+    throw EConversionError(Translated(ConvertMessages::NotConverted));
+  const TRgbaPicture picture = format->Decode(FileBytes(path));
   const TKeyedBitmap bitmap = WriteKeyedBitmap(picture, target);
   TConversionResult result;
   result.Ext = ConvertedTargetExtension(TMediaGroup::Pictures);
@@ -71,9 +66,13 @@ void AllocatePicture(TRgbaPicture &picture, uint64_t width, uint64_t height) {
 }
 
 const std::vector<std::string> &ConvertedExtensions(TMediaGroup group) {
-  static const std::vector<std::string> pictures{".PNG", ".GIF", ".WEBP", ".TGA"};
-  static const std::vector<std::string> sounds{".OGG", ".OGA", ".OPUS", ".FLAC", ".MP3"};
-  return group == TMediaGroup::Pictures ? pictures : sounds;
+  static const std::vector<std::string> pictures = [] {
+    std::vector<std::string> exts;
+    for (const TPictureFormat &format : PictureFormats())
+      exts.push_back(format.Ext);
+    return exts;
+  }();
+  return group == TMediaGroup::Pictures ? pictures : SoundFormats();
 }
 
 const char *ConvertedTargetExtension(TMediaGroup group) { return group == TMediaGroup::Pictures ? ".BMP" : ".WAV"; }
@@ -85,7 +84,11 @@ bool IsConvertedExtension(TMediaGroup group, const std::string &ext) {
 
 TConversionResult ConvertFile(TMediaGroup group, const std::string &path, TStream &target, int32_t targetRate) {
   try {
-    return group == TMediaGroup::Pictures ? ConvertPicture(path, target) : ConvertSound(path, target, targetRate);
+    if (group == TMediaGroup::Pictures)
+      return ConvertPicture(path, target);
+    if (!SoundConverter() || !IsConvertedExtension(group, Extension(path)))
+      throw EConversionError(Translated(ConvertMessages::NotConverted));
+    return SoundConverter()(path, target, targetRate);
   } catch (const EConversionError &reason) {
     throw EConversionError(Substitute(Translated(ConvertMessages::CannotConvert), {PrintableText(path), reason.what()}));
   }

@@ -9,6 +9,7 @@ inline constexpr const char *CannotConvert = "Soubor %s nelze převést: %s";
 inline constexpr const char *FileTooLarge = "soubor je větší než %s MB";
 // %s × %s: the picture's size; %s: the most pixels converted.
 inline constexpr const char *PictureTooLarge = "obrázek má %s × %s bodů, převést lze nejvýše %s bodů";
+inline constexpr const char *NotConverted = "tento formát se v tomto sestavení nepřevádí";
 inline constexpr const char *PictureEmpty = "obrázek nemá žádné body";
 inline constexpr const char *NoFreeColour = "obrázek používá všechny barvy, pro průhlednost žádná nezbývá";
 // %s: the library's own description of the fault.

@@ -1,16 +1,15 @@
 // The backing file of a document: a temporary file that a living document holds under an exclusive lock.
 #pragma once
 
+#include "platform/Files.h"
 #include "platform/SignalCleanup.h"
 #include "platform/Streams.h"
-
-#include <sys/types.h>
 
 #include <memory>
 #include <string>
 
-// Linux deletes files that other processes hold open, so "held by another document" is an advisory
-// flock: whoever holds the lock owns the file, and nobody deletes or truncates a file locked by someone else.
+// A file that other processes hold open can still be deleted, so "held by another document" is the file's lock:
+// whoever holds it owns the file, and nobody deletes or truncates a file locked by someone else.
 class TBackingFile {
 public:
   // Creates (or empties) the file at path and locks it; nullptr when another document holds it.
@@ -18,7 +17,7 @@ public:
   static std::unique_ptr<TBackingFile> TryClaim(const std::string &path);
   // Takes over the backing file a dead editor's journal kept: locks it and checks that it is still the file the
   // journal names (device, inode and size as expected); nullptr when it is gone, another file or held.
-  static std::unique_ptr<TBackingFile> TryAdopt(const std::string &path, dev_t device, ino_t inode, int64_t size);
+  static std::unique_ptr<TBackingFile> TryAdopt(const std::string &path, const TFileIdentity &expected);
   // Takes over a claimed file: stream is open on path and holds its lock.
   TBackingFile(std::string path, std::unique_ptr<TFileStream> stream);
   // Deletes the file while it is still locked, then closes it; failures are not reported.

@@ -16,8 +16,8 @@
 #include "platform/TemporaryFile.h"
 #include "platform/TextLanguage.h"
 
+#include <chrono>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 
 namespace {
@@ -133,6 +133,13 @@ TMediaEntryFacts ReadMediaEntryFacts(const std::string &path) {
   return {header.Crc32, header.UncompressedSize, LevelOfEntry(header)};
 }
 
+std::optional<TLocalTime> EntryTimeFromEnvironment() {
+  const char *epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (!epoch || !*epoch)
+    return std::nullopt;
+  return ReproducibleEntryTime();
+}
+
 TLocalTime ReproducibleEntryTime() {
   constexpr TLocalTime earliest{1980, 1, 1, 0, 0, 0};
   const char *epoch = std::getenv("SOURCE_DATE_EPOCH");
@@ -142,13 +149,20 @@ TLocalTime ReproducibleEntryTime() {
   const std::string text = epoch;
   if (text.find_first_not_of("0123456789") != std::string::npos || !TryStrToInt64(text, seconds))
     throw Exception(Substitute(Translated(ManifestMessages::BadSourceDateEpoch), {text}));
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm utc{};
-  if (!gmtime_r(&time, &utc) || utc.tm_year + 1900 < 1980)
-    return earliest;
-  if (utc.tm_year + 1900 > 2107)
+  // A ZIP time holds the years 1980 to 2107.
+  constexpr int64_t startOf2108 = 4354819200;
+  if (seconds >= startOf2108)
     throw Exception(Substitute(Translated(ManifestMessages::BadSourceDateEpoch), {text}));
-  return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
+  namespace chrono = std::chrono;
+  const chrono::sys_seconds at{chrono::seconds(seconds)};
+  const chrono::sys_days day = chrono::floor<chrono::days>(at);
+  const chrono::year_month_day date{day};
+  const chrono::hh_mm_ss time{at - day};
+  if (static_cast<int>(date.year()) < 1980)
+    return earliest;
+  return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+          static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(time.hours().count()),
+          static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
 }
 
 void RequireContainerOrNothing(const std::string &path) {

@@ -25,6 +25,9 @@ void SaveContainer(TMediaStream &document, uint8_t kind, const std::string &path
 // The entry time of reproducible packs: SOURCE_DATE_EPOCH (seconds since 1970, taken as UTC) when it is set,
 // otherwise 1980-01-01 00:00:00, the earliest time a ZIP entry holds. Throws for a value that is no such number.
 TLocalTime ReproducibleEntryTime();
+// The entry time of commands that otherwise stamp the present: ReproducibleEntryTime() when SOURCE_DATE_EPOCH is
+// set, nothing (the present) otherwise.
+std::optional<TLocalTime> EntryTimeFromEnvironment();
 
 // Reads the container at path into document (a freshly constructed one) and returns the media kind.
 // An empty file shows "Soubor je prázdný!" through the prompt and returns nothing, leaving the document empty.

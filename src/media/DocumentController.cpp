@@ -110,7 +110,7 @@ void TDocumentController::OpenManifest(const std::string &manifest) {
 void TDocumentController::SaveManifestAs(TTextGrid &grid, const std::string &manifest) {
   namespace fs = std::filesystem;
   TakeOverShownRows(grid);
-  const std::string folder = fs::absolute(manifest).parent_path().string();
+  const std::string folder = PathText(fs::absolute(FilePath(manifest)).parent_path());
   std::vector<TFileListItem *> unsourced;
   std::vector<std::string> sources;
   for (int position = 0; position < document->List.Count(); ++position) {
@@ -122,16 +122,16 @@ void TDocumentController::SaveManifestAs(TTextGrid &grid, const std::string &man
     if (!sourced)
       unsourced.push_back(entry);
   }
-  const std::string manifestName = fs::path(manifest).filename().string();
+  const std::string manifestName = PathText(FilePath(manifest).filename());
   const std::vector<TEntryExport> plan = PlanDistinctFiles(unsourced, [&](const std::string &name) {
     std::error_code ignored; // a link, even one leading nowhere, is something there too
-    return name == manifestName || fs::exists(fs::symlink_status(fs::path(folder) / name, ignored));
+    return name == manifestName || fs::exists(fs::symlink_status(FilePath(folder) / FilePath(name), ignored));
   });
   ExportEntries(*document, plan, folder, TExistingFiles::Refuse);
   std::size_t written = 0;
   for (int position = 0; position < document->List.Count() && written < plan.size(); ++position)
     if (document->List.Items()[static_cast<std::size_t>(position)].get() == plan[written].Entry) {
-      sources[static_cast<std::size_t>(position)] = (fs::path(folder) / plan[written++].FileName).string();
+      sources[static_cast<std::size_t>(position)] = PathText(FilePath(folder) / FilePath(plan[written++].FileName));
       SetSource(IdAt(position), SourceOf(sources[static_cast<std::size_t>(position)]));
     }
   SaveManifest(document->List, {kind, manifestLevel, path}, sources, manifest);

@@ -4,6 +4,7 @@
 #include "media/MediaMessages.h"
 #include "platform/CodePage.h"
 #include "platform/Exceptions.h"
+#include "platform/Files.h"
 #include "platform/Progress.h"
 #include "platform/Prompt.h"
 #include "platform/TemporaryFile.h"
@@ -36,7 +37,7 @@ bool Exists(const fs::path &path) { return fs::exists(StatusOf(path)); }
 
 // What would make writing target fail halfway through an export, as a Czech refusal; empty when nothing does.
 std::string TargetProblem(const TEntryExport &entry, const fs::path &target, TExistingFiles existing) {
-  const std::string shown = PrintableText(target.string());
+  const std::string shown = PrintableText(PathText(target));
   if (entry.FileName.size() > fileNameMax)
     return Substitute(Translated(MediaMessages::FileNameTooLong),
                       {PrintableText(entry.FileName), std::to_string(entry.FileName.size())});
@@ -51,8 +52,8 @@ std::string TargetProblem(const TEntryExport &entry, const fs::path &target, TEx
 // Creates the export folder; a path that is no folder gets a Czech refusal naming it.
 void MakeFolder(const std::string &folder) {
   std::error_code error;
-  fs::create_directories(folder, error);
-  if (error || !IsFolder(folder))
+  fs::create_directories(FilePath(folder), error);
+  if (error || !IsFolder(FilePath(folder)))
     throw EFCreateError(Substitute(Translated(MediaMessages::FolderNotCreated),
                                    {PrintableText(folder), error ? error.message() : std::strerror(ENOTDIR)}));
 }
@@ -64,7 +65,7 @@ std::string ExportFileName(const TFileListItem &entry) {
     const auto byte = static_cast<unsigned char>(c);
     return c == '/' || c == '\\' || byte < 32 || byte == 127;
   });
-  if (name.empty() || name == "." || name == ".." || unsafe)
+  if (name.empty() || name == "." || name == ".." || unsafe || !SystemAcceptsFileName(name))
     throw Exception(Substitute(Translated(MediaMessages::UnsafeFileName), {PrintableText(name)}));
   return name;
 }
@@ -86,11 +87,11 @@ std::vector<TEntryExport> PlanDistinctFiles(const std::vector<TFileListItem *> &
 }
 
 void CheckExportTargets(const std::vector<TEntryExport> &plan, const std::string &folder, TExistingFiles existing) {
-  if (fs::exists(StatusOf(folder)) && !IsFolder(folder))
+  if (fs::exists(StatusOf(FilePath(folder))) && !IsFolder(FilePath(folder)))
     throw EFCreateError(Substitute(Translated(MediaMessages::FolderNotCreated),
                                    {PrintableText(folder), std::strerror(ENOTDIR)}));
   for (const TEntryExport &entry : plan)
-    if (const std::string problem = TargetProblem(entry, fs::path(folder) / entry.FileName, existing); !problem.empty())
+    if (const std::string problem = TargetProblem(entry, FilePath(folder) / FilePath(entry.FileName), existing); !problem.empty())
       throw Exception(problem);
 }
 
@@ -123,22 +124,22 @@ TExportResult ExportEntries(TMediaStream &document, const std::vector<TEntryExpo
   TExportResult result;
   bool replaceAll = existing == TExistingFiles::Replace;
   for (std::size_t i = 0; i < plan.size(); ++i) {
-    const std::filesystem::path target = std::filesystem::path(folder) / plan[i].FileName;
+    const std::string target = PathText(FilePath(folder) / FilePath(plan[i].FileName));
     bool replace = replaceAll;
-    if (!replace && Exists(target)) {
+    if (!replace && Exists(FilePath(target))) {
       if (existing == TExistingFiles::Refuse)
-        throw Exception(Substitute(Translated(MediaMessages::TargetExists), {PrintableText(target.string())}));
-      switch (Prompt().AskOverwrite(Substitute(Translated(MediaMessages::ReplaceFile), {PrintableText(target.string())}))) {
+        throw Exception(Substitute(Translated(MediaMessages::TargetExists), {PrintableText(target)}));
+      switch (Prompt().AskOverwrite(Substitute(Translated(MediaMessages::ReplaceFile), {PrintableText(target)}))) {
       case TOverwriteAnswer::Yes: replace = true; break;
       case TOverwriteAnswer::YesToAll: replace = replaceAll = true; break;
       case TOverwriteAnswer::No: ++result.Skipped; done += plan[i].Entry->Size; continue;
       case TOverwriteAnswer::Cancel: result.Cancelled = true; return result;
       }
     }
-    WritingFor(target.string(), [&] {
-      TTemporaryFile file(folder, ".", target.string());
+    WritingFor(target, [&] {
+      TTemporaryFile file(folder, ".", target);
       document.CopyEntryData(*plan[i].Entry, file.Stream(), done);
-      file.CommitAs(target.string(), replace);
+      file.CommitAs(target, replace);
     });
     ++result.Written;
   }

@@ -92,7 +92,7 @@ void AddEntry(TMediaStream &document, TMediaKind kind, const TManifestPlace &pla
     place.Refuse(entry.source(), ManifestMessages::MissingKey, {"source"});
   if (!source->is_string())
     place.Refuse(source->source(), ManifestMessages::NotText, {"source"});
-  const std::string file = (folder / fs::path(source->as_string()->get())).lexically_normal().string();
+  const std::string file = PathText((folder / FilePath(source->as_string()->get())).lexically_normal());
   if (!FileExists(file))
     place.Refuse(source->source(), ManifestMessages::MissingSource, {PrintableText(file)});
   try {
@@ -166,7 +166,7 @@ TManifestFacts LoadManifest(TMediaStream &document, const std::string &path) {
   if (!kind->is_string() || (kind->as_string()->get() != "images" && kind->as_string()->get() != "sounds"))
     place.Refuse(kind->source(), ManifestMessages::BadKind, {});
   facts.Kind = kind->as_string()->get() == "images" ? mkImages : mkSounds;
-  const fs::path folder = fs::path(path).parent_path();
+  const fs::path folder = FilePath(path).parent_path();
   const toml::table *defaults = nullptr;
   const toml::array *entries = nullptr;
   for (const auto &[key, value] : root) {
@@ -181,7 +181,7 @@ TManifestFacts LoadManifest(TMediaStream &document, const std::string &path) {
     } else if (key.str() == "output") {
       if (!value.is_string())
         place.Refuse(value.source(), ManifestMessages::NotText, {"output"});
-      facts.Output = (folder / fs::path(value.as_string()->get())).lexically_normal().string();
+      facts.Output = PathText((folder / FilePath(value.as_string()->get())).lexically_normal());
     } else if (key.str() == "defaults") {
       defaults = &TableOf(place, key, value);
       for (const auto &[name, attribute] : *defaults)
@@ -204,10 +204,10 @@ TManifestFacts LoadManifest(TMediaStream &document, const std::string &path) {
 
 void SaveManifest(const TFileList &list, const TManifestFacts &facts, const std::vector<std::string> &sources,
                   const std::string &path) {
-  const fs::path folder = fs::absolute(path).parent_path();
+  const fs::path folder = fs::absolute(FilePath(path)).parent_path();
   // Forward slashes, so that the manifest builds the same on every system.
   const auto relative = [&folder](const std::string &file) {
-    return fs::absolute(file).lexically_normal().lexically_proximate(folder).generic_string();
+    return PathText(fs::absolute(FilePath(file)).lexically_normal().lexically_proximate(folder).generic_u8string());
   };
   toml::table root;
   root.insert_or_assign("kind", facts.Kind == mkImages ? "images" : "sounds");

@@ -240,7 +240,7 @@ void TMediaStream::ClaimBackingFile() {
 }
 
 void TMediaStream::AdoptBackingFile(const std::string &path, const TFileIdentity &expected, TMediaKind &kind) {
-  backing = TBackingFile::TryAdopt(path, expected.Device, expected.Inode, expected.Size);
+  backing = TBackingFile::TryAdopt(path, expected);
   if (!backing)
     throw Exception(Substitute(Translated(MediaMessages::BackingFileLost), {path}));
   try {

@@ -10,10 +10,9 @@
 #include "platform/Prompt.h"
 #include "platform/TextLanguage.h"
 
+#include "platform/RawFiles.h"
+
 #include <algorithm>
-#include <dirent.h>
-#include <fcntl.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -24,7 +23,7 @@ bool SameIdentity(const std::string &path, const TFileIdentity &expected) {
 } // namespace
 
 std::unique_ptr<TJournalClaim> TJournalClaim::TryClaim(const std::string &path) {
-  TDescriptor opened{::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+  TDescriptor opened{OpenNoFollow(path, TAccess::ReadWrite)};
   if (opened.handle < 0 || !TryLockExclusive(opened.handle) || !SameFile(opened.handle, path))
     return nullptr;
   std::unique_ptr<TJournalClaim> claim(new TJournalClaim(path, opened.handle));
@@ -36,7 +35,7 @@ std::unique_ptr<TJournalClaim> TJournalClaim::TryClaim(const std::string &path) 
 
 TJournalClaim::~TJournalClaim() {
   if (handle >= 0)
-    ::close(handle);
+    CloseFile(handle);
 }
 
 void TJournalClaim::Discard() {
@@ -44,19 +43,16 @@ void TJournalClaim::Discard() {
   if (!base.BackingPath.empty() && SameIdentity(base.BackingPath, base.Backing))
     RemoveIfUnlocked(base.BackingPath);
   if (SameFile(handle, path))
-    ::unlink(path.c_str());
+    DeleteFile(path);
 }
 
 int TJournalClaim::Release() { return std::exchange(handle, -1); }
 
 std::vector<std::string> JournalFiles(const std::string &folder) {
   std::vector<std::string> files;
-  const std::unique_ptr<DIR, int (*)(DIR *)> listing(::opendir(folder.c_str()), ::closedir);
-  if (!listing)
-    return files;
-  while (const dirent *entry = ::readdir(listing.get()))
-    if (IsJournalFileName(entry->d_name))
-      files.push_back(folder + "/" + entry->d_name);
+  for (const std::string &name : FolderNames(folder))
+    if (IsJournalFileName(name))
+      files.push_back(folder + "/" + name);
   std::sort(files.begin(), files.end());
   return files;
 }
@@ -64,7 +60,7 @@ std::vector<std::string> JournalFiles(const std::string &folder) {
 std::set<std::string> BackingFilesOfJournals(const std::string &folder) {
   std::set<std::string> names;
   for (const std::string &file : JournalFiles(folder)) {
-    const TDescriptor opened{::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+    const TDescriptor opened{OpenNoFollow(file, TAccess::Read)};
     TJournalContent content;
     if (opened.handle >= 0 && ReadJournal(opened.handle, false, content) && !content.Base.BackingPath.empty() &&
         ExtractFileDir(content.Base.BackingPath) == folder)
@@ -84,7 +80,7 @@ bool UnsavedJournalFor(const std::string &containerPath, const std::string &ownJ
   for (const std::string &file : JournalFiles(folder)) {
     if (file == ownJournal)
       continue;
-    const TDescriptor opened{::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+    const TDescriptor opened{OpenNoFollow(file, TAccess::Read)};
     TJournalContent content;
     if (opened.handle >= 0 && ReadJournal(opened.handle, false, content) && content.Modified &&
         !content.Path.empty() && SameIdentity(content.Path, *wanted))

@@ -8,6 +8,7 @@
 #include "platform/Exceptions.h"
 #include "platform/FileLocks.h"
 #include "platform/LittleEndian.h"
+#include "platform/RawFiles.h"
 #include "platform/Streams.h"
 
 #include <algorithm>
@@ -15,10 +16,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <fcntl.h>
 #include <random>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 constexpr uint8_t journalVersion = 1;
@@ -45,10 +43,7 @@ std::string TakeText(TByteReader &reader) {
 }
 
 template <typename TCoder> void IdentityFields(TFileIdentity &identity, TCoder &coder) {
-  uint64_t device = identity.Device, inode = identity.Inode;
-  coder.Field(device); coder.Field(inode); coder.Field(identity.Size); coder.Field(identity.ModifiedNs);
-  identity.Device = static_cast<dev_t>(device);
-  identity.Inode = static_cast<ino_t>(inode);
+  coder.Field(identity.Device); coder.Field(identity.Inode); coder.Field(identity.Size); coder.Field(identity.ModifiedNs);
 }
 
 void PutIdentity(TByteWriter &writer, TFileIdentity identity) { IdentityFields(identity, writer); }
@@ -119,14 +114,14 @@ std::vector<uint8_t> Framed(const std::vector<uint8_t> &payload) {
 // The next whole record at offset of the file, or false at the end or at a torn or damaged record.
 bool NextRecord(int handle, int64_t &offset, std::vector<uint8_t> &payload) {
   uint8_t frame[frameBytes];
-  if (::pread(handle, frame, frameBytes, offset) != static_cast<ssize_t>(frameBytes))
+  if (ReadAt(handle, frame, frameBytes, offset) != static_cast<int64_t>(frameBytes))
     return false;
   TByteReader reader(frame, frameBytes);
   const uint32_t length = reader.U32(), crc = reader.U32();
   if (length == 0 || length > largestRecord)
     return false;
   payload.resize(length);
-  if (::pread(handle, payload.data(), length, offset + static_cast<int64_t>(frameBytes)) != static_cast<ssize_t>(length))
+  if (ReadAt(handle, payload.data(), length, offset + static_cast<int64_t>(frameBytes)) != static_cast<int64_t>(length))
     return false;
   if (UpdateCrc32(0, payload.data(), payload.size()) != crc)
     return false;
@@ -230,7 +225,7 @@ TRecoveryJournal::TRecoveryJournal(std::string path_, int handle_, int64_t lengt
     : path(std::move(path_)), handle(handle_), written(length), list(list_),
       history(history_), sourceStamp(std::move(sourceStamp_)) {
   // A record torn by the kill would hide every step appended after it.
-  if (::ftruncate(handle, written) != 0)
+  if (!Truncate(handle, written))
     throw EWriteError(path, std::strerror(errno));
 }
 
@@ -238,8 +233,8 @@ TRecoveryJournal::~TRecoveryJournal() {
   if (handle < 0)
     return;
   if (SameFile(handle, path))
-    ::unlink(path.c_str());
-  ::close(handle);
+    DeleteFile(path);
+  CloseFile(handle);
 }
 
 void TRecoveryJournal::Append(const std::vector<uint8_t> &payload) {
@@ -285,19 +280,19 @@ void TRecoveryJournal::CreateFile() {
   static thread_local std::mt19937_64 random(std::random_device{}());
   static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string candidate = folder + "/" + std::string(namePrefix) + std::to_string(::getpid()) + "-";
+    std::string candidate = folder + "/" + std::string(namePrefix) + std::to_string(ProcessId()) + "-";
     for (int i = 0; i < 6; ++i)
       candidate += letters[random() % (sizeof letters - 1)];
     candidate += nameSuffix;
-    const int created = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (created < 0 && errno == EEXIST)
+    bool nameTaken = false;
+    const int created = CreateNew(candidate, nameTaken);
+    if (nameTaken)
       continue;
     if (created < 0)
       throw EWriteError(candidate, std::strerror(errno));
     // Another editor looking at the folder may hold the lock of the empty file for a moment: it finds no journal
     // in it and lets go.
-    while (::flock(created, LOCK_EX) != 0 && errno == EINTR) {
-    }
+    LockExclusive(created);
     path = candidate;
     handle = created;
     return;
@@ -313,30 +308,14 @@ bool TRecoveryJournal::Flush() {
     CreateFile();
   const auto fail = [&](int error) {
     // Should even that fail, the journal still ends, for its reader, at its last whole record.
-    (void)!::ftruncate(handle, written);
+    Truncate(handle, written);
     throw EWriteError(path, std::strerror(error));
   };
-  std::size_t done = 0;
-  while (done < pending.size()) {
-    const ssize_t wrote = ::pwrite(handle, pending.data() + done, pending.size() - done,
-                                   written + static_cast<int64_t>(done));
-    if (wrote < 0 && errno == EINTR)
-      continue;
-    if (wrote <= 0)
-      fail(wrote < 0 ? errno : ENOSPC);
-    done += static_cast<std::size_t>(wrote);
-  }
-  if (::fdatasync(handle) != 0)
+  if (!WriteAllAt(handle, pending.data(), static_cast<int64_t>(pending.size()), written) || !SyncData(handle))
     fail(errno);
   written += static_cast<int64_t>(pending.size());
   pending.clear();
-  if (created) {
-    // The new name itself must survive a power loss.
-    const int folderHandle = ::open(ExtractFileDir(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderHandle >= 0) {
-      ::fsync(folderHandle);
-      ::close(folderHandle);
-    }
-  }
+  if (created)
+    SyncFolder(ExtractFileDir(path)); // the new name itself must survive a power loss
   return true;
 }

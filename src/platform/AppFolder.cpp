@@ -3,63 +3,20 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
+#include "platform/SystemFolders.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-std::string Environment(const char *name) {
-  const char *value = std::getenv(name);
-  return value ? value : "";
-}
-
 std::string WithoutTrailingSeparator(std::string path) {
-  while (path.size() > 1 && path.back() == '/')
+  while (path.size() > 1 && path.find_last_of(PathSeparators) == path.size() - 1)
     path.pop_back();
   return path;
 }
 
-std::string ExecutablePath() {
-  char buffer[PATH_MAX];
-  const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (length <= 0)
-    return "";
-  return std::string(buffer, static_cast<std::size_t>(length));
-}
-
-std::string HomeFolder() {
-  std::string home = Environment("HOME");
-  if (home.empty())
-    if (const passwd *user = ::getpwuid(::getuid()))
-      home = user->pw_dir;
-  return home;
-}
-
-// Creates a folder only this user can enter, or accepts an existing one that is ours and not a link.
-void MakePrivateFolder(const std::string &path) {
-  if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
-    throw EFCreateError(Substitute("Cannot create folder \"%s\". %s", {path, std::strerror(errno)}));
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
-    throw EFCreateError(Substitute("Cannot create folder \"%s\". %s", {path, "The folder belongs to another user."}));
-  if ((info.st_mode & 077) != 0)
-    ::chmod(path.c_str(), 0700);
-}
-
 // Where the backing file and the recovery journals go when the app folder is not writable: a folder that outlives
 // a logout and a power cut (unlike $XDG_RUNTIME_DIR), since a dead editor's unsaved work waits there.
-std::string PrivateBackingFolder() {
-  std::string stateHome = Environment("XDG_STATE_HOME");
-  if (stateHome.empty())
-    stateHome = HomeFolder() + "/.local/state";
-  return WithoutTrailingSeparator(stateHome) + "/TovrikEditor";
-}
+std::string PrivateBackingFolder() { return WithoutTrailingSeparator(UserStateFolder()) + "/TovrikEditor"; }
 } // namespace
 
 std::string AppFolder() {
@@ -97,10 +54,7 @@ std::string ConfigIniPath() {
   const std::string beside = AppFile("config.ini");
   if (KeepsFilesBeside(AppFolder(), FileExists(beside)))
     return beside;
-  std::string configHome = Environment("XDG_CONFIG_HOME");
-  if (configHome.empty())
-    configHome = HomeFolder() + "/.config";
-  return WithoutTrailingSeparator(configHome) + "/TovrikEditor/config.ini";
+  return WithoutTrailingSeparator(UserSettingsFolder()) + "/TovrikEditor/config.ini";
 }
 
 std::string BackingFolder() {
@@ -109,7 +63,7 @@ std::string BackingFolder() {
     return app;
   const std::string folder = PrivateBackingFolder();
   std::error_code ignored; // a parent that cannot be made shows as the folder's own failure just below
-  std::filesystem::create_directories(ExtractFileDir(folder), ignored);
+  std::filesystem::create_directories(FilePath(ExtractFileDir(folder)), ignored);
   MakePrivateFolder(folder);
   return folder;
 }
@@ -119,8 +73,5 @@ std::string ExistingBackingFolder() {
   if (KeepsFilesBeside(app, false))
     return app;
   const std::string folder = PrivateBackingFolder();
-  struct stat info {};
-  if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
-    return "";
-  return folder;
+  return IsOwnFolder(folder) ? folder : "";
 }

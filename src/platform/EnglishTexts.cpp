@@ -19,6 +19,7 @@ const std::unordered_map<std::string_view, const char *> &Table() {
       {"není to platný obrázek PNG (%s)", "it is not a valid PNG picture (%s)"},
       {"není to platný obrázek GIF (%s)", "it is not a valid GIF picture (%s)"},
       {"obrázek GIF nemá žádný snímek", "the GIF picture has no frame"},
+      {"tento formát se v tomto sestavení nepřevádí", "this build does not convert this format"},
       {"není to platný obrázek WebP (%s)", "it is not a valid WebP picture (%s)"},
       {"není to platný obrázek TGA (%s)", "it is not a valid TGA picture (%s)"},
       {"data jsou neúplná", "the data is cut short"},

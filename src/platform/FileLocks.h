@@ -1,4 +1,4 @@
-// Advisory whole-file locks (flock) between our own processes: who holds a file's lock owns the file.
+// Whole-file locks between our own processes (flock; LockFileEx on Windows): who holds a file's lock owns the file.
 #pragma once
 
 #include <chrono>
@@ -13,8 +13,14 @@ struct TDescriptor {
 
 // Takes the exclusive lock of an open file without waiting; false when another open file holds it.
 bool TryLockExclusive(int handle);
+// Takes the exclusive lock of an open file, waiting for it as long as another holds it.
+void LockExclusive(int handle);
 // The name still leads to the file held open (a link at path is not followed): nobody replaced or deleted it.
 bool SameFile(int handle, const std::string &path);
+// SameFile, with a link at path followed.
+bool SameFileFollowingLinks(int handle, const std::string &path);
+// Opens the file at path (links followed) to lock it, without waiting on a FIFO; -1 with errno when it cannot.
+int OpenToLock(const std::string &path);
 // Deletes the file at path when no living process holds its lock; false when one does or it cannot go.
 // True as well when nothing is there. Only regular files go: never a link, a folder or anything else.
 bool RemoveIfUnlocked(const std::string &path);

@@ -11,7 +11,6 @@
 #include <fstream>
 #include <iterator>
 #include <strings.h>
-#include <sys/stat.h>
 
 namespace {
 const std::string byteOrderMarkBytes = "\xEF\xBB\xBF";
@@ -70,10 +69,7 @@ std::string OneLine(std::string text) {
 // Something at target that is no regular file, even through links (a FIFO, a folder, a loop of links), is the
 // user's: settings are not written in its place.
 void RequireRegularOrMissing(const std::string &target) {
-  struct stat named {}, reached {};
-  if (::lstat(target.c_str(), &named) != 0)
-    return;
-  if (::stat(target.c_str(), &reached) != 0 || !S_ISREG(reached.st_mode))
+  if (AnythingAt(target) && !FileExists(target))
     throw EIniFileException(Substitute(Translated(notARegularFile), {target}));
 }
 
@@ -81,7 +77,7 @@ void RequireRegularOrMissing(const std::string &target) {
 void ReplaceFile(const std::string &target, const std::string &text) {
   RequireRegularOrMissing(target);
   std::error_code ignored;
-  std::filesystem::create_directories(ExtractFileDir(target), ignored);
+  std::filesystem::create_directories(FilePath(ExtractFileDir(target)), ignored);
   try {
     TTemporaryFile file(ExtractFileDir(target), ExtractFileName(target) + ".");
     file.Stream().WriteBuffer(text.data(), static_cast<int64_t>(text.size()));
@@ -94,10 +90,10 @@ void ReplaceFile(const std::string &target, const std::string &text) {
 // Writing through a symbolic link replaces the file it points at, not the link.
 std::string ResolvedTarget(const std::string &fileName) {
   std::error_code error;
-  if (!std::filesystem::is_symlink(fileName, error))
+  if (!std::filesystem::is_symlink(FilePath(fileName), error))
     return fileName;
-  const auto resolved = std::filesystem::weakly_canonical(fileName, error);
-  return error ? fileName : resolved.string();
+  const auto resolved = std::filesystem::weakly_canonical(FilePath(fileName), error);
+  return error ? fileName : PathText(resolved);
 }
 } // namespace
 
@@ -105,7 +101,7 @@ TIniDocument TIniDocument::Load(const std::string &fileName) {
   // A folder or a device under the file's name reads like a missing file: every value takes its default.
   if (!FileExists(fileName))
     return {};
-  std::ifstream in(fileName, std::ios::binary);
+  std::ifstream in(FilePath(fileName), std::ios::binary);
   if (!in)
     return {};
   return Parse(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
@@ -234,7 +230,7 @@ void TIniFile::WriteInteger(const std::string &section, const std::string &key, 
 void TIniFile::WriteStrings(const std::string &section,
                             const std::vector<std::pair<std::string, std::string>> &values) {
   // A file that exists but cannot be read must not be replaced by one holding only these keys.
-  if (FileExists(fileName) && !std::ifstream(fileName, std::ios::binary))
+  if (FileExists(fileName) && !std::ifstream(FilePath(fileName), std::ios::binary))
     WriteFailed(fileName);
   TIniDocument document = TIniDocument::Load(fileName);
   for (const auto &[key, value] : values)

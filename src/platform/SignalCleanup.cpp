@@ -1,51 +1,31 @@
-// The signal handler's list of files: fixed places filled before they are marked used, so the handler only
-// ever sees complete paths and does nothing but unlink, which is safe in a handler.
+// The handler's list of files: fixed places filled before they are marked used, so the handler only ever sees
+// complete paths and does nothing but delete files, which is safe in a handler.
 #include "platform/SignalCleanup.h"
 
 #include <array>
 #include <atomic>
-#include <climits>
-#include <csignal>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
+// Longer paths are not registered (the longest a Linux path may be; Windows allows 32,767 UTF-16 units).
+constexpr std::size_t longestPath = 4096;
+
 struct TSlot {
   std::atomic<bool> used{false};
   std::atomic<bool> claimed{false};
-  char path[PATH_MAX];
+  char path[longestPath];
 };
 std::array<TSlot, 32> slots;
-
-constexpr int cleanedSignals[] = {SIGINT, SIGTERM, SIGHUP};
-
-void RemoveRegisteredFiles(int signalNumber) {
-  for (TSlot &slot : slots)
-    if (slot.used.load(std::memory_order_acquire))
-      ::unlink(slot.path);
-  // SA_RESETHAND restored the default action: the signal ends the process as soon as the handler returns.
-  ::raise(signalNumber);
-}
 } // namespace
 
-void InstallSignalCleanup() {
-  for (const int signalNumber : cleanedSignals) {
-    struct sigaction previous {};
-    ::sigaction(signalNumber, nullptr, &previous);
-    if (previous.sa_handler == SIG_IGN)
-      continue;
-    struct sigaction action {};
-    action.sa_handler = RemoveRegisteredFiles;
-    action.sa_flags = SA_RESETHAND;
-    sigemptyset(&action.sa_mask);
-    for (const int other : cleanedSignals)
-      sigaddset(&action.sa_mask, other);
-    ::sigaction(signalNumber, &action, nullptr);
-  }
+void RemoveRegisteredFiles() {
+  for (TSlot &slot : slots)
+    if (slot.used.load(std::memory_order_acquire))
+      DeleteRegisteredFile(slot.path);
 }
 
 TRemoveOnSignal::TRemoveOnSignal(const std::string &path) {
-  if (path.size() >= PATH_MAX)
+  if (path.size() >= longestPath)
     return;
   for (std::size_t i = 0; i < slots.size(); ++i) {
     bool expected = false;
