@@ -84,8 +84,9 @@ TEST_F(TvkRobustness, AnEditWaitsForTheLockAndTakesItAgainOnARenamedFile) {
   TTvkProcess adding({"add", Container(), b});
   AwaitOpen(adding.Pid(), Container());
   NewContainer({a, c}, "2", app.File("other.tvk"));
-  std::filesystem::rename(app.File("other.tvk"), Container());
+  const std::error_code renamed = RenameOverHeld(app.File("other.tvk"), Container());
   held.Release();
+  ASSERT_FALSE(renamed) << renamed.message();
   const TTvkRun run = adding.Finish();
   ASSERT_EQ(run.Status, 0) << run.Err;
   const std::vector<std::string> rows = Rows();

@@ -102,6 +102,9 @@ TEST_F(TvkSafety, AReplacedContainerKeepsOwnerAndModeAndOneTheUserCannotWriteIsR
 }
 
 TEST_F(TvkSafety, NamesTvkCouldNotExtractAreRefusedWhenAdded) {
+#ifdef _WIN32
+  GTEST_SKIP() << "control characters and backslashes cannot be in file names on Windows";
+#endif
   for (const std::string name : {"back\\slash", "tab\there", "esc\x1b[0m", "new\nline"}) {
     const TTvkRun run = RunTvk({"new", "--images", "-o", Container(), a, app.WriteFile("in/" + name + ".bmp", "1")});
     EXPECT_NE(run.Err.find("nelze přidat"), std::string::npos) << run.Err;
@@ -138,6 +141,9 @@ TEST_F(TvkSafety, VerifyChecksTheEndRecordAndTellsATruncatedFile) {
 
 // An installed tvk on a machine where the editor never ran reads the shipped defaults, and copies nothing.
 TEST_F(TvkSafety, AFreshInstallReadsTheShippedConfigIni) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the installed layout (usr/bin, usr/share) is POSIX's; on Windows config.ini ships beside tvk.exe";
+#endif
   fs::create_directories(app.File("usr/bin"));
   fs::create_directories(app.File("usr/share/tovrikeditor"));
   fs::copy_file(std::string(TOVRIK_BIN_DIR) + "/tvk", app.File("usr/bin/tvk"));

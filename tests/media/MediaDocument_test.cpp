@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -363,8 +364,15 @@ TEST_F(MediaDocument, ANewDocumentNeverNeedsTheBackingFolder) {
   // No app folder to write in, and the private folder cannot be made (a file stands where its parent should):
   // only reading a container needs a backing file, so only that fails.
   const std::string blocker = app.WriteFile("not-a-folder", "");
+#ifdef _WIN32
+  const std::string stateHome = "LOCALAPPDATA"; // set on every Windows: it is put back afterwards
+#else
+  const std::string stateHome = "XDG_STATE_HOME";
+#endif
+  const char *previous = std::getenv(stateHome.c_str());
+  const std::string previousValue = previous ? previous : "";
   SetEnvironment("TOVRIK_HOME", app.File("missing-home").c_str());
-  SetEnvironment("XDG_STATE_HOME", blocker.c_str());
+  SetEnvironment(stateHome, blocker.c_str());
   {
     TMediaStream document;
     EXPECT_TRUE(document.AddFile(app.WriteFile("a.bmp", "ABC"), mkImages) || !prompt.Questions.empty());
@@ -372,5 +380,5 @@ TEST_F(MediaDocument, ANewDocumentNeverNeedsTheBackingFolder) {
     TMediaKind kind;
     EXPECT_THROW(document.ReadMediaStream(source, kind), EFCreateError);
   }
-  UnsetEnvironment("XDG_STATE_HOME");
+  SetEnvironment(stateHome, previous ? previousValue.c_str() : nullptr);
 }

@@ -1,6 +1,7 @@
 // A program run as a child process whose stdout the test reads line by line, to be killed at a chosen moment.
 #pragma once
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,8 +18,16 @@ public:
   TChildProcess(const TChildProcess &) = delete;
   TChildProcess &operator=(const TChildProcess &) = delete;
 
-  // The next line the child printed, without its line break; empty once it ended.
-  std::string ReadLine();
+  // The next line the child printed, without its line break (LF, or CR LF as Windows' C runtime writes it);
+  // empty once it ended.
+  std::string ReadLine() {
+    std::string line;
+    for (int c; lines && (c = std::fgetc(lines)) != EOF && c != '\n';)
+      line += static_cast<char>(c);
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    return line;
+  }
   // Ends the child at once and waits for the end: nothing of the child's own runs after it (SIGKILL;
   // TerminateProcess on Windows).
   void Kill();
@@ -30,4 +39,5 @@ public:
 private:
   struct TState;
   std::unique_ptr<TState> state;
+  FILE *lines = nullptr; // the read end of the child's stdout
 };

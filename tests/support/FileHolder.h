@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <system_error>
 
 class TFileHolder {
 public:
@@ -21,3 +22,8 @@ private:
 
 // Whether someone else holds path's lock: a lock of our own cannot be taken at once.
 bool LockedElsewhere(const std::string &path);
+
+// Puts newVersion at path while path's file is held open (by a holder, or by a program waiting for its lock), as
+// an editor finishing its edit does: renames it over the name. Windows renames nothing over an open file, so there
+// the held file steps aside first and goes once its last handle closes. The system's error, if any.
+std::error_code RenameOverHeld(const std::string &newVersion, const std::string &path);

@@ -55,7 +55,8 @@ TTempAppFolder::~TTempAppFolder() {
   std::filesystem::remove_all(path, ignored);
 }
 
-std::string TTempAppFolder::File(const std::string &name) const { return TextOf(path / PathOf(name)); }
+// Joined with "/" as the program joins TOVRIK_HOME and its files' names, on Windows too.
+std::string TTempAppFolder::File(const std::string &name) const { return TextOf(path) + "/" + name; }
 
 std::string TTempAppFolder::WriteFile(const std::string &name, const std::string &bytes) const {
   const auto full = path / PathOf(name);
@@ -63,8 +64,8 @@ std::string TTempAppFolder::WriteFile(const std::string &name, const std::string
   std::ofstream out(full, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out)
-    throw std::runtime_error("cannot write " + TextOf(full));
-  return TextOf(full);
+    throw std::runtime_error("cannot write " + File(name));
+  return File(name);
 }
 
 std::string TTempAppFolder::ReadFile(const std::string &file) { return ReadFile(PathOf(file)); }

@@ -11,7 +11,6 @@ std::string ThisProgram() { return std::filesystem::canonical("/proc/self/exe").
 
 struct TChildProcess::TState {
   pid_t pid = -1;
-  FILE *lines = nullptr;
 
   // Sends signalNumber and waits for the end; the exit status, -1 when a signal ended the child.
   int End(int signalNumber) {
@@ -38,20 +37,13 @@ TChildProcess::TChildProcess(const std::string &program, const std::vector<std::
     ExecInChild(program, arguments);
   }
   ::close(output[1]);
-  state->lines = ::fdopen(output[0], "r");
+  lines = ::fdopen(output[0], "r");
 }
 
 TChildProcess::~TChildProcess() {
   Kill();
-  if (state->lines)
-    std::fclose(state->lines);
-}
-
-std::string TChildProcess::ReadLine() {
-  std::string line;
-  for (int c; state->lines && (c = std::fgetc(state->lines)) != EOF && c != '\n';)
-    line += static_cast<char>(c);
-  return line;
+  if (lines)
+    std::fclose(lines);
 }
 
 void TChildProcess::Kill() { state->End(SIGKILL); }

@@ -2,6 +2,7 @@
 #include "support/FileHolder.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -20,6 +21,12 @@ void TFileHolder::Release() {
   if (state->handle >= 0)
     ::close(state->handle);
   state->handle = -1;
+}
+
+std::error_code RenameOverHeld(const std::string &newVersion, const std::string &path) {
+  std::error_code error;
+  std::filesystem::rename(newVersion, path, error);
+  return error;
 }
 
 bool LockedElsewhere(const std::string &path) {

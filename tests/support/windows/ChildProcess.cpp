@@ -22,7 +22,6 @@ std::string ThisProgram() {
 
 struct TChildProcess::TState {
   TStartedProgram program;
-  FILE *lines = nullptr;
 
   // Waits for the end; the exit status.
   int Wait() {
@@ -42,22 +41,13 @@ TChildProcess::TChildProcess(const std::string &program, const std::vector<std::
     return;
   state->program = StartProgram(program, arguments, writing, ::GetStdHandle(STD_ERROR_HANDLE));
   ::CloseHandle(writing);
-  state->lines = ::_fdopen(::_open_osfhandle(reinterpret_cast<intptr_t>(reading), _O_RDONLY | _O_BINARY), "rb");
+  lines = ::_fdopen(::_open_osfhandle(reinterpret_cast<intptr_t>(reading), _O_RDONLY | _O_BINARY), "rb");
 }
 
 TChildProcess::~TChildProcess() {
   Kill();
-  if (state->lines)
-    std::fclose(state->lines);
-}
-
-std::string TChildProcess::ReadLine() {
-  std::string line;
-  for (int c; state->lines && (c = std::fgetc(state->lines)) != EOF && c != '\n';)
-    line += static_cast<char>(c);
-  if (!line.empty() && line.back() == '\r')
-    line.pop_back();
-  return line;
+  if (lines)
+    std::fclose(lines);
 }
 
 void TChildProcess::Kill() {

@@ -34,6 +34,15 @@ void TFileHolder::Release() {
   state->handle = INVALID_HANDLE_VALUE;
 }
 
+std::error_code RenameOverHeld(const std::string &newVersion, const std::string &path) {
+  const std::wstring target = WideText(path), aside = WideText(path + ".held-aside");
+  if (!::MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING) ||
+      !::MoveFileExW(WideText(newVersion).c_str(), target.c_str(), 0))
+    return std::error_code(static_cast<int>(::GetLastError()), std::system_category());
+  ::DeleteFileW(aside.c_str()); // gone once the holders close it
+  return {};
+}
+
 bool LockedElsewhere(const std::string &path) {
   const HANDLE handle = OpenShared(path);
   if (handle == INVALID_HANDLE_VALUE)
