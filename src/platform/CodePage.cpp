@@ -1,6 +1,8 @@
 // Conversion between UTF-8 (file names, the user interface) and the single-byte Windows-1250 text of entry names.
 #include "platform/CodePage.h"
 
+#include "platform/Files.h"
+
 #include <array>
 #include <unordered_map>
 
@@ -131,6 +133,7 @@ bool FitsCp1250(std::string_view utf8) {
 }
 
 std::string PrintableText(std::string_view utf8) {
+  static const bool backslashSeparates = std::string_view(PathSeparators).find('\\') != std::string_view::npos;
   std::string result;
   result.reserve(utf8.size());
   const auto escaped = [&](unsigned char byte) {
@@ -146,7 +149,9 @@ std::string PrintableText(std::string_view utf8) {
       escaped(static_cast<unsigned char>(utf8[start]));
       continue;
     }
-    if (c < 0x20 || c == 0x7F || c == '\\') // a backslash of its own would make "\x0a" ambiguous
+    // A backslash of its own would make "\x0a" ambiguous, except where it separates folders (Windows): there it
+    // stands in every path, and a name cannot hold one.
+    if (c < 0x20 || c == 0x7F || (c == '\\' && !backslashSeparates))
       escaped(static_cast<unsigned char>(c));
     else if (c >= 0x80 && c < 0xA0)
       escaped(static_cast<unsigned char>(c)); // C1 controls: 0x9B alone opens an escape sequence on some terminals

@@ -14,6 +14,7 @@ std::string Cp1250ToUtf8(std::string_view cp1250);
 std::u32string DecodeUtf8(std::string_view utf8);
 // The text with every control character (C0, DEL and C1, tab and line breaks included) and the backslash itself
 // written as \xHH, so a name can be shown on a terminal or in a message without forging lines or sending escape
-// sequences, and a "\x0a" shown always stands for a line break.
-// A NUL does not cut it short either. Invalid UTF-8 bytes are written the same way.
+// sequences, and a "\x0a" shown always stands for a line break. On Windows, where the backslash separates the
+// folders of every path, it stays itself. A NUL does not cut it short either. Invalid UTF-8 bytes are written
+// the same way.
 std::string PrintableText(std::string_view utf8);
