@@ -2,6 +2,8 @@
 // reproducible bytes and --check.
 #include "TvkFixture.h"
 
+#include "support/Environment.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,12 +24,6 @@ protected:
                                               "pattern-width = 64\npattern-height = 32\n\n"
                                               "[[entry]]\nsource = \"../in/a.bmp\"\ntransparent = true\n" +
                                                   extra);
-  }
-  static void SetEnvironment(const char *name, const char *value) {
-    if (value)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
   }
 };
 } // namespace

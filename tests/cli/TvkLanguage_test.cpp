@@ -1,6 +1,8 @@
 // tvk's version and its language: the editor's setting in config.ini, TOVRIK_LANG overriding it for one run.
 #include "TvkFixture.h"
 
+#include "support/Environment.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,10 +11,10 @@
 namespace {
 class TvkLanguage : public TTvkFixture {
 protected:
-  void TearDown() override { ::unsetenv("TOVRIK_LANG"); }
+  void TearDown() override { UnsetEnvironment("TOVRIK_LANG"); }
   void SetUp() override {
     TTvkFixture::SetUp();
-    ::unsetenv("TOVRIK_LANG");
+    UnsetEnvironment("TOVRIK_LANG");
   }
   void StoreLanguage(const std::string &code) {
     app.WriteFile("config.ini", "[ImageFileExts]\nCount=1\nExt0=.BMP\n[Interface]\nLanguage=" + code + "\n");
@@ -46,14 +48,14 @@ TEST_F(TvkLanguage, TheEditorsSettingMakesThemEnglishWithTheirValuesFilledIn) {
 
 TEST_F(TvkLanguage, TheVariableOverridesTheSettingBothWays) {
   StoreLanguage("en");
-  ::setenv("TOVRIK_LANG", "cs", 1);
+  SetEnvironment("TOVRIK_LANG", "cs");
   EXPECT_EQ(RunTvk({"add", Container(), a}).Err.find("tvk add: Cannot open file"), 0u); // the system's own text
   const std::string empty = app.WriteFile("empty.tvk", "");
   EXPECT_EQ(RunTvk({"list", empty}).Err, "tvk list: Soubor je prázdný!\n");
   StoreLanguage("cs");
-  ::setenv("TOVRIK_LANG", "en", 1);
+  SetEnvironment("TOVRIK_LANG", "en");
   EXPECT_EQ(RunTvk({"list", empty}).Err, "tvk list: The file is empty!\n");
   // The override is for the run only: config.ini still says Czech.
-  ::unsetenv("TOVRIK_LANG");
+  UnsetEnvironment("TOVRIK_LANG");
   EXPECT_EQ(RunTvk({"list", empty}).Err, "tvk list: Soubor je prázdný!\n");
 }

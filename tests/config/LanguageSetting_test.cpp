@@ -1,6 +1,7 @@
 // The interface language in config.ini and the TOVRIK_LANG override for one run.
 #include "config/LanguageSetting.h"
 #include "platform/AppFolder.h"
+#include "support/Environment.h"
 #include "support/TempAppFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +15,10 @@ public:
   explicit TLanguageVariable(const char *value) {
     if (const char *old = std::getenv("TOVRIK_LANG"))
       previous = old, had = true;
-    value ? ::setenv("TOVRIK_LANG", value, 1) : ::unsetenv("TOVRIK_LANG");
+    SetEnvironment("TOVRIK_LANG", value);
   }
   ~TLanguageVariable() {
-    had ? ::setenv("TOVRIK_LANG", previous.c_str(), 1) : ::unsetenv("TOVRIK_LANG");
+    SetEnvironment("TOVRIK_LANG", had ? previous.c_str() : nullptr);
     SetTextLanguage(TLanguage::Czech);
   }
 

@@ -171,6 +171,9 @@ TEST_F(Container, FailedSaveLeavesTheOldContainerAndNoTemporaryFiles) {
 }
 
 TEST_F(Container, SaveReplacesTheFileALinkLeadsTo) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links on Windows need a privilege of their own";
+#endif
   TMediaStream document;
   document.AddFile(WorkFile("a.bmp", "ABC"), mkImages);
   const std::string real = WorkFile("real.tvk", "old");

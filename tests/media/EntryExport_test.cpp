@@ -111,6 +111,9 @@ TEST_F(EntryExport, ExistingFilesAreReplacedOnlyWhenTheUserSaysSo) {
 }
 
 TEST_F(EntryExport, ALinkAtTheTargetIsReplacedNotFollowed) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links on Windows need a privilege of their own";
+#endif
   TMediaStream document;
   document.AddFile(app.WriteFile("a.bmp", "obsah"), mkImages);
   const std::string victim = app.WriteFile("cizi.txt", "nedotknutelne");

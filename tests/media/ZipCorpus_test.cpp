@@ -46,7 +46,7 @@ std::vector<std::string> CorpusFiles() {
   for (const auto &entry : std::filesystem::recursive_directory_iterator(CorpusRoot)) {
     const std::string extension = entry.path().extension().string();
     if (entry.is_regular_file() && (extension == ".zip" || extension == ".notzip"))
-      files.push_back(std::filesystem::relative(entry.path(), CorpusRoot).string());
+      files.push_back(std::filesystem::relative(entry.path(), CorpusRoot).generic_string()); // as expectations.txt names them
   }
   std::sort(files.begin(), files.end());
   return files;

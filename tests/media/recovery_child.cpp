@@ -10,10 +10,11 @@
 #include "media/ItemColumns.h"
 #include "platform/MemoryGrid.h"
 
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <string>
-#include <unistd.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -40,7 +41,7 @@ int Edits(TDocumentController &controller, const std::string &expected, const st
   SaveContainer(controller.Document(), controller.Kind(), expected, 0);
   std::cout << "ready" << std::endl;
   for (;;)
-    ::pause();
+    std::this_thread::sleep_for(std::chrono::hours(1));
 }
 
 int Storm(TDocumentController &controller, const std::vector<std::string> &files) {

@@ -3,6 +3,8 @@
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
 #include "platform/Streams.h"
+#include "support/ChildProcess.h"
+#include "support/Environment.h"
 #include "support/OrdinaryUser.h"
 #include "support/TempAppFolder.h"
 
@@ -10,7 +12,12 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <windows.h>
+#undef DeleteFile // the system's macro, not the core's function
+#else
 #include <unistd.h>
+#endif
 
 TEST(Files, ExistsOnlyForRegularFiles) {
   TTempAppFolder folder;
@@ -41,7 +48,7 @@ TEST(Files, SplitsPaths) {
 
 TEST(AppFolder, TovrikHomeReplacesTheExecutablesFolder) {
   TTempAppFolder folder;
-  setenv("TOVRIK_HOME", (folder.Path().string() + "/").c_str(), 1);
+  SetEnvironment("TOVRIK_HOME", (folder.Path().string() + "/").c_str());
   EXPECT_EQ(AppFolder(), folder.Path().string());
   EXPECT_EQ(AppFile("help/index.html"), folder.Path().string() + "/help/index.html");
   EXPECT_EQ(ConfigIniPath(), folder.Path().string() + "/config.ini");
@@ -50,8 +57,8 @@ TEST(AppFolder, TovrikHomeReplacesTheExecutablesFolder) {
 
 TEST(AppFolder, WithoutTovrikHomeItIsTheExecutablesFolder) {
   TTempAppFolder folder;
-  unsetenv("TOVRIK_HOME");
-  EXPECT_EQ(AppFolder(), std::filesystem::canonical("/proc/self/exe").parent_path().string());
+  UnsetEnvironment("TOVRIK_HOME");
+  EXPECT_EQ(AppFolder(), ExtractFileDir(ThisProgram()));
 }
 
 TEST(AppFolder, AReadOnlyAppFolderSendsSettingsAndBackingFileToTheUsersFolders) {
@@ -61,9 +68,9 @@ TEST(AppFolder, AReadOnlyAppFolderSendsSettingsAndBackingFileToTheUsersFolders) 
     std::filesystem::create_directories(app);
     std::filesystem::permissions(app, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const std::string home = folder.Path().string();
-    setenv("TOVRIK_HOME", app.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home + "/cfg").c_str(), 1);
-    setenv("XDG_STATE_HOME", (home + "/state").c_str(), 1);
+    SetEnvironment("TOVRIK_HOME", app.string().c_str());
+    SetEnvironment("XDG_CONFIG_HOME", (home + "/cfg").c_str());
+    SetEnvironment("XDG_STATE_HOME", (home + "/state").c_str());
     EXPECT_EQ(ConfigIniPath(), home + "/cfg/TovrikEditor/config.ini");
     EXPECT_EQ(BackingFolder(), home + "/state/TovrikEditor");
     struct stat info {};
@@ -74,23 +81,44 @@ TEST(AppFolder, AReadOnlyAppFolderSendsSettingsAndBackingFileToTheUsersFolders) 
     folder.WriteFile("app/config.ini", "[Zip]\n");
     std::filesystem::permissions(app, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_EQ(ConfigIniPath(), app.string() + "/config.ini") << "an existing config.ini beside the program wins";
-    unsetenv("XDG_CONFIG_HOME");
-    unsetenv("XDG_STATE_HOME");
+    UnsetEnvironment("XDG_CONFIG_HOME");
+    UnsetEnvironment("XDG_STATE_HOME");
   });
 }
 
+namespace {
+// The error text of opening path for reading, or "" when it opened.
+std::string RefusalToRead(const std::string &path) {
+  try {
+    TFileStream file(path, TFileMode::fmOpenRead); // a FIFO opened for reading would wait for a writer
+  } catch (const EFOpenError &error) {
+    return error.what();
+  }
+  return "";
+}
+} // namespace
+
+#ifdef _WIN32
+// Windows' counterparts of a FIFO and a device: a named pipe and NUL.
+TEST(Files, OnlyRegularFilesAreOpenedForReading) {
+  TTempAppFolder folder;
+  const std::string pipe = "\\\\.\\pipe\\tovrik-test-" + std::to_string(::GetCurrentProcessId());
+  const HANDLE server = ::CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+  ASSERT_NE(server, INVALID_HANDLE_VALUE);
+  EXPECT_NE(RefusalToRead(pipe).find("je to roura"), std::string::npos) << RefusalToRead(pipe);
+  ::CloseHandle(server);
+  EXPECT_NE(RefusalToRead(folder.Path().string()).find("je to složka"), std::string::npos);
+  EXPECT_NE(RefusalToRead("NUL").find("je to zařízení"), std::string::npos) << RefusalToRead("NUL");
+  EXPECT_NE(RefusalToRead(folder.File("missing")), "");
+  EXPECT_NO_THROW(RequireRegularFile(folder.WriteFile("a.bin", "abc")));
+  EXPECT_NO_THROW(RequireRegularFile(folder.File("missing")));
+}
+#else
 TEST(Files, OnlyRegularFilesAreOpenedForReading) {
   TTempAppFolder folder;
   const std::string fifo = folder.File("pipe");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  const auto refusal = [](const std::string &path) -> std::string {
-    try {
-      TFileStream file(path, TFileMode::fmOpenRead); // a FIFO opened for reading would wait for a writer
-    } catch (const EFOpenError &error) {
-      return error.what();
-    }
-    return "";
-  };
+  const auto refusal = RefusalToRead;
   EXPECT_EQ(refusal(fifo), "Soubor \"" + fifo + "\" nelze otevřít: je to roura (FIFO), ne obyčejný soubor.");
   EXPECT_NE(refusal(folder.Path().string()).find("je to složka"), std::string::npos);
   EXPECT_NE(refusal("/dev/zero").find("je to zařízení"), std::string::npos);
@@ -100,6 +128,7 @@ TEST(Files, OnlyRegularFilesAreOpenedForReading) {
   EXPECT_NO_THROW(RequireRegularFile(folder.File("missing")));
   EXPECT_THROW(FileSize(fifo), EFOpenError);
 }
+#endif
 
 TEST(Files, IdentityTellsARewriteOrAReplacementFromTheSameFile) {
   TTempAppFolder folder;
@@ -121,9 +150,13 @@ TEST(Files, IdentityTellsARewriteOrAReplacementFromTheSameFile) {
 }
 
 TEST(Files, TheUmaskIsReadWithoutChangingIt) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no file creation mask";
+#else
   const mode_t mask = ::umask(027);
   EXPECT_EQ(ProcessUmask(), mask); // read at start-up, before this test changed it
   ::umask(mask);
+#endif
 }
 
 TEST(Files, AnInstalledProgramIsKnownByItsShareFolder) {

@@ -119,6 +119,9 @@ TEST(IniFile, AnUnreadableFileIsNeverOverwritten) {
 }
 
 TEST(IniFile, WritingThroughALinkKeepsTheLink) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links on Windows need a privilege of their own";
+#endif
   TTempAppFolder folder;
   const std::string target = folder.WriteFile("real.ini", "[A]\nB=1\n");
   const std::string link = folder.File("link.ini");
@@ -142,6 +145,9 @@ TEST(IniFile, OldMacLinesAreReadAndAFifoOrALoopOfLinksIsLeftAlone) {
   TIniFile ini(folder.WriteFile("a.ini", "[ImageFileExts]\rCount=1\rExt0=.BMP\r"));
   ini.WriteInteger("ImageFileExts", "Count", 2);
   EXPECT_EQ(TTempAppFolder::ReadFile(ini.FileName()), "[ImageFileExts]\rCount=2\rExt0=.BMP\r");
+#ifdef _WIN32
+  GTEST_SKIP() << "FIFOs and symbolic links are POSIX's (links on Windows need a privilege of their own)";
+#else
   const std::string fifo = folder.File("fifo.ini"), loop = folder.File("loop.ini");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   std::filesystem::create_symlink(loop, loop);
@@ -150,4 +156,5 @@ TEST(IniFile, OldMacLinesAreReadAndAFifoOrALoopOfLinksIsLeftAlone) {
     EXPECT_THROW(TIniFile(path).WriteInteger("Zip", "CompressionLevel", 3), EIniFileException);
   }
   EXPECT_TRUE(std::filesystem::is_fifo(fifo) && std::filesystem::is_symlink(loop));
+#endif
 }

@@ -1,66 +1,43 @@
 // A program run as a child process whose stdout the test reads line by line, to be killed at a chosen moment.
 #pragma once
 
-#include <csignal>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
-// In a forked child: runs program with arguments in its place, or ends the child with status 127.
-[[noreturn]] inline void ExecInChild(const std::string &program, const std::vector<std::string> &arguments) {
-  std::vector<char *> argv{const_cast<char *>(program.c_str())};
-  for (const std::string &argument : arguments)
-    argv.push_back(const_cast<char *>(argument.c_str()));
-  argv.push_back(nullptr);
-  ::execv(program.c_str(), argv.data());
-  ::_exit(127);
-}
+// The running program's own path, to start it again as a child (a test program running one test of its own).
+std::string ThisProgram();
 
 class TChildProcess {
 public:
   // Starts program with arguments; the child inherits the environment (TOVRIK_HOME among it).
-  TChildProcess(const std::string &program, const std::vector<std::string> &arguments) {
-    int output[2];
-    if (::pipe(output) != 0)
-      return;
-    pid = ::fork();
-    if (pid == 0) {
-      ::dup2(output[1], STDOUT_FILENO);
-      ::close(output[0]);
-      ::close(output[1]);
-      ExecInChild(program, arguments);
-    }
-    ::close(output[1]);
-    lines = ::fdopen(output[0], "r");
-  }
-  ~TChildProcess() {
-    Kill();
-    if (lines)
-      std::fclose(lines);
-  }
+  TChildProcess(const std::string &program, const std::vector<std::string> &arguments);
+  ~TChildProcess();
   TChildProcess(const TChildProcess &) = delete;
   TChildProcess &operator=(const TChildProcess &) = delete;
 
-  // The next line the child printed, without its line break; empty once it ended.
+  // The next line the child printed, without its line break (LF, or CR LF as Windows' C runtime writes it);
+  // empty once it ended.
   std::string ReadLine() {
     std::string line;
     for (int c; lines && (c = std::fgetc(lines)) != EOF && c != '\n';)
       line += static_cast<char>(c);
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
     return line;
   }
-  // SIGKILL, then waits for the end: nothing of the child's own runs after it.
-  void Kill() {
-    if (pid <= 0)
-      return;
-    ::kill(pid, SIGKILL);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    pid = -1;
-  }
+  // Ends the child at once and waits for the end: nothing of the child's own runs after it (SIGKILL;
+  // TerminateProcess on Windows).
+  void Kill();
+  // Asks the child to stop as Ctrl+C at its terminal would, so that its own cleanup runs, and waits for the end
+  // (SIGINT; Ctrl+Break to the child's own process group on Windows). Returns its exit status, -1 when a
+  // signal ended it; nothing when no console carries the event here (Wine's), and then the child is killed.
+  std::optional<int> Interrupt();
 
 private:
-  pid_t pid = -1;
-  FILE *lines = nullptr;
+  struct TState;
+  std::unique_ptr<TState> state;
+  FILE *lines = nullptr; // the read end of the child's stdout
 };

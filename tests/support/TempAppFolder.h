@@ -16,6 +16,8 @@ public:
   std::string File(const std::string &name) const;
   // Writes bytes to a file inside the folder and returns its full path.
   std::string WriteFile(const std::string &name, const std::string &bytes) const;
+  // The bytes of a file; a path given as text is UTF-8, as the program's paths are.
+  static std::string ReadFile(const std::string &path);
   static std::string ReadFile(const std::filesystem::path &path);
 
 private:
