@@ -19,6 +19,10 @@ int CreateNew(const std::string &path, bool &nameTaken);
 // Closes a descriptor of the functions above.
 void CloseFile(int handle);
 
+// Reads up to count bytes at the file's position (0 at its end); how many were read, -1 on failure.
+int64_t ReadSome(int handle, void *buffer, int64_t count);
+// Writes up to count bytes at the file's position; how many were written, -1 on failure.
+int64_t WriteSome(int handle, const void *buffer, int64_t count);
 // Reads up to count bytes at offset; how many were read, -1 on failure.
 int64_t ReadAt(int handle, void *buffer, int64_t count, int64_t offset);
 // Writes all count bytes at offset; false on failure.

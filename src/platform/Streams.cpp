@@ -1,9 +1,12 @@
-// Byte streams: the shared copy and exact-size helpers and memory streams; file streams are the system's own.
+// Byte streams: the shared copy and exact-size helpers, file streams' reading and writing, memory streams; how a
+// file stream opens, seeks and sizes its file is the system's own.
 #include "platform/Streams.h"
 
 #include "platform/Exceptions.h"
+#include "platform/RawFiles.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 int64_t TStream::Size() {
@@ -40,6 +43,39 @@ int64_t TStream::CopyFrom(TStream &source, int64_t count) {
     left -= chunk;
   }
   return count;
+}
+
+TFileStream::~TFileStream() {
+  if (handle >= 0)
+    CloseFile(handle);
+}
+
+int64_t TFileStream::Read(void *buffer, int64_t count) {
+  auto *target = static_cast<char *>(buffer);
+  int64_t done = 0;
+  while (done < count) {
+    const int64_t n = ReadSome(handle, target + done, count - done);
+    if (n < 0)
+      throw EReadError(fileName, std::strerror(errno));
+    if (n == 0)
+      break;
+    done += n;
+  }
+  return done;
+}
+
+int64_t TFileStream::Write(const void *buffer, int64_t count) {
+  const auto *source = static_cast<const char *>(buffer);
+  int64_t done = 0;
+  while (done < count) {
+    const int64_t n = WriteSome(handle, source + done, count - done);
+    if (n < 0)
+      throw EWriteError(fileName, std::strerror(errno));
+    if (n == 0)
+      throw EWriteError(fileName, std::strerror(ENOSPC));
+    done += n;
+  }
+  return done;
 }
 
 int64_t TMemoryStream::Read(void *buffer, int64_t count) {

@@ -55,43 +55,6 @@ TFileStream::TFileStream(const std::string &name, TFileMode mode) : fileName(nam
   }
 }
 
-TFileStream::~TFileStream() {
-  if (handle >= 0)
-    ::close(handle);
-}
-
-int64_t TFileStream::Read(void *buffer, int64_t count) {
-  auto *target = static_cast<char *>(buffer);
-  int64_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::read(handle, target + done, static_cast<std::size_t>(count - done));
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n < 0)
-      throw EReadError(fileName, std::strerror(errno));
-    if (n == 0)
-      break;
-    done += n;
-  }
-  return done;
-}
-
-int64_t TFileStream::Write(const void *buffer, int64_t count) {
-  const auto *source = static_cast<const char *>(buffer);
-  int64_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::write(handle, source + done, static_cast<std::size_t>(count - done));
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n < 0)
-      throw EWriteError(fileName, std::strerror(errno));
-    if (n == 0)
-      throw EWriteError(fileName, std::strerror(ENOSPC));
-    done += n;
-  }
-  return done;
-}
-
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
   const off_t result = ::lseek(handle, static_cast<off_t>(offset), Whence(origin));
   if (result < 0)

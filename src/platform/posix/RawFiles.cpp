@@ -37,6 +37,22 @@ int CreateNew(const std::string &path, bool &nameTaken) {
 
 void CloseFile(int handle) { ::close(handle); }
 
+int64_t ReadSome(int handle, void *buffer, int64_t count) {
+  for (;;) {
+    const ssize_t n = ::read(handle, buffer, static_cast<std::size_t>(count));
+    if (n >= 0 || errno != EINTR)
+      return n;
+  }
+}
+
+int64_t WriteSome(int handle, const void *buffer, int64_t count) {
+  for (;;) {
+    const ssize_t n = ::write(handle, buffer, static_cast<std::size_t>(count));
+    if (n >= 0 || errno != EINTR)
+      return n;
+  }
+}
+
 int64_t ReadAt(int handle, void *buffer, int64_t count, int64_t offset) {
   auto *target = static_cast<char *>(buffer);
   int64_t done = 0;

@@ -5,10 +5,8 @@
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <io.h>
 
 namespace {
 DWORD MoveMethod(TSeekOrigin origin) {
@@ -19,8 +17,6 @@ DWORD MoveMethod(TSeekOrigin origin) {
   }
   return FILE_BEGIN;
 }
-
-constexpr int64_t largestStep = 1 << 30;
 } // namespace
 
 TFileStream::TFileStream(const std::string &name, TFileMode mode) : fileName(name) {
@@ -47,45 +43,6 @@ TFileStream::TFileStream(const std::string &name, TFileMode mode) : fileName(nam
       throw EFCreateError(Substitute("Cannot create file \"%s\". %s", {name, reason}));
     throw EFOpenError(Substitute("Cannot open file \"%s\". %s", {name, reason}));
   }
-}
-
-TFileStream::~TFileStream() {
-  if (handle >= 0)
-    _close(handle);
-}
-
-int64_t TFileStream::Read(void *buffer, int64_t count) {
-  auto *target = static_cast<char *>(buffer);
-  int64_t done = 0;
-  while (done < count) {
-    DWORD read = 0;
-    if (!ReadFile(SystemHandle(handle), target + done, static_cast<DWORD>(std::min(count - done, largestStep)), &read,
-                  nullptr)) {
-      FailWithLastError();
-      throw EReadError(fileName, std::strerror(errno));
-    }
-    if (read == 0)
-      break;
-    done += read;
-  }
-  return done;
-}
-
-int64_t TFileStream::Write(const void *buffer, int64_t count) {
-  const auto *source = static_cast<const char *>(buffer);
-  int64_t done = 0;
-  while (done < count) {
-    DWORD written = 0;
-    if (!WriteFile(SystemHandle(handle), source + done, static_cast<DWORD>(std::min(count - done, largestStep)),
-                   &written, nullptr)) {
-      FailWithLastError();
-      throw EWriteError(fileName, std::strerror(errno));
-    }
-    if (written == 0)
-      throw EWriteError(fileName, std::strerror(ENOSPC));
-    done += written;
-  }
-  return done;
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {

@@ -66,6 +66,20 @@ int CreateNew(const std::string &path, bool &nameTaken) {
 
 void CloseFile(int handle) { _close(handle); }
 
+int64_t ReadSome(int handle, void *buffer, int64_t count) {
+  DWORD read = 0;
+  if (!ReadFile(SystemHandle(handle), buffer, static_cast<DWORD>(std::min(count, largestStep)), &read, nullptr))
+    return FailWithLastError();
+  return read;
+}
+
+int64_t WriteSome(int handle, const void *buffer, int64_t count) {
+  DWORD written = 0;
+  if (!WriteFile(SystemHandle(handle), buffer, static_cast<DWORD>(std::min(count, largestStep)), &written, nullptr))
+    return FailWithLastError();
+  return written;
+}
+
 int64_t ReadAt(int handle, void *buffer, int64_t count, int64_t offset) {
   auto *target = static_cast<char *>(buffer);
   int64_t done = 0;
